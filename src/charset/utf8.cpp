@@ -1,0 +1,81 @@
+#include "charset/utf8.hpp"
+
+#include "charset/unicode_table.hpp"
+
+namespace vx::charset {
+
+void append_utf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+std::string cp852_to_utf8(std::string_view cp852) {
+  std::string out;
+  out.reserve(cp852.size() * 2);
+  for (unsigned char b : cp852) {
+    if (b < 0x80 && b >= 0x20 && b != 0x7F)
+      out += static_cast<char>(b);
+    else
+      append_utf8(out, kCp852ToUnicode[b]);
+  }
+  return out;
+}
+
+std::string cp852_text_to_utf8(std::string_view cp852) {
+  std::string out;
+  out.reserve(cp852.size() * 2);
+  for (unsigned char b : cp852) {
+    if (b < 0x80)
+      out += static_cast<char>(b);
+    else
+      append_utf8(out, kCp852ToUnicode[b]);
+  }
+  return out;
+}
+
+char32_t next_code_point(std::string_view s, std::size_t& i) {
+  const auto b0 = static_cast<unsigned char>(s[i]);
+  const std::size_t extra = b0 >= 0xF0 ? 3 : b0 >= 0xE0 ? 2 : b0 >= 0xC0 ? 1 : 0;
+  if (extra == 0 || i + extra >= s.size()) {
+    ++i;
+    return b0;
+  }
+  char32_t c = b0 & (0x3F >> extra);
+  for (std::size_t k = 1; k <= extra; ++k) {
+    const auto b = static_cast<unsigned char>(s[i + k]);
+    if ((b & 0xC0) != 0x80) {
+      ++i;
+      return b0;
+    }
+    c = (c << 6) | (b & 0x3F);
+  }
+  i += extra + 1;
+  return c;
+}
+
+std::string utf8_to_cp852(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const char32_t c = next_code_point(utf8, i);
+    const int b = unicode_to_cp852(c);
+    out += b < 0 ? '?' : static_cast<char>(b);
+  }
+  return out;
+}
+
+}  // namespace vx::charset

@@ -1,0 +1,24 @@
+#pragma once
+// Where the 2017 and 2018 data live: defaults, the command line and the side
+// files next to the program.
+#include <string>
+#include <vector>
+
+#include "driver/run.hpp"
+
+namespace vx::driver {
+
+// ".LST": extra company files, one per line, each cut to 25 characters.
+std::vector<std::string> read_company_file_list(std::string_view list_path);
+
+// The first argument that is not a switch: the 2018 data root.
+const std::string* first_root_argument(const std::vector<std::string>& arguments);
+
+// Defaults, then the first argument, then the ".PTH" file.
+void settle_data_roots(Run& run, const std::vector<std::string>& arguments);
+
+// Reads the ".PTH" lines "WEX_2017=" and "WEX_2018=" into the roots; false
+// when the file cannot be opened.
+bool apply_path_file(Run& run, std::string_view path_file);
+
+}  // namespace vx::driver

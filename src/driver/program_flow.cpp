@@ -1,0 +1,44 @@
+#include "driver/program_flow.hpp"
+
+#include "charset/cp852.hpp"
+#include "driver/data_locations.hpp"
+#include "driver/usage_screen.hpp"
+#include "transfer/console_prompts.hpp"
+
+namespace vx::driver {
+
+using namespace transfer;
+
+void show_banner(Run& run) {
+  run.console.show_cursor(false);
+  run.out.set_background(kBlack);
+  set_colour(run, kLightGreen);
+  clear_screen(run);
+  print_line(run, cp852(" PROGRAM DO PRZEPCHNIĘCIA DANYCH WEX_VX Z ROKU 2017 NA 2018 1.04(x86)"));
+  set_colour(run, kKeyHint);
+  print_line(run, std::string(80, '\xC4'));
+  set_colour(run, kNormal);
+}
+
+void end_sequence(Run& run) {
+  run.console.show_cursor(true);
+  pause_if_slow(run);
+  write_clipped(run, cp852("Nacisnij Enter"));
+  read_key(run);
+  clear_screen(run);
+}
+
+void run_program(Run& run, const std::vector<std::string>& arguments) {
+  run.out.set_window(ui::kFullScreen);
+  if (!arguments.empty() && arguments[0].find('?') != std::string::npos) {
+    show_usage(run);
+    read_key(run);
+    return;
+  }
+  run.loc.company_file_list = read_company_file_list(run.env.program_base + ".LST");
+  settle_data_roots(run, arguments);
+  show_banner(run);
+  end_sequence(run);
+}
+
+}  // namespace vx::driver

@@ -1,0 +1,23 @@
+#pragma once
+// The main sequence of the program.
+#include <string>
+#include <vector>
+
+#include "driver/run.hpp"
+
+namespace vx::driver {
+
+inline constexpr std::uint16_t cmNext = 0x1001;
+inline constexpr std::uint16_t cmBack = 0x1002;
+inline constexpr std::uint16_t cmStart = 0x1003;
+inline constexpr std::uint16_t cmCancel = 0xDD04;
+
+// Runs the program; the exit code is always 0 unless a fatal error ends it.
+void run_program(Run& run, const std::vector<std::string>& arguments);
+
+// Banner and its rule on a cleared screen.
+void show_banner(Run& run);
+// "Nacisnij Enter", a key, a cleared screen.
+void end_sequence(Run& run);
+
+}  // namespace vx::driver

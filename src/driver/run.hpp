@@ -1,0 +1,28 @@
+#pragma once
+// The state of one run of the program, owned by main and passed by
+// reference: nothing of it lives in globals, so every test starts clean.
+#include "charset/polish.hpp"
+#include "config/environment.hpp"
+#include "driver/locations.hpp"
+#include "driver/options.hpp"
+#include "platform/console.hpp"
+#include "transfer/transfer_state.hpp"
+#include "ui/text_output.hpp"
+
+namespace vx {
+
+struct Run {
+  explicit Run(platform::Console& c) : console(c), out(c) {}
+  Run(const Run&) = delete;
+  Run& operator=(const Run&) = delete;
+
+  platform::Console& console;
+  ui::TextOutput out;
+  config::Environment env;
+  Options options;
+  Locations loc;
+  charset::Charsets cs;
+  transfer::TransferState transfer;
+};
+
+}  // namespace vx

@@ -1,0 +1,24 @@
+// vx17-18: carries a tax-book installation's data from 2017 into 2018.
+#include "config/environment.hpp"
+#include "driver/program_flow.hpp"
+#include "driver/run.hpp"
+#include "platform/console.hpp"
+#include "platform/process.hpp"
+
+int main(int argc, char** argv) {
+  using namespace vx;
+  const auto process = platform::process_info(argc, argv);
+  auto console = platform::make_console();
+  Run run(*console);
+  run.env = config::settle_environment(process, platform::environment_value);
+  int code = 0;
+  try {
+    driver::run_program(run, process.arguments);
+  } catch (const platform::ProgramExit& e) {
+    code = e.code;
+  } catch (const platform::ScriptStop& s) {
+    return s.code;
+  }
+  console->finish(code);
+  return code;
+}

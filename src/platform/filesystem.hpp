@@ -1,0 +1,115 @@
+#pragma once
+// File-system access for the whole program. Paths are CP852 text formed as
+// the installation's own programs form them (root + directory + separator +
+// name); on Linux both separators are accepted, a drive prefix is dropped and
+// every component is found without regard to case, as on Windows.
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx::platform {
+
+#ifdef _WIN32
+inline constexpr char kSeparator = '\\';
+#else
+inline constexpr char kSeparator = '/';
+#endif
+
+// Error codes in the form the installation's programs report them.
+enum ErrorCode : int {
+  kOk = 0,
+  kFileNotFound = 2,
+  kPathNotFound = 3,
+  kAccessDenied = 5,
+  kSharingViolation = 32,
+  kLockViolation = 33,
+  kDiskFull = 39,
+  kOtherError = 100,
+};
+
+struct DirEntry {
+  std::string name;  // CP852
+  bool is_dir = false;
+  std::uint64_t size = 0;
+};
+
+// The native path of an existing entry, or the best candidate for creating
+// one: components that exist in another case are taken in that case.
+std::string native_path(std::string_view path);
+
+std::optional<DirEntry> find_entry(std::string_view path);
+bool is_directory(std::string_view path);
+bool make_directory(std::string_view path);
+bool rename_entry(std::string_view from, std::string_view to);
+bool remove_file(std::string_view path);
+
+// Matches as Windows does: case ignored; '*' any run; '?' one character, or
+// none at the end of the name or of the extension; "name.*" also matches
+// "name" without an extension.
+bool wildcard_match(std::string_view mask, std::string_view name);
+
+// Entries of a directory matching the mask, in upper-cased name order.
+// A mask may hold a directory part ("_2018\*.kst"); it is resolved under dir.
+std::vector<DirEntry> list_directory(std::string_view dir, std::string_view mask);
+
+// Splits a user-given path at either separator.
+std::string_view last_component(std::string_view path);
+
+// A file opened for the copies and the record-file layer: buffered, every
+// result checked by the caller.
+class File {
+ public:
+  enum class Mode {
+    kRead,       // existing file, read only
+    kReadWrite,  // existing file, read and write
+    kCreate,     // created or emptied, read and write
+    kAppend,     // existing file, writes at its end
+  };
+
+  File() = default;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+  File(File&& other) noexcept;
+  File& operator=(File&& other) noexcept;
+  ~File();
+
+  // On failure the file is not open and error() names the cause.
+  bool open(std::string_view path, Mode mode);
+  bool is_open() const { return fp_ != nullptr; }
+  int error() const { return error_; }
+
+  // Bytes read; fewer at the end of the file. A failure leaves failed() set.
+  std::size_t read(void* buffer, std::size_t length);
+  // Bytes written; fewer on failure.
+  std::size_t write(const void* buffer, std::size_t length);
+  bool failed() const { return failed_; }
+
+  bool seek(std::uint64_t offset);
+  bool seek_end();
+  std::optional<std::uint64_t> size();
+  bool flush();
+  bool truncate(std::uint64_t length);
+  // Closes the file; false when buffered data could not be written.
+  bool close();
+
+  // Byte-range locks, real operating-system locks so that other programs on
+  // the same share see them. Do not wait.
+  bool lock(std::uint64_t offset, std::uint64_t length);
+  bool unlock(std::uint64_t offset, std::uint64_t length);
+
+ private:
+  std::FILE* fp_ = nullptr;
+  int error_ = kOk;
+  bool failed_ = false;
+  bool writing_ = false;  // last operation, for the read/write switch rule
+  bool reading_ = false;
+};
+
+// Whole-file helpers for small files (side files, INI files, tests).
+std::optional<std::string> read_whole_file(std::string_view path);
+bool write_whole_file(std::string_view path, std::string_view bytes);
+
+}  // namespace vx::platform

@@ -1,0 +1,344 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "charset/polish.hpp"
+#include "charset/utf8.hpp"
+#include "platform/filesystem.hpp"
+
+namespace vx::platform {
+
+namespace {
+
+constexpr std::size_t kFileBuffer = 1 << 16;
+
+int error_from_errno(int e) {
+  switch (e) {
+    case 0: return kOk;
+    case ENOENT: return kFileNotFound;
+    case ENOTDIR: return kPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS: return kAccessDenied;
+    case EAGAIN: return kLockViolation;
+    case ENOSPC: return kDiskFull;
+    default: return kOtherError;
+  }
+}
+
+// CP852 path text to the UTF-8 path of the file system, both separators
+// taken as separators and a leading drive prefix dropped.
+std::string os_form(std::string_view path) {
+  if (path.size() >= 2 && path[1] == ':' &&
+      ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')))
+    path.remove_prefix(2);
+  std::string s = charset::cp852_to_utf8(path);
+  std::replace(s.begin(), s.end(), '\\', '/');
+  return s;
+}
+
+bool exists(const std::string& p) {
+  struct stat st;
+  return ::lstat(p.c_str(), &st) == 0;
+}
+
+std::string name_key(std::string_view utf8_name) {
+  return charset::upper_text(charset::utf8_to_cp852(utf8_name));
+}
+
+// Finds a directory entry of base whose name equals comp without regard to
+// case.
+std::optional<std::string> find_case_insensitive(const std::string& base, const std::string& comp) {
+  DIR* d = ::opendir(base.empty() ? "." : base.c_str());
+  if (!d) return std::nullopt;
+  const std::string want = name_key(comp);
+  std::optional<std::string> found;
+  while (dirent* e = ::readdir(d)) {
+    if (name_key(e->d_name) == want) {
+      found = e->d_name;
+      break;
+    }
+  }
+  ::closedir(d);
+  return found;
+}
+
+}  // namespace
+
+std::string native_path(std::string_view path) {
+  const std::string s = os_form(path);
+  if (s.empty() || exists(s)) return s;
+  std::string out = s[0] == '/' ? "/" : "";
+  std::size_t i = 0;
+  bool resolving = true;
+  while (i <= s.size()) {
+    std::size_t j = s.find('/', i);
+    if (j == std::string::npos) j = s.size();
+    std::string comp = s.substr(i, j - i);
+    i = j + 1;
+    if (comp.empty()) continue;
+    std::string base = out;
+    std::string candidate = out + (out.empty() || out.back() == '/' ? "" : "/") + comp;
+    if (resolving && comp != "." && comp != ".." && !exists(candidate)) {
+      if (auto real = find_case_insensitive(base.empty() ? "." : base, comp)) {
+        candidate = out + (out.empty() || out.back() == '/' ? "" : "/") + *real;
+      } else {
+        resolving = false;  // the rest does not exist yet
+      }
+    }
+    out = candidate;
+  }
+  if (!s.empty() && s.back() == '/' && (out.empty() || out.back() != '/')) out += '/';
+  return out;
+}
+
+std::optional<DirEntry> find_entry(std::string_view path) {
+  const std::string p = native_path(path);
+  struct stat st;
+  if (p.empty() || ::stat(p.c_str(), &st) != 0) return std::nullopt;
+  DirEntry e;
+  e.name = std::string(last_component(path));
+  e.is_dir = S_ISDIR(st.st_mode);
+  e.size = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
+  return e;
+}
+
+bool is_directory(std::string_view path) {
+  auto e = find_entry(path);
+  return e && e->is_dir;
+}
+
+bool make_directory(std::string_view path) {
+  const std::string p = native_path(path);
+  return !p.empty() && ::mkdir(p.c_str(), 0777) == 0;
+}
+
+bool rename_entry(std::string_view from, std::string_view to) {
+  const std::string a = native_path(from);
+  const std::string b = native_path(to);
+  // Never replace an existing entry, as the DOS rename would not.
+  if (exists(b)) return false;
+  return ::rename(a.c_str(), b.c_str()) == 0;
+}
+
+bool remove_file(std::string_view path) {
+  const std::string p = native_path(path);
+  return ::unlink(p.c_str()) == 0;
+}
+
+std::string_view last_component(std::string_view path) {
+  const auto p = path.find_last_of("\\/");
+  return p == std::string_view::npos ? path : path.substr(p + 1);
+}
+
+std::vector<DirEntry> list_directory(std::string_view dir, std::string_view mask) {
+  std::string full(dir);
+  std::string_view name_mask = mask;
+  if (const auto p = mask.find_last_of("\\/"); p != std::string_view::npos) {
+    if (!full.empty() && full.back() != '\\' && full.back() != '/') full += kSeparator;
+    full += mask.substr(0, p);
+    name_mask = mask.substr(p + 1);
+  }
+  std::vector<DirEntry> out;
+  const std::string native = native_path(full);
+  DIR* d = ::opendir(native.empty() ? "." : native.c_str());
+  if (!d) return out;
+  while (dirent* e = ::readdir(d)) {
+    if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
+    std::string name = charset::utf8_to_cp852(e->d_name);
+    if (!wildcard_match(name_mask, name)) continue;
+    struct stat st;
+    const std::string child = native + (native.empty() || native.back() == '/' ? "" : "/") + e->d_name;
+    if (::stat(child.c_str(), &st) != 0) continue;
+    out.push_back({std::move(name), S_ISDIR(st.st_mode),
+                   S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0});
+  }
+  ::closedir(d);
+  std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) {
+    return charset::upper_text(a.name) < charset::upper_text(b.name);
+  });
+  return out;
+}
+
+// --- File -------------------------------------------------------------------
+
+File::File(File&& other) noexcept { *this = std::move(other); }
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    if (fp_) std::fclose(fp_);
+    fp_ = other.fp_;
+    error_ = other.error_;
+    failed_ = other.failed_;
+    writing_ = other.writing_;
+    reading_ = other.reading_;
+    other.fp_ = nullptr;
+  }
+  return *this;
+}
+
+File::~File() {
+  if (fp_) std::fclose(fp_);
+}
+
+bool File::open(std::string_view path, Mode mode) {
+  if (fp_) close();
+  failed_ = false;
+  reading_ = writing_ = false;
+  const std::string p = native_path(path);
+  const char* how = "rb";
+  switch (mode) {
+    case Mode::kRead: how = "rb"; break;
+    case Mode::kReadWrite: how = "r+b"; break;
+    case Mode::kCreate: how = "w+b"; break;
+    case Mode::kAppend: how = "r+b"; break;
+  }
+  errno = 0;
+  if (p.empty()) {
+    error_ = kFileNotFound;
+    return false;
+  }
+  fp_ = std::fopen(p.c_str(), how);
+  if (!fp_) {
+    error_ = error_from_errno(errno);
+    return false;
+  }
+  struct stat st;
+  if (::fstat(::fileno(fp_), &st) == 0 && S_ISDIR(st.st_mode)) {
+    std::fclose(fp_);
+    fp_ = nullptr;
+    error_ = kAccessDenied;
+    return false;
+  }
+  std::setvbuf(fp_, nullptr, _IOFBF, kFileBuffer);
+  error_ = kOk;
+  if (mode == Mode::kAppend && !seek_end()) return false;
+  return true;
+}
+
+std::size_t File::read(void* buffer, std::size_t length) {
+  if (!fp_) {
+    failed_ = true;
+    return 0;
+  }
+  if (writing_) std::fseek(fp_, 0, SEEK_CUR);
+  writing_ = false;
+  reading_ = true;
+  const std::size_t n = std::fread(buffer, 1, length, fp_);
+  if (n < length && std::ferror(fp_)) {
+    failed_ = true;
+    error_ = error_from_errno(errno);
+  }
+  return n;
+}
+
+std::size_t File::write(const void* buffer, std::size_t length) {
+  if (!fp_) {
+    failed_ = true;
+    return 0;
+  }
+  if (reading_) std::fseek(fp_, 0, SEEK_CUR);
+  reading_ = false;
+  writing_ = true;
+  const std::size_t n = std::fwrite(buffer, 1, length, fp_);
+  if (n < length) {
+    failed_ = true;
+    error_ = error_from_errno(errno);
+  }
+  return n;
+}
+
+bool File::seek(std::uint64_t offset) {
+  reading_ = writing_ = false;
+  return fp_ && ::fseeko(fp_, static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
+bool File::seek_end() {
+  reading_ = writing_ = false;
+  return fp_ && ::fseeko(fp_, 0, SEEK_END) == 0;
+}
+
+std::optional<std::uint64_t> File::size() {
+  if (!fp_) return std::nullopt;
+  if (std::fflush(fp_) != 0) return std::nullopt;
+  struct stat st;
+  if (::fstat(::fileno(fp_), &st) != 0) return std::nullopt;
+  return static_cast<std::uint64_t>(st.st_size);
+}
+
+bool File::flush() {
+  if (!fp_) return false;
+  return std::fflush(fp_) == 0 && ::fsync(::fileno(fp_)) == 0;
+}
+
+bool File::truncate(std::uint64_t length) {
+  if (!fp_ || std::fflush(fp_) != 0) return false;
+  return ::ftruncate(::fileno(fp_), static_cast<off_t>(length)) == 0;
+}
+
+bool File::close() {
+  if (!fp_) return false;
+  const bool ok = std::fclose(fp_) == 0;
+  fp_ = nullptr;
+  if (!ok) error_ = error_from_errno(errno);
+  return ok;
+}
+
+namespace {
+bool set_lock(std::FILE* fp, short type, std::uint64_t offset, std::uint64_t length) {
+  if (!fp) return false;
+  struct flock fl{};
+  fl.l_type = type;
+  fl.l_whence = SEEK_SET;
+  fl.l_start = static_cast<off_t>(offset);
+  fl.l_len = static_cast<off_t>(length);
+  if (::fcntl(::fileno(fp), F_SETLK, &fl) == 0) return true;
+  if (type != F_UNLCK && errno == EBADF) {
+    // A file opened for reading only takes a read lock.
+    fl.l_type = F_RDLCK;
+    return ::fcntl(::fileno(fp), F_SETLK, &fl) == 0;
+  }
+  return false;
+}
+}  // namespace
+
+bool File::lock(std::uint64_t offset, std::uint64_t length) {
+  if (fp_) std::fflush(fp_);
+  if (set_lock(fp_, F_WRLCK, offset, length)) return true;
+  error_ = kLockViolation;
+  return false;
+}
+
+bool File::unlock(std::uint64_t offset, std::uint64_t length) {
+  if (fp_) std::fflush(fp_);
+  return set_lock(fp_, F_UNLCK, offset, length);
+}
+
+std::optional<std::string> read_whole_file(std::string_view path) {
+  File f;
+  if (!f.open(path, File::Mode::kRead)) return std::nullopt;
+  std::string out;
+  char buf[1 << 14];
+  for (;;) {
+    const std::size_t n = f.read(buf, sizeof buf);
+    out.append(buf, n);
+    if (f.failed()) return std::nullopt;
+    if (n < sizeof buf) break;
+  }
+  return out;
+}
+
+bool write_whole_file(std::string_view path, std::string_view bytes) {
+  File f;
+  if (!f.open(path, File::Mode::kCreate)) return false;
+  const bool wrote = f.write(bytes.data(), bytes.size()) == bytes.size();
+  return f.close() && wrote;
+}
+
+}  // namespace vx::platform

@@ -1,0 +1,23 @@
+#pragma once
+// What the program learns from its process: its own path, its arguments,
+// the environment and the current directory, all as CP852 text.
+#include <string>
+#include <vector>
+
+namespace vx::platform {
+
+struct ProcessInfo {
+  std::string own_path;                 // full path of the running program
+  std::vector<std::string> arguments;   // without the program name
+  std::string current_directory;
+};
+
+ProcessInfo process_info(int argc, char** argv);
+
+// The variable's value, or empty when it is not set.
+std::string environment_value(const std::string& name);
+
+// Whether standard input is a terminal.
+bool stdin_is_terminal();
+
+}  // namespace vx::platform

@@ -1,0 +1,34 @@
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+
+#include "charset/utf8.hpp"
+#include "platform/process.hpp"
+
+namespace vx::platform {
+
+ProcessInfo process_info(int argc, char** argv) {
+  ProcessInfo info;
+  std::string exe;
+  char buf[PATH_MAX + 1];
+  const ssize_t n = ::readlink("/proc/self/exe", buf, PATH_MAX);
+  if (n > 0) {
+    exe.assign(buf, static_cast<std::size_t>(n));
+  } else if (argc > 0) {
+    exe = argv[0];
+  }
+  info.own_path = charset::utf8_to_cp852(exe);
+  for (int i = 1; i < argc; ++i) info.arguments.push_back(charset::utf8_to_cp852(argv[i]));
+  if (::getcwd(buf, sizeof buf)) info.current_directory = charset::utf8_to_cp852(buf);
+  return info;
+}
+
+std::string environment_value(const std::string& name) {
+  const char* v = std::getenv(name.c_str());
+  return v ? charset::utf8_to_cp852(v) : std::string();
+}
+
+bool stdin_is_terminal() { return ::isatty(0) == 1; }
+
+}  // namespace vx::platform

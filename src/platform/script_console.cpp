@@ -1,0 +1,111 @@
+#include "platform/script_console.hpp"
+
+#include <iostream>
+#include <string>
+
+#include "charset/utf8.hpp"
+
+namespace vx::platform {
+
+ScriptConsole::ScriptConsole(std::istream& script, std::ostream& out)
+    : script_(script), out_(out) {}
+
+void ScriptConsole::put(int col, int row, Cell cell) {
+  if (col < 1 || col > kScreenCols || row < 1 || row > kScreenRows) return;
+  cells_[static_cast<std::size_t>((row - 1) * kScreenCols + col - 1)] = cell;
+}
+
+Cell ScriptConsole::get(int col, int row) const {
+  if (col < 1 || col > kScreenCols || row < 1 || row > kScreenRows) return {};
+  return cells_[static_cast<std::size_t>((row - 1) * kScreenCols + col - 1)];
+}
+
+void ScriptConsole::set_cursor(int, int) {}
+void ScriptConsole::show_cursor(bool, bool) {}
+
+void ScriptConsole::dump_rows() {
+  for (int row = 1; row <= kScreenRows; ++row) {
+    std::string line;
+    line.reserve(kScreenCols);
+    for (int col = 1; col <= kScreenCols; ++col) {
+      const auto ch = get(col, row).ch;
+      line += ch == 0 ? ' ' : static_cast<char>(ch);
+    }
+    const auto end = line.find_last_not_of(' ');
+    line.erase(end == std::string::npos ? 0 : end + 1);
+    out_ << charset::cp852_to_utf8(line) << '\n';
+  }
+}
+
+void ScriptConsole::pull() {
+  out_ << "--- screen " << ++screens_ << " ---\n";
+  dump_rows();
+  while (line_rest_.empty()) {
+    std::string line;
+    if (!std::getline(script_, line)) {
+      out_ << "--- script exhausted ---\n";
+      out_.flush();
+      throw ScriptStop{3};
+    }
+    ++line_number_;
+    auto inputs = parse_script_line(line);
+    if (!inputs) {
+      out_.flush();
+      std::cerr << "vx17-18: key script line " << line_number_ << " not understood: " << line
+                << '\n';
+      throw ScriptStop{4};
+    }
+    line_rest_.insert(line_rest_.end(), inputs->begin(), inputs->end());
+  }
+  available_ = line_rest_.front();
+  line_rest_.pop_front();
+}
+
+bool ScriptConsole::key_waiting() {
+  return available_ && available_->kind == ScriptInput::kKey;
+}
+
+KeyEvent ScriptConsole::read_key() {
+  for (;;) {
+    if (!available_) pull();
+    const ScriptInput in = *available_;
+    available_.reset();
+    if (in.kind == ScriptInput::kKey) return in.key;
+    // A click where only a key will do is dropped, as a keyboard read would.
+  }
+}
+
+std::optional<MouseEvent> ScriptConsole::take_mouse() {
+  if (!available_ || available_->kind != ScriptInput::kMouse) return std::nullopt;
+  const MouseEvent m = available_->mouse;
+  available_.reset();
+  return m;
+}
+
+void ScriptConsole::idle(int ms) {
+  clock_ms_ += ms;
+  if (!available_) pull();
+}
+
+void ScriptConsole::beep(int frequency_hz, int length_units) {
+  out_ << "--- beep " << frequency_hz << ' ' << length_units << " ---\n";
+}
+
+void ScriptConsole::sleep_ms(int ms) { clock_ms_ += ms; }
+
+int ScriptConsole::seconds_of_day() {
+  return static_cast<int>((clock_ms_ / 1000) % 86400);
+}
+
+void ScriptConsole::write_stdout(std::string_view cp852) {
+  out_ << charset::cp852_text_to_utf8(cp852);
+}
+
+void ScriptConsole::finish(int exit_code) {
+  out_ << "--- screen end ---\n";
+  dump_rows();
+  out_ << "--- exit " << exit_code << " ---\n";
+  out_.flush();
+}
+
+}  // namespace vx::platform

@@ -1,0 +1,75 @@
+#include "transfer/console_prompts.hpp"
+
+#include <algorithm>
+
+#include "charset/cp852.hpp"
+#include "platform/filesystem.hpp"
+
+namespace vx::transfer {
+
+void set_colour(Run& run, std::uint8_t colour) { run.out.set_color(colour); }
+
+void write_clipped(Run& run, std::string_view text) {
+  const auto& w = run.out.window();
+  // Room up to the screen column before the window's right edge counted from
+  // 0 (the last screen column stays empty), never past the window itself.
+  const int x = run.out.x();
+  const int room = std::min((w.right - 1) - x + 1, w.width() - x + 1);
+  if (room <= 0) return;
+  run.out.write(text.substr(0, std::min<std::size_t>(text.size(), static_cast<std::size_t>(room))));
+}
+
+void print_line(Run& run, std::string_view text) {
+  const auto& w = run.out.window();
+  const int y = run.out.y();
+  int next;
+  if (y + (w.top - 1) < w.bottom - 1) {
+    write_clipped(run, text);
+    next = y + 1;
+  } else {
+    run.out.clear();
+    write_clipped(run, text);
+    next = 2;
+  }
+  run.out.go_to(1, next);
+}
+
+std::uint8_t read_key(Run& run) {
+  run.console.show_cursor(true);
+  const auto key = run.console.read_key();
+  while (run.console.key_waiting()) run.console.read_key();
+  run.console.show_cursor(false);
+  return key.ch();
+}
+
+bool ask_yes_no(Run& run, std::string_view question) {
+  set_colour(run, kError);
+  print_line(run, question);
+  set_colour(run, kOffered);
+  print_line(run, cp852(" T - tak     "));
+  write_clipped(run, cp852(" N - nie ? "));
+  set_colour(run, kKeyHint);
+  write_clipped(run, cp852("  T / N    "));
+  std::uint8_t k;
+  do {
+    k = charset::upper_char(read_key(run));
+  } while (k != 'T' && k != 'N');
+  set_colour(run, kNormal);
+  print_line(run, "");
+  return k == 'T';
+}
+
+void pause_if_slow(Run& run) {
+  if (run.options.show_slowly) run.console.sleep_ms(1500);
+}
+
+void clear_screen(Run& run) { run.out.clear(); }
+
+std::uint64_t file_size_of(std::string_view name) {
+  const auto e = platform::find_entry(name);
+  return e && !e->is_dir ? e->size : 0;
+}
+
+bool directory_exists(std::string_view path) { return platform::is_directory(path); }
+
+}  // namespace vx::transfer

@@ -1,0 +1,93 @@
+#include "support/fixture.hpp"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+#include <stdexcept>
+
+#include "charset/polish.hpp"
+#include "charset/utf8.hpp"
+
+namespace vx::test {
+
+Bytes concat(const std::vector<Record>& records) {
+  Bytes out;
+  for (const auto& r : records) out.insert(out.end(), r.bytes().begin(), r.bytes().end());
+  return out;
+}
+
+Bytes as_bytes(std::string_view s) { return Bytes(s.begin(), s.end()); }
+
+TempDir::TempDir() {
+  std::string tmpl = (std::filesystem::temp_directory_path() / "vxXXXXXX").string();
+  if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+  path_ = tmpl;
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  // Tests may take permissions away; give them back before removing.
+  for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
+       !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+  std::filesystem::remove_all(path_, ec);
+}
+
+void write_file(const std::filesystem::path& p, const Bytes& bytes) {
+  std::filesystem::create_directories(p.parent_path());
+  std::ofstream f(p, std::ios::binary | std::ios::trunc);
+  f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!f) throw std::runtime_error("cannot write " + p.string());
+}
+
+void write_file(const std::filesystem::path& p, std::string_view bytes) {
+  write_file(p, as_bytes(bytes));
+}
+
+Bytes read_file(const std::filesystem::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  if (!f) throw std::runtime_error("cannot read " + p.string());
+  return Bytes(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+bool file_exists(const std::filesystem::path& p) { return std::filesystem::exists(p); }
+
+std::vector<std::pair<std::string, Bytes>> snapshot_tree(const std::filesystem::path& root) {
+  std::vector<std::pair<std::string, Bytes>> out;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(root)) {
+    const auto rel = std::filesystem::relative(e.path(), root).string();
+    out.emplace_back(rel + (e.is_directory() ? "/" : ""),
+                     e.is_regular_file() ? read_file(e.path()) : Bytes{});
+  }
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+std::string cp852_bytes(std::string_view utf8) { return charset::utf8_to_cp852(utf8); }
+
+std::string mazovia(std::string_view utf8) {
+  // Independent of the program's tables: the Mazovia codes written out here.
+  static const std::pair<std::string_view, char> kMazovia[] = {
+      {"ą", '\x86'}, {"ć", '\x8D'}, {"ę", '\x91'}, {"ł", '\x92'}, {"ń", '\xA4'}, {"ó", '\xA2'},
+      {"ś", '\x9E'}, {"ż", '\xA7'}, {"ź", '\xA6'}, {"Ą", '\x8F'}, {"Ć", '\x95'}, {"Ę", '\x90'},
+      {"Ł", '\x9C'}, {"Ń", '\xA5'}, {"Ó", '\xA3'}, {"Ś", '\x98'}, {"Ż", '\xA1'}, {"Ź", '\xA0'}};
+  std::string out;
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    bool done = false;
+    for (const auto& [u, m] : kMazovia) {
+      if (utf8.substr(i).starts_with(u)) {
+        out += m;
+        i += u.size();
+        done = true;
+        break;
+      }
+    }
+    if (!done) out += utf8[i++];
+  }
+  return out;
+}
+
+}  // namespace vx::test

@@ -1,0 +1,30 @@
+#pragma once
+// Runs build/vx17-18 in headless mode with a key script.
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vx::test {
+
+struct ProgramResult {
+  int exit_code = -1;
+  std::string output;                    // everything on standard output
+  std::string errors;                    // standard error
+  std::vector<std::vector<std::string>> screens;  // each dump's 25 rows, the last one the end screen
+  std::vector<std::string> final_screen() const { return screens.empty() ? std::vector<std::string>{} : screens.back(); }
+  // Whether some screen holds the text.
+  bool shows(const std::string& text) const;
+  int count(const std::string& text) const;
+};
+
+struct ProgramRun {
+  std::vector<std::string> arguments;
+  std::string script;                 // key script lines
+  std::map<std::string, std::string> environment = {};  // added to a clean environment
+  std::string program = {};           // defaults to the built program
+  std::string working_dir = {};
+};
+
+ProgramResult run_program(const ProgramRun& r);
+
+}  // namespace vx::test
