@@ -1,0 +1,16 @@
+#pragma once
+// The per-record converters that the record copies call. Plain function
+// pointers: millions of records pass through them, and every converter reads
+// the run's state (character standards, transferred persons) through Run.
+#include "driver/run.hpp"
+#include "recordfile/record_view.hpp"
+
+namespace vx::transfer {
+
+// Same-length converter: the record in place; true writes it, false drops it.
+using SameSizeConverter = bool (*)(Run& run, RecordView record);
+// Old-to-new converter: the old record read-only and a zeroed buffer for the
+// new one; true writes the new record, false drops it.
+using TwoSizeConverter = bool (*)(Run& run, ConstRecordView old_record, RecordView new_record);
+
+}  // namespace vx::transfer
