@@ -1,0 +1,68 @@
+#include "driver/data_locations.hpp"
+
+#include <gtest/gtest.h>
+
+#include "support/fixture.hpp"
+#include "support/scripted_run.hpp"
+
+namespace vx::driver {
+namespace {
+
+TEST(DataLocations, DefaultsWithoutArgumentOrSideFiles) {
+  test::TempDir dir;
+  test::ScriptedRun s;
+  s.run().env.program_dir = dir.str() + "/";
+  s.run().env.program_base = dir.str() + "/vx17-18";
+  settle_data_roots(s.run(), {});
+  EXPECT_EQ(s.run().loc.source_root, "/WEX_2017/");
+  EXPECT_EQ(s.run().loc.target_root, dir.str() + "/");
+  settle_data_roots(s.run(), {"/dane/2018"});
+  EXPECT_EQ(s.run().loc.target_root, "/dane/2018");
+  settle_data_roots(s.run(), {"/wexspis:X.DAT", "/dane/2018"});
+  EXPECT_EQ(s.run().loc.target_root, "/dane/2018");
+}
+
+TEST(DataLocations, DrivePrefixDroppedOnlyWhenPresent) {
+  test::ScriptedRun s;
+  s.run().env.program_dir = "C:\\WEX_2018\\";
+  s.run().env.program_base = "C:\\WEX_2018\\vx17-18";
+  settle_data_roots(s.run(), {});
+  EXPECT_EQ(s.run().loc.target_root, "\\WEX_2018\\");
+}
+
+TEST(DataLocations, PathFileOverridesArgumentLineByLine) {
+  test::TempDir dir;
+  test::write_file(dir / "vx17-18.PTH",
+                   std::string("WEX_2017=/a/2017/\r\n WEX_2018=/ignored\r\nwex_2018=/ignored\r\n"
+                               "WEX_2018=/first\r\nWEX_2018=/b/2018\r\n"));
+  test::ScriptedRun s;
+  s.run().env.program_base = dir.str() + "/vx17-18";
+  settle_data_roots(s.run(), {"/arg"});
+  EXPECT_EQ(s.run().loc.source_root, "/a/2017//");  // the separator is always appended
+  EXPECT_EQ(s.run().loc.target_root, "/b/2018/");
+  EXPECT_EQ(s.row(1), "Ustalenie ścieżek dostępu");
+}
+
+TEST(DataLocations, LongPathsFromThePathFileAreKeptWhole) {
+  test::TempDir dir;
+  const std::string deep = "/" + std::string(200, 'd');
+  test::write_file(dir / "vx17-18.PTH", "WEX_2017=" + deep + "\n");
+  test::ScriptedRun s;
+  s.run().env.program_base = dir.str() + "/vx17-18";
+  settle_data_roots(s.run(), {});
+  EXPECT_EQ(s.run().loc.source_root, deep + "/");
+}
+
+TEST(DataLocations, ListEntriesCutTo25Characters) {
+  test::TempDir dir;
+  test::write_file(dir / "x.LST", std::string(40, 'a') + "\r\n\r\nDANE.TXT>NOWE.TXT\r\n");
+  auto list = read_company_file_list((dir / "x.LST").string());
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[0], std::string(25, 'a'));
+  EXPECT_EQ(list[1], "");
+  EXPECT_EQ(list[2], "DANE.TXT>NOWE.TXT");
+  EXPECT_TRUE(read_company_file_list((dir / "none.LST").string()).empty());
+}
+
+}  // namespace
+}  // namespace vx::driver

@@ -1,0 +1,75 @@
+#include "platform/filesystem.hpp"
+
+#include <gtest/gtest.h>
+
+#include "support/fixture.hpp"
+
+namespace vx::platform {
+namespace {
+
+TEST(CaseInsensitivePaths, FindsAFileWhateverTheCaseOfEachComponent) {
+  test::TempDir dir;
+  test::write_file(dir / "WEX_2017" / "#BIN970" / "KOLORY.VX", std::string("abc"));
+  const auto found = find_entry(dir.str() + "/wex_2017/#bin970/kolory.vx");
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->size, 3u);
+  EXPECT_TRUE(read_whole_file(dir.str() + "\\Wex_2017\\#Bin970\\Kolory.vx"));
+}
+
+TEST(CaseInsensitivePaths, CreatingOverAnotherCaseReplacesThatFile) {
+  test::TempDir dir;
+  test::write_file(dir / "DANE.REK", std::string("old"));
+  ASSERT_TRUE(write_whole_file(dir.str() + "/dane.rek", "new!"));
+  EXPECT_FALSE(test::file_exists(dir / "dane.rek"));
+  EXPECT_EQ(test::read_file(dir / "DANE.REK"), test::as_bytes("new!"));
+}
+
+TEST(CaseInsensitivePaths, DrivePrefixAndBackslashes) {
+  test::TempDir dir;
+  test::write_file(dir / "a" / "b.txt", std::string("x"));
+  EXPECT_TRUE(find_entry("C:" + dir.str() + "\\A\\B.TXT"));
+}
+
+TEST(Wildcards, MatchAsWindowsDoes) {
+  EXPECT_TRUE(wildcard_match("*.cel", "TRASA.CEL"));
+  EXPECT_TRUE(wildcard_match("cel*.rek", "Cel01.REK"));
+  EXPECT_FALSE(wildcard_match("cel*.rek", "xcel.rek"));
+  EXPECT_TRUE(wildcard_match("2018D4??.*", "2018D412.XML"));
+  EXPECT_TRUE(wildcard_match("2018D4??.*", "2018D41.X"));   // ? may match nothing at the end
+  EXPECT_TRUE(wildcard_match("2018D4??.*", "2018D412"));    // name.* takes no extension
+  EXPECT_FALSE(wildcard_match("2018D4??.*", "2018D4123.X"));
+  EXPECT_FALSE(wildcard_match("2018D4??.*", "2018D5AB.X"));
+  EXPECT_TRUE(wildcard_match("km__*.rek", "KM__A.REK"));
+}
+
+TEST(Wildcards, DirectoryListingIsInUpperCasedNameOrder) {
+  test::TempDir dir;
+  for (auto n : {"b.kst", "A.KST", "c.txt", "C.kst"}) test::write_file(dir / "_2018" / n, std::string("1"));
+  const auto list = list_directory(dir.str(), "_2018\\*.kst");
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[0].name, "A.KST");
+  EXPECT_EQ(list[1].name, "b.kst");
+  EXPECT_EQ(list[2].name, "C.kst");
+}
+
+TEST(Files, ShortReadsAndChecks) {
+  test::TempDir dir;
+  test::write_file(dir / "f", std::string(10, 'z'));
+  File f;
+  ASSERT_TRUE(f.open((dir / "f").string(), File::Mode::kRead));
+  char buf[8];
+  EXPECT_EQ(f.read(buf, 8), 8u);
+  EXPECT_EQ(f.read(buf, 8), 2u);
+  EXPECT_FALSE(f.failed());
+  EXPECT_TRUE(f.close());
+  File missing;
+  EXPECT_FALSE(missing.open((dir / "none").string(), File::Mode::kRead));
+  EXPECT_EQ(missing.error(), kFileNotFound);
+  File d;
+  EXPECT_FALSE(d.open(dir.str(), File::Mode::kRead));
+  File nowhere;
+  EXPECT_FALSE(nowhere.open((dir / "no" / "f").string(), File::Mode::kCreate));
+}
+
+}  // namespace
+}  // namespace vx::platform

@@ -1,0 +1,103 @@
+#include "transfer/console_prompts.hpp"
+
+#include <gtest/gtest.h>
+
+#include "charset/cp852.hpp"
+#include "support/fixture.hpp"
+#include "support/queue_console.hpp"
+#include "support/scripted_run.hpp"
+
+namespace vx::transfer {
+namespace {
+
+using test::ScriptedRun;
+
+TEST(PrintLine, FullScreenRestartsOnAClearedScreenAfter23Lines) {
+  ScriptedRun s;
+  for (int i = 1; i <= 25; ++i) print_line(s.run(), "line " + std::to_string(i));
+  EXPECT_EQ(s.row(1), "line 24");
+  EXPECT_EQ(s.row(2), "line 25");
+  EXPECT_EQ(s.row(3), "");  // cleared, not scrolled
+  EXPECT_EQ(s.run().out.y(), 3);
+}
+
+TEST(PrintLine, LastScreenColumnStaysEmptyAndNothingWraps) {
+  ScriptedRun s;
+  print_line(s.run(), std::string(100, 'x'));
+  EXPECT_EQ(s.row(1), std::string(79, 'x'));
+  EXPECT_EQ(s.row(2), "");
+}
+
+TEST(PrintLine, CopyWindowHoldsSixteenLinesWithinItsColumns) {
+  ScriptedRun s;
+  s.run().out.set_window(ui::kCopyWindow);
+  for (int i = 1; i <= 16; ++i) print_line(s.run(), std::string(90, static_cast<char>('a' + i - 1)));
+  EXPECT_EQ(s.row(3), "  " + std::string(75, 'a'));  // columns 3..77
+  EXPECT_EQ(s.row(18), "  " + std::string(75, 'p'));
+  print_line(s.run(), "q");
+  EXPECT_EQ(s.row(3), "  q");
+  EXPECT_EQ(s.row(4), "");
+  EXPECT_EQ(s.row(1), "");  // nothing outside the window
+}
+
+TEST(PrintLine, ColoursAreThoseSet) {
+  ScriptedRun s;
+  set_colour(s.run(), kError);
+  print_line(s.run(), "x");
+  EXPECT_EQ(s.console().get(1, 1).attr, 0x0C);
+}
+
+TEST(AskYesNo, IgnoresOtherKeysAndTakesEitherCase) {
+  ScriptedRun yes("Enter\nEsc\nx\nt\n");
+  EXPECT_TRUE(ask_yes_no(yes.run(), "Pytanie ?"));
+  EXPECT_EQ(yes.console().screens_shown(), 4);
+  EXPECT_EQ(yes.row(1), "Pytanie ?");
+  EXPECT_EQ(yes.row(2), " T - tak");
+  EXPECT_EQ(yes.row(3), " N - nie ?   T / N");
+  EXPECT_EQ(yes.console().get(1, 1).attr & 0x0F, kError);
+  EXPECT_EQ(yes.console().get(2, 2).attr & 0x0F, kOffered);
+  EXPECT_EQ(yes.console().get(14, 3).attr & 0x0F, kKeyHint);
+  EXPECT_EQ(yes.run().out.y(), 4);  // the answer line ended
+
+  ScriptedRun no("N\n");
+  EXPECT_FALSE(ask_yes_no(no.run(), "Pytanie ?"));
+}
+
+TEST(ReadKey, ForgetsTypeAhead) {
+  test::QueueConsole console({{0x1474, 0}, {0x3165, 0}, {0x1C0D, 0}});
+  vx::Run run(console);
+  EXPECT_EQ(read_key(run), 't');
+  EXPECT_EQ(console.keys_left(), 0u);
+}
+
+TEST(ReadKey, SpecialKeysGiveZero) {
+  ScriptedRun s("F5\n");
+  EXPECT_EQ(read_key(s.run()), 0);
+}
+
+TEST(PauseIfSlow, WaitsOnlyWhenAsked) {
+  test::QueueConsole console({});
+  vx::Run run(console);
+  pause_if_slow(run);
+  EXPECT_EQ(console.slept_ms, 0);
+  run.options.show_slowly = 1;
+  pause_if_slow(run);
+  EXPECT_EQ(console.slept_ms, 1500);
+}
+
+TEST(FileSizeOf, MissingEmptyAndDirectoriesGiveZero) {
+  test::TempDir dir;
+  test::write_file(dir / "a.rek", std::string(300, 'x'));
+  test::write_file(dir / "empty.rek", std::string());
+  std::filesystem::create_directories(dir / "sub");
+  EXPECT_EQ(file_size_of((dir / "a.rek").string()), 300u);
+  EXPECT_EQ(file_size_of((dir / "A.REK").string()), 300u);
+  EXPECT_EQ(file_size_of((dir / "empty.rek").string()), 0u);
+  EXPECT_EQ(file_size_of((dir / "none").string()), 0u);
+  EXPECT_EQ(file_size_of((dir / "sub").string()), 0u);
+  EXPECT_TRUE(directory_exists((dir / "SUB").string()));
+  EXPECT_FALSE(directory_exists((dir / "a.rek").string()));
+}
+
+}  // namespace
+}  // namespace vx::transfer
