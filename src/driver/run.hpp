@@ -2,10 +2,12 @@
 // The state of one run of the program, owned by main and passed by
 // reference: nothing of it lives in globals, so every test starts clean.
 #include "charset/polish.hpp"
+#include "companies/company_table.hpp"
 #include "config/environment.hpp"
 #include "driver/locations.hpp"
 #include "driver/options.hpp"
 #include "platform/console.hpp"
+#include "recordfile/file_layer_settings.hpp"
 #include "transfer/transfer_state.hpp"
 #include "ui/text_output.hpp"
 
@@ -23,6 +25,8 @@ struct Run {
   Locations loc;
   charset::Charsets cs;
   transfer::TransferState transfer;
+  recordfile::FileLayerSettings files;
+  companies::CompanyTable companies;
 };
 
 }  // namespace vx

@@ -40,7 +40,8 @@ struct DirEntry {
 // one: components that exist in another case are taken in that case.
 std::string native_path(std::string_view path);
 
-std::optional<DirEntry> find_entry(std::string_view path);
+// The entry of that name; when none is found, *error (if given) tells why.
+std::optional<DirEntry> find_entry(std::string_view path, int* error = nullptr);
 bool is_directory(std::string_view path);
 bool make_directory(std::string_view path);
 bool rename_entry(std::string_view from, std::string_view to);

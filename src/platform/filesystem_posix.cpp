@@ -98,10 +98,14 @@ std::string native_path(std::string_view path) {
   return out;
 }
 
-std::optional<DirEntry> find_entry(std::string_view path) {
+std::optional<DirEntry> find_entry(std::string_view path, int* error) {
   const std::string p = native_path(path);
   struct stat st;
-  if (p.empty() || ::stat(p.c_str(), &st) != 0) return std::nullopt;
+  if (p.empty() || ::stat(p.c_str(), &st) != 0) {
+    if (error) *error = p.empty() ? kFileNotFound : error_from_errno(errno);
+    return std::nullopt;
+  }
+  if (error) *error = kOk;
   DirEntry e;
   e.name = std::string(last_component(path));
   e.is_dir = S_ISDIR(st.st_mode);

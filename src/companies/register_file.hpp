@@ -1,0 +1,14 @@
+#pragma once
+// The company register as a record file kept in Polish order of its keys.
+#include "recordfile/record_file.hpp"
+
+namespace vx::companies {
+
+class RegisterClass final : public recordfile::RecordClass {
+ public:
+  std::string key(ConstRecordView record) const override;
+};
+
+const recordfile::RecordClass& register_class();
+
+}  // namespace vx::companies

@@ -1,0 +1,363 @@
+#include "recordfile/record_file.hpp"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "charset/cp852.hpp"
+#include "charset/polish.hpp"
+#include "recordfile/progress_window.hpp"
+#include "recordfile/temp_files.hpp"
+#include "ui/message_box.hpp"
+
+namespace vx::recordfile {
+
+namespace {
+
+constexpr int kInsertProgressAbove = 20;
+constexpr int kQueueRange = 29;
+constexpr int kBusyPauseMs = 500;
+constexpr int kBusyPausesBeforeAsking = 4;
+
+std::string centred_lines(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (auto line : lines) {
+    if (!text.empty()) text += ui::kLineBreak;
+    text += ui::kCentre;
+    text += line;
+  }
+  return text;
+}
+
+void forget_typed_keys(Run& run) {
+  while (run.console.key_waiting()) run.console.read_key();
+}
+
+}  // namespace
+
+// --- class operations ----------------------------------------------------------
+
+bool RecordClass::read(platform::File& f, std::span<std::uint8_t> buffer) const {
+  const std::size_t n = f.read(buffer.data(), buffer.size());
+  if (n == buffer.size() && !f.failed()) return true;
+  std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
+  return false;
+}
+
+bool RecordClass::write(platform::File& f, std::span<const std::uint8_t> buffer) const {
+  return f.write(buffer.data(), buffer.size()) == buffer.size();
+}
+
+std::string RecordClass::missing_question() const { return cp852("Utworzyć nowy ?").str(); }
+
+int RecordClass::compare(ConstRecordView stored, ConstRecordView fresh) const {
+  return charset::compare_texts(charset::upper_text(key(stored)), charset::upper_text(key(fresh)));
+}
+
+std::string RecordClass::key(ConstRecordView) const { return {}; }
+
+const RecordClass& plain_record_class() {
+  static const RecordClass plain;
+  return plain;
+}
+
+// --- record file ------------------------------------------------------------------
+
+RecordFile::RecordFile(Run& run, std::string name, std::size_t record_size, const RecordClass& cls)
+    // The name is kept whole: a cut path would name another file.
+    : run_(run), name_(std::move(name)), record_size_(record_size < 1 ? 1 : record_size),
+      class_(cls), mode_(run.files.mode) {}
+
+RecordFile::~RecordFile() { close(); }
+
+bool RecordFile::open_existing() {
+  const auto how = mode_.access == Access::kRead ? platform::File::Mode::kRead
+                                                 : platform::File::Mode::kReadWrite;
+  // Another station holding the file exclusively refuses the open: retried.
+  for (int attempt = 0;; ++attempt) {
+    if (file_.open(name_, how)) {
+      const bool exclusive = mode_.sharing == kDenyAll || mode_.sharing == kDenyRead ||
+                             mode_.sharing == kDenyWrite;
+      if (!exclusive || !run_.files.network_mode || file_.lock(0, kWholeFileLockLength)) {
+        last_error_ = platform::kOk;
+        return true;
+      }
+      file_.close();
+      last_error_ = platform::kSharingViolation;
+    } else {
+      last_error_ = file_.error();
+    }
+    if (last_error_ != platform::kSharingViolation || attempt >= run_.files.retry_count) return false;
+    run_.console.sleep_ms(run_.files.retry_pause_ms);
+  }
+}
+
+bool RecordFile::open(LockWait wait, OpenMode mode) {
+  close();
+  bool ok = false;
+  switch (mode) {
+    case OpenMode::kOpenOrCreate:
+      ok = open_existing();
+      if (!ok && last_error_ == platform::kFileNotFound) {
+        ok = file_.open(name_, platform::File::Mode::kCreate);
+        state_ = FileState::kCreated;
+      } else {
+        state_ = FileState::kOpened;
+      }
+      break;
+    case OpenMode::kOpenExisting:
+      ok = open_existing();
+      state_ = FileState::kOpened;
+      break;
+    case OpenMode::kCreate:
+      ok = file_.open(name_, platform::File::Mode::kCreate);
+      state_ = FileState::kCreated;
+      break;
+    case OpenMode::kTemporary:
+      name_ = unique_temp_name(run_.files, name_);
+      ok = file_.open(name_, platform::File::Mode::kCreate);
+      state_ = FileState::kTemporary;
+      break;
+    case OpenMode::kOpenOrAsk:
+      ok = open_existing();
+      state_ = FileState::kOpened;
+      if (!ok && last_error_ == platform::kFileNotFound) {
+        const auto answer = ui::standard_message_box(
+            run_, centred_lines({cp852("Nie odnaleziono pliku:"), name_, class_.missing_question()}),
+            ui::kBoxWarning | ui::kButtonYes | ui::kButtonNo);
+        if (answer == ui::CMD_YES) {
+          ok = file_.open(name_, platform::File::Mode::kCreate);
+          state_ = FileState::kCreated;
+        }
+      }
+      break;
+  }
+  if (!ok) {
+    if (file_.error() != platform::kOk) last_error_ = file_.error();
+    state_ = FileState::kClosed;
+    if (last_error_ == platform::kAccessDenied && mode != OpenMode::kCreate)
+      ui::standard_message_box(
+          run_, centred_lines({cp852("Dostęp do pliku"), name_, cp852("Zabronony !(?)")}),
+          ui::kErrorReport);
+    return false;
+  }
+  last_error_ = platform::kOk;
+  if (lock_wanted_ && run_.files.network_mode && !lock_file(wait)) {
+    close();
+    return false;
+  }
+  return true;
+}
+
+void RecordFile::close() {
+  if (state_ == FileState::kClosed && !file_.is_open()) return;
+  if (locked_) unlock_file();
+  if (file_.is_open()) file_.close();
+  state_ = FileState::kClosed;
+}
+
+bool RecordFile::try_lock_whole() { return file_.lock(0, kWholeFileLockLength); }
+bool RecordFile::try_unlock_whole() { return file_.unlock(0, kWholeFileLockLength); }
+
+bool RecordFile::wait_for(LockWait wait, bool (RecordFile::*attempt)()) {
+  std::unique_ptr<ProgressWindow> queue;
+  bool ok = false;
+  int tries = 0;
+  for (;;) {
+    if ((this->*attempt)()) {
+      ok = true;
+      break;
+    }
+    ++tries;
+    if (wait == LockWait::kRetry) {
+      if (tries >= run_.files.retry_count) break;
+      continue;
+    }
+    run_.console.sleep_ms(run_.files.retry_pause_ms);
+    if (wait == LockWait::kAsk) {
+      if (tries > run_.files.retry_count) {
+        const auto answer = ui::standard_message_box(
+            run_, centred_lines({cp852(" NET Info"), cp852("DOSTĘP BLOKOWANY SIECIOWO"), cp852("Czy czekamy ?")}),
+            ui::kBoxWarning | ui::kButtonYes | ui::kButtonNo);
+        if (answer != ui::CMD_YES) break;
+        tries = 0;
+      }
+    } else {
+      if (!queue) queue = std::make_unique<ProgressWindow>(run_.console, cp852("Sieciowa KOLEJKA ").str(), kQueueRange);
+      queue->advance();
+      if (tries > run_.files.retry_count) {
+        tries = 0;
+        queue->reset();
+      }
+    }
+  }
+  queue.reset();
+  forget_typed_keys(run_);
+  if (!ok) last_error_ = platform::kLockViolation;
+  return ok;
+}
+
+bool RecordFile::lock_file(LockWait wait) {
+  if (!run_.files.network_mode) return locked_ = true;
+  if (!wait_for(wait, &RecordFile::try_lock_whole)) return false;
+  locked_ = true;
+  return true;
+}
+
+bool RecordFile::unlock_file() {
+  if (!run_.files.network_mode) {
+    locked_ = false;
+    return true;
+  }
+  const bool ok = wait_for(LockWait::kRetry, &RecordFile::try_unlock_whole);
+  if (ok) locked_ = false;
+  return ok;
+}
+
+bool RecordFile::lock_record(long number) {
+  if (!run_.files.network_mode) return true;
+  const auto size = static_cast<std::uint64_t>(record_size_);
+  for (int t = 0; t < run_.files.retry_count; ++t)
+    if (file_.lock(static_cast<std::uint64_t>(number) * size, size)) return true;
+  last_error_ = platform::kLockViolation;
+  return false;
+}
+
+bool RecordFile::marker_lock() { return !run_.files.network_mode || file_.lock(0, 1); }
+bool RecordFile::marker_unlock() { return !run_.files.network_mode || file_.unlock(0, 1); }
+
+bool RecordFile::seek(long number) {
+  const bool ok = number >= 0 && file_.seek(static_cast<std::uint64_t>(number) * record_size_);
+  last_error_ = ok ? platform::kOk : platform::kOtherError;
+  return ok;
+}
+
+long RecordFile::seek_end() {
+  const auto size = file_.size();
+  if (!size || !file_.seek_end()) {
+    last_error_ = platform::kOtherError;
+    return -1;
+  }
+  return static_cast<long>(*size / record_size_);
+}
+
+bool RecordFile::read(long number, std::span<std::uint8_t> buffer) {
+  if (!seek(number)) {
+    std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
+    return false;
+  }
+  return class_.read(file_, buffer.first(std::min(buffer.size(), record_size_)));
+}
+
+bool RecordFile::write(long number, std::span<const std::uint8_t> buffer) {
+  return seek(number) && class_.write(file_, buffer.first(std::min(buffer.size(), record_size_)));
+}
+
+bool RecordFile::append(std::span<const std::uint8_t> buffer) {
+  return file_.seek_end() && class_.write(file_, buffer.first(std::min(buffer.size(), record_size_)));
+}
+
+bool RecordFile::flush() { return file_.flush(); }
+
+void RecordFile::fatal(std::string_view operation) {
+  const std::string text = centred_lines({cp852("Poważny BŁĄD I/O."), "", operation,
+                                          cp852("Czy KONTYNUOWAĆ PRACĘ ?")});
+  if (ui::standard_message_box(run_, text, ui::kBoxError | ui::kButtonYes | ui::kButtonNo) !=
+      ui::CMD_YES)
+    throw platform::ProgramExit{255};
+}
+
+bool RecordFile::insert_in_order(std::span<const std::uint8_t> record) {
+  const std::size_t size = record_size_;
+  std::vector<std::uint8_t> fresh(size, 0);
+  std::copy_n(record.begin(), std::min(record.size(), size), fresh.begin());
+  if (!lock_file(LockWait::kAsk)) return false;
+
+  if (!append(fresh)) fatal(cp852("dopisania do  pliku").str());
+  const long n = seek_end();
+  if (n < 0) fatal(cp852("ustawienia końca pliku").str());
+  std::unique_ptr<ProgressWindow> progress;
+  if (n > kInsertProgressAbove && run_.files.insert_progress)
+    progress = std::make_unique<ProgressWindow>(run_.console, cp852("Wstawianie...").str(), n);
+
+  // The records before the appended one are read in one pass; the new record
+  // goes after the last stored record that does not sort after it, and the
+  // records behind that place move up by one, written back in one pass.
+  bool final_write_ok = true;
+  long position = 0;
+  if (n > 1) {
+    const auto count = static_cast<std::size_t>(n - 1);
+    std::vector<std::uint8_t> stored(count * size);
+    if (!seek(0) || file_.read(stored.data(), stored.size()) != stored.size()) {
+      fatal(cp852("odczytu danych").str());
+      std::fill(stored.begin(), stored.end(), std::uint8_t{0});
+    }
+    position = static_cast<long>(count);
+    const ConstRecordView fresh_view(fresh);
+    while (position > 0) {
+      const ConstRecordView before(std::span<const std::uint8_t>(stored).subspan(static_cast<std::size_t>(position - 1) * size, size));
+      if (progress) progress->advance();
+      if (class_.compare(before, fresh_view) >= 0) break;
+      --position;
+    }
+    if (position < static_cast<long>(count)) {
+      std::vector<std::uint8_t> tail;
+      tail.reserve((count - static_cast<std::size_t>(position) + 1) * size);
+      tail.insert(tail.end(), fresh.begin(), fresh.end());
+      tail.insert(tail.end(), stored.begin() + position * static_cast<long>(size), stored.end());
+      if (!seek(position) || file_.write(tail.data(), tail.size()) != tail.size()) {
+        fatal(cp852("zapisu danych").str());
+        final_write_ok = false;
+      }
+    }
+  }
+  current_position_ = position;
+  progress.reset();
+  if (!unlock_file()) fatal(cp852("odblokowania pliku").str());
+  if (!final_write_ok) fatal(cp852("wstawienia do pliku").str());
+  flush();
+  return final_write_ok;
+}
+
+// --- file-level operations ----------------------------------------------------------
+
+bool file_exists(Run& run, std::string_view name, std::int64_t* size) {
+  int pauses = 0;
+  for (;;) {
+    int error = platform::kOk;
+    const auto entry = platform::find_entry(name, &error);
+    if (entry) {
+      if (size) *size = static_cast<std::int64_t>(entry->size);
+      return true;
+    }
+    if (size) *size = -1;
+    if (error != platform::kAccessDenied && error != platform::kSharingViolation &&
+        error != platform::kLockViolation)
+      return false;
+    if (pauses == kBusyPausesBeforeAsking) {
+      const auto answer = ui::standard_message_box(
+          run, centred_lines({cp852("Dostęp do pliku"), name, cp852("niemożliwy/zabroniony !"),
+                              cp852("Ponowić próbę ?")}),
+          ui::kBoxWarning | ui::kButtonYes | ui::kButtonNo);
+      if (answer == ui::CMD_NO) return false;
+      pauses = 0;
+    }
+    run.console.sleep_ms(kBusyPauseMs);
+    ++pauses;
+  }
+}
+
+bool delete_file(std::string_view name) { return platform::remove_file(name); }
+
+void set_access_mode(Run& run, OpenModeWord mode) {
+  run.files.saved_mode = run.files.mode;
+  run.files.mode = mode;
+}
+
+void restore_access_mode(Run& run) { run.files.mode = run.files.saved_mode; }
+
+OpenModeWord exclusive_read_mode(const Run& run) {
+  return {Access::kRead, run.files.network_mode ? std::uint8_t{kDenyAll} : std::uint8_t{0}};
+}
+
+}  // namespace vx::recordfile

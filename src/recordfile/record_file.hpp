@@ -1,0 +1,120 @@
+#pragma once
+// A fixed-length record file shared over the network: opened with the
+// program-wide access and sharing mode, locked with real byte-range locks,
+// retried while another station holds it, and every failed read, write or
+// unlock of an insert turned into the fatal input/output dialog.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "driver/run.hpp"
+#include "platform/filesystem.hpp"
+#include "recordfile/record_view.hpp"
+
+namespace vx::recordfile {
+
+enum class OpenMode : std::uint8_t {
+  kOpenOrCreate = 0,
+  kOpenExisting = 1,
+  kCreate = 2,
+  kTemporary = 3,   // the name is a directory; a unique ".tmp" file is made in it
+  kOpenOrAsk = 4,   // asks before creating a missing file
+};
+
+enum class LockWait : std::uint8_t {
+  kRetry = 0,  // 30 tries at once
+  kAsk = 1,    // 30 tries 50 ms apart, then "Czy czekamy ?"
+  kQueue = 2,  // waits in the network queue until it gets the lock
+};
+
+enum class FileState : std::uint8_t { kClosed = 0, kOpened = 1, kCreated = 2, kTemporary = 3 };
+
+// The class operations a concrete record file may override.
+class RecordClass {
+ public:
+  virtual ~RecordClass() = default;
+  // One record into the buffer; on failure the buffer is zeroed.
+  virtual bool read(platform::File& f, std::span<std::uint8_t> buffer) const;
+  virtual bool write(platform::File& f, std::span<const std::uint8_t> buffer) const;
+  // Appended to the message about a missing file.
+  virtual std::string missing_question() const;
+  // 0 or positive: the new record belongs after the stored one.
+  virtual int compare(ConstRecordView stored, ConstRecordView fresh) const;
+  virtual std::string key(ConstRecordView record) const;
+};
+
+const RecordClass& plain_record_class();
+
+inline constexpr std::uint64_t kWholeFileLockLength = 2147483647;  // 2^31 - 1
+
+class RecordFile {
+ public:
+  RecordFile(Run& run, std::string name, std::size_t record_size,
+             const RecordClass& cls = plain_record_class());
+  ~RecordFile();
+  RecordFile(const RecordFile&) = delete;
+  RecordFile& operator=(const RecordFile&) = delete;
+
+  const std::string& name() const { return name_; }
+  std::size_t record_size() const { return record_size_; }
+  FileState state() const { return state_; }
+  bool locked() const { return locked_; }
+  int last_error() const { return last_error_; }
+  long current_position() const { return current_position_; }
+  void want_lock(bool on) { lock_wanted_ = on; }
+
+  bool open(LockWait wait, OpenMode mode);
+  void close();
+
+  bool lock_file(LockWait wait);
+  bool unlock_file();
+  bool lock_record(long number);
+  bool marker_lock();
+  bool marker_unlock();
+
+  bool read(long number, std::span<std::uint8_t> buffer);
+  bool write(long number, std::span<const std::uint8_t> buffer);
+  bool append(std::span<const std::uint8_t> buffer);
+  bool seek(long number);
+  // The record count, or -1.
+  long seek_end();
+  bool flush();
+
+  // Inserts the record in the order of the class comparison; new records go
+  // after equal ones.
+  bool insert_in_order(std::span<const std::uint8_t> record);
+
+ private:
+  bool open_existing();
+  bool wait_for(LockWait wait, bool (RecordFile::*attempt)());
+  bool try_lock_whole();
+  bool try_unlock_whole();
+  // The fatal dialog; returns when the operator chooses to go on.
+  void fatal(std::string_view operation);
+
+  Run& run_;
+  std::string name_;
+  std::size_t record_size_;
+  const RecordClass& class_;
+  OpenModeWord mode_;
+  platform::File file_;
+  FileState state_ = FileState::kClosed;
+  bool locked_ = false;
+  bool lock_wanted_ = false;
+  int last_error_ = 0;
+  long current_position_ = -1;
+};
+
+// True when an entry of that name is found; retries while the file is busy
+// and asks the operator after four pauses. size gets the size or -1.
+bool file_exists(Run& run, std::string_view name, std::int64_t* size = nullptr);
+bool delete_file(std::string_view name);
+
+// The access mode switch used around the exclusive read of the register.
+void set_access_mode(Run& run, OpenModeWord mode);
+void restore_access_mode(Run& run);
+// Read access, other stations denied reading and writing.
+OpenModeWord exclusive_read_mode(const Run& run);
+
+}  // namespace vx::recordfile
