@@ -1,0 +1,10 @@
+#pragma once
+// The company half of the copying: selection, the plan of every selected
+// company, and its entry in the 2018 register.
+#include "driver/run.hpp"
+
+namespace vx::companies {
+
+void copy_companies(Run& run);
+
+}  // namespace vx::companies
