@@ -5,6 +5,7 @@
 #include "config/environment.hpp"
 #include "driver/locations.hpp"
 #include "driver/options.hpp"
+#include "personnel/personnel_state.hpp"
 #include "platform/console.hpp"
 #include "transfer/transfer_state.hpp"
 #include "ui/text_output.hpp"
@@ -23,6 +24,7 @@ struct Run {
   Locations loc;
   charset::Charsets cs;
   transfer::TransferState transfer;
+  personnel::PersonnelState personnel;
 };
 
 }  // namespace vx
