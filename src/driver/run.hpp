@@ -6,6 +6,7 @@
 #include "config/environment.hpp"
 #include "driver/locations.hpp"
 #include "driver/options.hpp"
+#include "personnel/personnel_state.hpp"
 #include "platform/console.hpp"
 #include "recordfile/file_layer_settings.hpp"
 #include "transfer/transfer_state.hpp"
@@ -27,6 +28,7 @@ struct Run {
   transfer::TransferState transfer;
   recordfile::FileLayerSettings files;
   companies::CompanyTable companies;
+  personnel::PersonnelState personnel;
 };
 
 }  // namespace vx

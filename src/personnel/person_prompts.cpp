@@ -1,0 +1,44 @@
+#include "personnel/person_prompts.hpp"
+
+#include <string>
+
+#include "transfer/console_prompts.hpp"
+
+namespace vx::personnel {
+
+using transfer::set_colour;
+using transfer::write_clipped;
+
+void show_person(Run& run, std::string_view label, ConstRecordView rec, TextField surname,
+                 TextField first_name) {
+  const std::string name = rec.text(surname.offset, surname.capacity) + ' ' +
+                           rec.text(first_name.offset, first_name.capacity);
+  set_colour(run, transfer::kDarkGrey);
+  write_clipped(run, label);
+  set_colour(run, transfer::kKeyHint);
+  write_clipped(run, charset::convert_text(run.cs, name));
+  set_colour(run, transfer::kNormal);
+}
+
+std::uint8_t ask_choice(Run& run, std::string_view question, std::string_view accepted) {
+  set_colour(run, transfer::kLightGreen);
+  write_clipped(run, question);
+  set_colour(run, transfer::kNormal);
+  for (;;) {
+    const auto key = charset::upper_char(transfer::read_key(run));
+    if (key != 0 && accepted.find(static_cast<char>(key)) != std::string_view::npos) return key;
+  }
+}
+
+void report_and_wait(Run& run, std::string_view message) {
+  transfer::print_line(run, message);
+  transfer::read_key(run);
+}
+
+bool person_carried(Run& run, std::int64_t person_id, std::string_view past_table) {
+  const auto& persons = run.personnel.persons;
+  if (persons.over_table()) report_and_wait(run, past_table);
+  return persons.contains(person_id);
+}
+
+}  // namespace vx::personnel

@@ -1,0 +1,29 @@
+#pragma once
+// What the personnel filters show and ask on the progress line, and the
+// lookup of a dependent record's person.
+#include <cstdint>
+#include <string_view>
+
+#include "driver/run.hpp"
+#include "recordfile/record_view.hpp"
+
+namespace vx::personnel {
+
+// label in dark grey, then surname and first name converted, in white; the
+// line stays open.
+void show_person(Run& run, std::string_view label, ConstRecordView rec, TextField surname,
+                 TextField first_name);
+
+// The question in light green, then keys (upper-cased) until one of the
+// accepted ones, which is returned; other keys are ignored.
+std::uint8_t ask_choice(Run& run, std::string_view question, std::string_view accepted);
+
+// Whether the person a dependent record belongs to was carried. When more
+// persons were carried than the table holds, past_table is shown with a key
+// wait first.
+bool person_carried(Run& run, std::int64_t person_id, std::string_view past_table);
+
+// Shows a message line and waits for a key.
+void report_and_wait(Run& run, std::string_view message);
+
+}  // namespace vx::personnel

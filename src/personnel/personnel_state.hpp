@@ -1,0 +1,38 @@
+#pragma once
+// The personnel state of the company being copied: how persons are chosen
+// and which of them were carried. Reset at the start of every company.
+#include <cstdint>
+
+#include "personnel/transferred_persons.hpp"
+
+namespace vx {
+struct Run;
+}
+
+namespace vx::personnel {
+
+// How persons are chosen: a working copy of person_scope.
+enum TransferMode : std::uint16_t {
+  kTransferAll = 0,
+  kTransferEmployed = 1,  // employed on the cut-off date
+  kTransferAsk = 2,
+};
+
+struct PersonnelState {
+  std::uint16_t transfer_mode = kTransferAll;  // "W" at the question sets it to all
+  TransferredPersons persons;
+  // The annual data of 2018 was taken from the company's 2017 directory.
+  // Set by the annual settings conversion, before the personnel set-up, and
+  // so not cleared by it.
+  bool from_2018_files = false;
+};
+
+// Start of a company's personnel steps: the working mode from person_scope,
+// an empty table.
+void reset_personnel(Run& run);
+
+// The company's annual data came from its 2018 files.
+bool from_2018_files(const Run& run);
+void set_from_2018_files(Run& run, bool value);
+
+}  // namespace vx::personnel

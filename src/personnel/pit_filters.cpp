@@ -1,0 +1,94 @@
+#include "personnel/pit_filters.hpp"
+
+#include <string_view>
+
+#include "conversion/company_record.hpp"
+#include "conversion/text_fields.hpp"
+#include "personnel/messages.hpp"
+#include "personnel/office_block.hpp"
+#include "personnel/person_prompts.hpp"
+#include "personnel/personnel_state.hpp"
+#include "personnel/pit_record.hpp"
+#include "personnel/transferred_persons.hpp"
+#include "transfer/console_prompts.hpp"
+
+namespace vx::personnel {
+namespace {
+
+// Shows the person and, when pit_scope asks for it, the question; ends the line.
+bool take_person(Run& run, ConstRecordView old, std::string_view question) {
+  show_person(run, kPitPersonLabel, old, kPitSurname, kPitFirstName);
+  const bool taken = run.options.pit_scope != 1 || ask_choice(run, question, "TN") == 'T';
+  transfer::print_line(run, "");
+  return taken;
+}
+
+void start_fresh(ConstRecordView old, RecordView fresh) {
+  fresh.clear();
+  fresh.copy_from(old, kPersonIdAt, sizeof(std::int64_t));
+  fresh.set_date(kPitValidFrom, kFirstDayOf2018);
+  fresh.set_u32(kPitSecondDate, 0);
+}
+
+void carry_head(Run& run, ConstRecordView old, RecordView fresh) {
+  convert_office_block(old, fresh, kPitOffice, run.cs);
+  fresh.copy_from(old, kPitPersonal, kPitPersonalSize);
+  conversion::convert_texts_into(old, fresh, kPitNames, run.cs);
+  fresh.copy_from(old, kPitAddress, conversion::kCompanyRecordSize);
+  conversion::convert_company_record(
+      RecordView{fresh.sub(kPitAddress, conversion::kCompanyRecordSize)}, run.cs);
+}
+
+void carry_group(Run& run, ConstRecordView old, RecordView fresh, const PitGroup& group,
+                 bool open_amounts) {
+  for (std::size_t i = 0; i < group.count; ++i) {
+    const auto item = group.items + i * group.item_size;
+    fresh.copy_from(old, item, group.item_size);
+    conversion::convert_texts_into(ConstRecordView{old.sub(item, group.item_size)},
+                                   RecordView{fresh.sub(item, group.item_size)}, kPitItemTexts,
+                                   run.cs);
+    if (!open_amounts) continue;
+    const auto values = group.values + i * group.value_size;
+    fresh.set_f64(values + kOpeningAmount, old.f64(values + kAmountBefore));
+  }
+}
+
+void carry_pid5_trailing(ConstRecordView old, RecordView fresh) {
+  for (const auto& field : kPid5Trailing) fresh.copy_from(old, field.offset, field.length);
+  for (std::size_t i = 0; i < kPid5Switches.length; ++i)
+    if (fresh.u8(kPid5Switches.offset + i) == 0) fresh.set_u8(kPid5Switches.offset + i, 1);
+}
+
+}  // namespace
+
+bool pid5_filter(Run& run, ConstRecordView old, RecordView fresh) {
+  if (!take_person(run, old, kAskPid5)) return false;
+  const bool whole_copy = from_2018_files(run) && old.date(kPitValidFrom).year == kYear2018;
+  if (whole_copy)
+    fresh.copy_from(old, 0, kPitRecordSize);
+  else
+    start_fresh(old, fresh);
+  carry_head(run, old, fresh);
+  carry_group(run, old, fresh, kGroupA, true);
+  carry_group(run, old, fresh, kGroupB, !whole_copy);
+  carry_group(run, old, fresh, kGroupC, !whole_copy);
+  carry_pid5_trailing(old, fresh);
+  return true;
+}
+
+bool pit28_filter(Run& run, ConstRecordView old, RecordView fresh) {
+  if (!take_person(run, old, kAskPit28)) return false;
+  start_fresh(old, fresh);
+  if (from_2018_files(run) && old.date(kPitSecondDate).year == kYear2018)
+    fresh.copy_from(old, kPitSecondDate, sizeof(std::uint32_t));
+  carry_head(run, old, fresh);
+  const auto month_value = old.u16(kPit28MonthValueSource);
+  for (std::size_t m = 1; m <= kPit28Months; ++m) {
+    fresh.set_u16(kPit28MonthStride * m - kPit28MonthValueBack, month_value);
+    fresh.set_u8(kPit28MonthStride * m + kPit28MonthFlagAfter, kPit28MonthFlag);
+  }
+  fresh.copy_from(old, kPit28Kept, 1);
+  return true;
+}
+
+}  // namespace vx::personnel
