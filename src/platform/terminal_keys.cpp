@@ -287,7 +287,7 @@ void TerminalKeyParser::feed(std::string_view bytes, std::vector<TerminalInput>&
   held_.erase(0, at);
 }
 
-void TerminalKeyParser::timeout(std::vector<TerminalInput>& out) {
+void TerminalKeyParser::delay_passed(std::vector<TerminalInput>& out) {
   if (held_ == "\x1B") out.push_back(key_input(keys::kEsc));
   if (held_ == "\x1BO") out.push_back(key_input(keys::alt_letter('O'), kShiftState));
   held_.clear();

@@ -23,7 +23,7 @@ class TerminalKeyParser {
   void feed(std::string_view bytes, std::vector<TerminalInput>& out);
   // No further byte came within the escape delay: a lone ESC is the Esc key,
   // ESC O is Alt+Shift+O, any other unfinished sequence is dropped.
-  void timeout(std::vector<TerminalInput>& out);
+  void delay_passed(std::vector<TerminalInput>& out);
   // Bytes held back waiting for the rest of a sequence.
   bool pending() const { return !held_.empty(); }
 

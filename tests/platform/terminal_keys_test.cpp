@@ -10,18 +10,18 @@
 namespace vx::platform {
 namespace {
 
-std::vector<TerminalInput> parse(std::string_view bytes, bool then_timeout = false) {
+std::vector<TerminalInput> parse(std::string_view bytes, bool then_delay = false) {
   TerminalKeyParser parser;
   std::vector<TerminalInput> out;
   parser.feed(bytes, out);
-  if (then_timeout) parser.timeout(out);
+  if (then_delay) parser.delay_passed(out);
   return out;
 }
 
 // The key codes the bytes give, in order (mouse input shows as 0xFFFF).
-std::vector<std::uint16_t> codes(std::string_view bytes, bool then_timeout = false) {
+std::vector<std::uint16_t> codes(std::string_view bytes, bool then_delay = false) {
   std::vector<std::uint16_t> out;
-  for (const auto& in : parse(bytes, then_timeout))
+  for (const auto& in : parse(bytes, then_delay))
     out.push_back(in.kind == TerminalInput::kKey ? in.key.code : 0xFFFF);
   return out;
 }
@@ -169,7 +169,7 @@ TEST(TerminalKeys, EscAloneOnlyAfterTheDelay) {
   parser.feed("\x1B", out);
   EXPECT_TRUE(out.empty());
   EXPECT_TRUE(parser.pending());
-  parser.timeout(out);
+  parser.delay_passed(out);
   ASSERT_EQ(out.size(), 1u);
   EXPECT_EQ(out[0].key.code, 0x011B);
   EXPECT_FALSE(parser.pending());
