@@ -116,27 +116,33 @@ int main(int argc, char** argv) {
 
   std::printf("%zu MB, %u-byte records, %zu text fields converted per record, Mazovia to CP852\n",
               megabytes, record_length, texts.size());
-  const double cp_time = best_of_three([&] {
-    if (std::system(cp.c_str()) != 0) std::exit(1);
-  }, target);
+  const double cp_time = best_of_three(
+      [&] {
+        if (std::system(cp.c_str()) != 0) std::exit(1);
+      },
+      target);
   report("cp", cp_time);
-  const double same_time = best_of_three([&] {
-    vx::transfer::copy_records(run, source, target, record_length, convert_in_place);
-  }, target);
+  const double same_time = best_of_three(
+      [&] { vx::transfer::copy_records(run, source, target, record_length, convert_in_place); },
+      target);
   report("copy_records + converter", same_time);
-  const double plain_time = best_of_three([&] {
-    run.cs.charset_mode = 0;
-    vx::transfer::copy_records(run, source, target, record_length);
-    run.cs.charset_mode = 1;
-  }, target);
+  const double plain_time = best_of_three(
+      [&] {
+        run.cs.charset_mode = 0;
+        vx::transfer::copy_records(run, source, target, record_length);
+        run.cs.charset_mode = 1;
+      },
+      target);
   report("copy_records, nothing converted", plain_time);
-  const double two_time = best_of_three([&] {
-    vx::transfer::convert_records(run, source, target, record_length, record_length, convert_into);
-  }, target);
+  const double two_time = best_of_three(
+      [&] {
+        vx::transfer::convert_records(run, source, target, record_length, record_length,
+                                      convert_into);
+      },
+      target);
   report("convert_records + converter", two_time);
-  const double bytes_time = best_of_three([&] {
-    vx::transfer::copy_bytes(run, source, target, true);
-  }, target);
+  const double bytes_time =
+      best_of_three([&] { vx::transfer::copy_bytes(run, source, target, true); }, target);
   report("copy_bytes, converting", bytes_time);
   std::printf("copy_records reaches %.0f%% of cp\n", 100.0 * cp_time / same_time);
 

@@ -24,7 +24,8 @@ bool copy_bytes(Run& run, std::string_view source, std::string_view target, bool
 
   CopyFiles files(run, source, target);
   if (!files.open_source() || !files.open_target(false)) return false;
-  show_copy_start(run, msg::kCopyingBytes + source + "  " + std::to_string(size) + msg::kBytesSuffix);
+  show_copy_start(run,
+                  msg::kCopyingBytes + source + "  " + std::to_string(size) + msg::kBytesSuffix);
 
   std::array<std::uint8_t, kBlockSize> block;
   bool sound = true;
@@ -36,7 +37,8 @@ bool copy_bytes(Run& run, std::string_view source, std::string_view target, bool
       break;
     }
     if (read == 0) break;
-    if (convert && !run.cs.no_char_conversion()) charset::convert_buffer(run.cs, std::span(block.data(), read));
+    if (convert && !run.cs.no_char_conversion())
+      charset::convert_buffer(run.cs, std::span(block.data(), read));
     const std::size_t written = files.target().write(block.data(), read);
     if (written < read) {
       show_failure(run, msg::kWriteFailed);

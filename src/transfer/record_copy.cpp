@@ -83,7 +83,8 @@ bool copy_records(Run& run, std::string_view source, std::string_view target,
       } else if (!run.cs.no_char_conversion()) {
         charset::convert_buffer(run.cs, record.first(length));
       }
-      if (blocks.data() + kept != record.data()) std::memmove(blocks.data() + kept, record.data(), length);
+      if (blocks.data() + kept != record.data())
+        std::memmove(blocks.data() + kept, record.data(), length);
       kept += length;
       ++counter;
     }
@@ -113,7 +114,8 @@ bool convert_records(Run& run, std::string_view source, std::string_view target,
     for (std::size_t i = 0; converter && i < blocks.count(); ++i) {
       const auto new_record = std::span(fresh).subspan(kept, new_length);
       std::memset(new_record.data(), 0, new_record.size());
-      if (converter(run, ConstRecordView(blocks.record(i)), RecordView(new_record))) kept += new_length;
+      if (converter(run, ConstRecordView(blocks.record(i)), RecordView(new_record)))
+        kept += new_length;
     }
     if (!write_kept(run, files, fresh.data(), kept)) return finish_record_copy(run, files, false);
     if (blocks.failed()) {

@@ -1,7 +1,6 @@
-#include "conversion/text_fields.hpp"
-
 #include <gtest/gtest.h>
 
+#include "conversion/text_fields.hpp"
 #include "support/fixture.hpp"
 
 namespace vx::test {
@@ -20,7 +19,8 @@ TEST(TextFieldCopy, ConvertsTheTextOnlyAndCutsAnOverlongLength) {
   old.u8(6, 2);
   Record fresh(20);
   convert_texts_into(ConstRecordView(old.bytes()), fresh.view(), kFields, kMazoviaTo852);
-  const Bytes expected = {5, 0xA5, 0xA5, 0xA5, 0xA5, 0xA5, 2, 0xA5, 0xA5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  const Bytes expected = {5, 0xA5, 0xA5, 0xA5, 0xA5, 0xA5, 2, 0xA5, 0xA5, 0,
+                          0, 0,    0,    0,    0,    0,    0, 0,    0,    0};
   EXPECT_EQ(fresh.bytes(), expected);
 
   convert_texts(old.view(), kFields, kMazoviaTo852);

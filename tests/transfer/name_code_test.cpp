@@ -16,7 +16,9 @@ Record person_with_office() {
   r.fill(513, 71, 0);
   r.text(513, 65, mazovia("Urząd Skarbowy Łódź"));
   r.u8(513 + 40, 0x86);  // beyond the name's length: not part of the text
-  r.text(579, 4, "\x86" "12");
+  r.text(579, 4,
+         "\x86"
+         "12");
   return r;
 }
 
@@ -29,7 +31,9 @@ TEST(NameCode, NameIsConvertedAndCodeStaysAsStored) {
   Record expected(2048);
   expected.text(513, 65, cp852_bytes("Urząd Skarbowy Łódź"));
   expected.u8(513 + 40, 0x86);
-  expected.text(579, 4, "\x86" "12");
+  expected.text(579, 4,
+                "\x86"
+                "12");
   EXPECT_EQ(fresh.bytes(), expected.bytes());  // nothing outside 513..583 written
 }
 
@@ -37,7 +41,9 @@ TEST(NameCode, InPlaceAndWithoutConversion) {
   Record rec = person_with_office();
   convert_name_code(rec.view(), 513, {1, charset::kMazovia, charset::kCp852});
   EXPECT_EQ(rec.view().text(513, 65), cp852_bytes("Urząd Skarbowy Łódź"));
-  EXPECT_EQ(rec.view().text(579, 4), "\x86" "12");
+  EXPECT_EQ(rec.view().text(579, 4),
+            "\x86"
+            "12");
   EXPECT_EQ(rec.bytes()[512], 0x86);
   EXPECT_EQ(rec.bytes()[584], 0x86);
 

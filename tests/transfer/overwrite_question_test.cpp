@@ -12,10 +12,10 @@
 namespace vx::test {
 namespace {
 
+using transfer::convert_records;
 using transfer::copy_bytes;
 using transfer::copy_records;
 using transfer::copy_text_file;
-using transfer::convert_records;
 
 bool copy_whole(Run&, ConstRecordView old_record, RecordView new_record) {
   new_record.copy_from(old_record, 0, new_record.size());

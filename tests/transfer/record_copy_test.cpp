@@ -106,7 +106,8 @@ TEST_F(RecordCopy, LargeFilesKeepEveryRecordInOrder) {
   write_file(dir / "a.rek", source);
   ScriptedRun r;
   EXPECT_TRUE(copy_records(r.run(), at("a.rek"), at("b.rek"), 300, drop_every_third));
-  EXPECT_TRUE(convert_records(r.run(), at("a.rek"), at("c.rek"), 300, 301, widen_every_third_dropped));
+  EXPECT_TRUE(
+      convert_records(r.run(), at("a.rek"), at("c.rek"), 300, 301, widen_every_third_dropped));
 
   Bytes same, wider;
   for (std::size_t at = 0; at < source.size(); at += 300) {
