@@ -5,6 +5,7 @@
 // every component is found without regard to case, as on Windows.
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -103,6 +104,8 @@ class File {
 
  private:
   std::FILE* fp_ = nullptr;
+  // The stream's buffer, owned here: stdio would otherwise pick a small one.
+  std::unique_ptr<char[]> buffer_;
   int error_ = kOk;
   bool failed_ = false;
   bool writing_ = false;  // last operation, for the read/write switch rule

@@ -178,6 +178,7 @@ File& File::operator=(File&& other) noexcept {
   if (this != &other) {
     if (fp_) std::fclose(fp_);
     fp_ = other.fp_;
+    buffer_ = std::move(other.buffer_);
     error_ = other.error_;
     failed_ = other.failed_;
     writing_ = other.writing_;
@@ -220,7 +221,8 @@ bool File::open(std::string_view path, Mode mode) {
     error_ = kAccessDenied;
     return false;
   }
-  std::setvbuf(fp_, nullptr, _IOFBF, kFileBuffer);
+  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kFileBuffer);
+  std::setvbuf(fp_, buffer_.get(), _IOFBF, kFileBuffer);
   error_ = kOk;
   if (mode == Mode::kAppend && !seek_end()) return false;
   return true;

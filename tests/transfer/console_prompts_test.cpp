@@ -47,6 +47,21 @@ TEST(PrintLine, ColoursAreThoseSet) {
   EXPECT_EQ(s.console().get(1, 1).attr, 0x0C);
 }
 
+TEST(PrintLine, WindowsKeepTheirCursor) {
+  ScriptedRun r;
+  print_line(r.run(), "a");
+  print_line(r.run(), "b");
+  const auto saved = r.run().out.save();
+  r.run().out.set_window(ui::kPlanWindow);
+  EXPECT_EQ(r.run().out.x(), 1);
+  EXPECT_EQ(r.run().out.y(), 1);
+  print_line(r.run(), "plan");
+  EXPECT_EQ(r.row(6), "  plan");
+  r.run().out.restore(saved);
+  print_line(r.run(), "c");
+  EXPECT_EQ(r.row(3), "c");
+}
+
 TEST(AskYesNo, IgnoresOtherKeysAndTakesEitherCase) {
   ScriptedRun yes("Enter\nEsc\nx\nt\n");
   EXPECT_TRUE(ask_yes_no(yes.run(), "Pytanie ?"));

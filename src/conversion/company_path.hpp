@@ -1,0 +1,29 @@
+#pragma once
+// Files of one company, formed as the installation's programs form them:
+// data root + company directory + separator + file name.
+#include <string>
+#include <string_view>
+
+#include "driver/run.hpp"
+#include "platform/filesystem.hpp"
+
+namespace vx::conversion {
+
+inline std::string company_file(std::string_view root, std::string_view company_dir,
+                                std::string_view name) {
+  std::string path(root);
+  path += company_dir;
+  path += platform::kSeparator;
+  path += name;
+  return path;
+}
+
+// The company's file in the 2017 and in the 2018 installation.
+inline std::string file_2017(const Run& run, std::string_view company_dir, std::string_view name) {
+  return company_file(run.loc.source_root, company_dir, name);
+}
+inline std::string file_2018(const Run& run, std::string_view company_dir, std::string_view name) {
+  return company_file(run.loc.target_root, company_dir, name);
+}
+
+}  // namespace vx::conversion

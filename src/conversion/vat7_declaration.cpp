@@ -1,0 +1,76 @@
+#include "conversion/vat7_declaration.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "conversion/company_path.hpp"
+#include "conversion/declaration_messages.hpp"
+#include "conversion/month_names.hpp"
+#include "platform/filesystem.hpp"
+#include "transfer/console_prompts.hpp"
+
+namespace vx::conversion {
+
+namespace {
+
+constexpr std::uint16_t kYear = 2018;
+
+bool carried(ConstRecordView entry) {
+  const std::uint16_t kind = entry.u16(vat7::kKindAt);
+  return entry.u8(vat7::kDeclaredAt) == 1 && (kind == 0 || kind == 2);
+}
+
+void build_record(RecordView rec, int month, ConstRecordView entry) {
+  using namespace vat7;
+  rec.clear();
+  rec.set_u32(kMonthAt, static_cast<std::uint32_t>(month));
+  rec.set_u16(kYearAt, kYear);
+  rec.set_u8(kMonthByteAt, static_cast<std::uint8_t>(month));
+  rec.set_u16(kFlagAt, entry.u8(kMarkedAt) != 0 ? 1 : 0);
+  rec.set_u8(kKindByteAt, static_cast<std::uint8_t>(entry.u16(kKindAt)));
+  rec.set_u32(kHeaderValueAt, entry.u32(kValueAt));
+  rec.set_u32(kAllBitsAt, 0xFFFFFFFFu);
+  rec.set_text(kCreator.offset, kCreator.capacity, msg::kVat7Creator);
+  std::copy(entry.bytes().begin(), entry.bytes().end(), rec.bytes().begin() + kOldEntryAt);
+}
+
+// The whole old file, or nothing when it is missing, short or unreadable.
+std::optional<std::vector<std::uint8_t>> read_old_file(Run& run, const std::string& path) {
+  if (transfer::file_size_of(path) == 0) return std::nullopt;
+  platform::File in;
+  if (!in.open(path, platform::File::Mode::kRead)) return std::nullopt;
+  transfer::print_line(run, msg::kVat7Conversion);
+  std::vector<std::uint8_t> old(vat7::kOldSize);
+  const std::size_t read = in.read(old.data(), old.size());
+  in.close();
+  if (in.failed() || read < old.size()) return std::nullopt;
+  return old;
+}
+
+}  // namespace
+
+void convert_vat7_declarations(Run& run, std::string_view company_dir) {
+  using namespace vat7;
+  const auto old = read_old_file(run, file_2017(run, company_dir, kOldName));
+  if (!old) return;
+  platform::File out;
+  if (!out.open(file_2018(run, company_dir, kNewName), platform::File::Mode::kCreate)) return;
+
+  const ConstRecordView old_file(*old);
+  std::array<std::uint8_t, kRecordSize> record;
+  const int first = std::max<int>(1, old_file.u8(kFirstMonthAt));
+  for (int month = first; month <= 12; ++month) {
+    const auto entry =
+        ConstRecordView(old_file.sub(kEntrySize * static_cast<std::size_t>(month - 1), kEntrySize));
+    if (!carried(entry)) continue;
+    build_record(RecordView(record), month, entry);
+    transfer::print_line(run, msg::kVat7Month + kMonthNames[static_cast<std::size_t>(month)]);
+    if (out.write(record.data(), record.size()) < record.size()) break;
+  }
+  out.close();
+}
+
+}  // namespace vx::conversion

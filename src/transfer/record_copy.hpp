@@ -1,0 +1,27 @@
+#pragma once
+// Record files carried record by record: the same-length copy whose
+// converter judges each record in place, and the conversion from one record
+// length to another whose converter builds each new record from an old one.
+#include <cstdint>
+#include <string_view>
+
+#include "driver/run.hpp"
+#include "transfer/converters.hpp"
+
+namespace vx::transfer {
+
+// Without a converter every record is written with its Polish letters
+// converted. A short last record reaches the converter with its missing
+// tail zeroed and is written short. Advances run.transfer.record_counter.
+// With run.transfer.append_mode an existing target is added to, unasked.
+bool copy_records(Run& run, std::string_view source, std::string_view target,
+                  std::uint16_t record_length, SameSizeConverter converter = nullptr);
+
+// Each old record (a short last one with its missing tail zeroed) goes to the
+// converter with a zeroed new record; a kept new record is written whole.
+// Without a converter nothing is written.
+bool convert_records(Run& run, std::string_view source, std::string_view target,
+                     std::uint16_t old_length, std::uint16_t new_length,
+                     TwoSizeConverter converter);
+
+}  // namespace vx::transfer

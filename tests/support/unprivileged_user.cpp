@@ -1,0 +1,27 @@
+#include "support/unprivileged_user.hpp"
+
+#include <unistd.h>
+
+namespace vx::test {
+
+namespace {
+constexpr uid_t kNobody = 65534;
+}
+
+UnprivilegedUser::UnprivilegedUser() {
+  if (::geteuid() != 0) {
+    active_ = true;
+    return;
+  }
+  switched_ = ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
+  active_ = switched_;
+}
+
+UnprivilegedUser::~UnprivilegedUser() {
+  if (!switched_) return;
+  // Back to root: the saved identity allows it.
+  [[maybe_unused]] const int uid = ::seteuid(0);
+  [[maybe_unused]] const int gid = ::setegid(0);
+}
+
+}  // namespace vx::test

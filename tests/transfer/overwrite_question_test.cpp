@@ -1,0 +1,139 @@
+#include "transfer/overwrite_question.hpp"
+
+#include <gtest/gtest.h>
+
+#include "support/fixture.hpp"
+#include "transfer/byte_copy.hpp"
+#include "transfer/copy_test_support.hpp"
+#include "transfer/record_copy.hpp"
+#include "transfer/text_copy.hpp"
+#include "transfer/transfer_state.hpp"
+
+namespace vx::test {
+namespace {
+
+using transfer::convert_records;
+using transfer::copy_bytes;
+using transfer::copy_records;
+using transfer::copy_text_file;
+
+bool copy_whole(Run&, ConstRecordView old_record, RecordView new_record) {
+  new_record.copy_from(old_record, 0, new_record.size());
+  return true;
+}
+
+// A 2017 side and a 2018 side whose files all exist already.
+struct TwoTrees {
+  TempDir dir;
+  std::string source(std::string_view name) const { return path_of(dir / "17" / name); }
+  std::string target(std::string_view name) const { return path_of(dir / "18" / name); }
+  void both(std::string_view name, std::string_view old_bytes, std::string_view new_bytes) {
+    write_file(dir / "17" / name, old_bytes);
+    write_file(dir / "18" / name, new_bytes);
+  }
+  std::string target_bytes(std::string_view name) const {
+    const auto b = read_file(dir / "18" / name);
+    return std::string(b.begin(), b.end());
+  }
+};
+
+TEST(OverwriteQuestion, ShowsTheQuestionInItsColours) {
+  ScriptedRun r("w\n");
+  EXPECT_FALSE(transfer::keep_existing(r.run(), "C:/DANE/FIRMA/A.REK"));
+  EXPECT_EQ(r.row(1), "Stwierdzono obecność pliku C:/DANE/FIRMA/A.REK");
+  EXPECT_EQ(r.row(2), " W-wykonaj kopiownie (zastępując) [A-i wszystkie następne]");
+  EXPECT_EQ(r.row(3), " Z-zostaw plik                    [N-i wszystkie następne] ?   Z(n)/W(a)");
+  EXPECT_EQ(r.row(4), "");
+  EXPECT_TRUE(row_coloured(r, 1, 0x0C, 1, 46));
+  EXPECT_TRUE(row_coloured(r, 2, 0x0E, 1, 61));  // trailing blanks included
+  EXPECT_TRUE(row_coloured(r, 3, 0x0E, 1, 61));
+  EXPECT_TRUE(row_coloured(r, 3, 0x0F, 62, 74));
+  EXPECT_EQ(r.run().out.attr(), 0x07);
+  // The cursor waits at the start of the next line.
+  EXPECT_EQ(r.run().out.y(), 4);
+  EXPECT_EQ(r.run().out.x(), 1);
+}
+
+TEST(OverwriteQuestion, OnlyTheFourAnswerKeysCount) {
+  // Enter, Esc, a digit, a Polish letter and T are ignored; z in lower case keeps.
+  ScriptedRun r("Enter\nEsc\n5\nż\nt\nz\n");
+  EXPECT_TRUE(transfer::keep_existing(r.run(), "X"));
+  EXPECT_EQ(r.console().screens_shown(), 6);
+  EXPECT_EQ(r.run().transfer.overwrite_policy, transfer::kAskEachFile);
+}
+
+TEST(OverwriteQuestion, WReplacesOneAndZKeepsOneThenItAsksAgain) {
+  TwoTrees t;
+  t.both("a.txt", "new\r\n", "old 2018\r\n");
+  t.both("b.rek", "BBBB", "bbbbbbbb");
+  t.both("c.rek", "CCCC", "cccccccc");
+  ScriptedRun r("W\nz\nZ\n");
+  EXPECT_TRUE(copy_bytes(r.run(), t.source("a.txt"), t.target("a.txt"), false));
+  EXPECT_FALSE(copy_records(r.run(), t.source("b.rek"), t.target("b.rek"), 2));
+  EXPECT_FALSE(convert_records(r.run(), t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole));
+  EXPECT_EQ(r.console().screens_shown(), 3);
+  EXPECT_EQ(t.target_bytes("a.txt"), "new\r\n");
+  EXPECT_EQ(t.target_bytes("b.rek"), "bbbbbbbb");
+  EXPECT_EQ(t.target_bytes("c.rek"), "cccccccc");
+  EXPECT_EQ(r.run().transfer.overwrite_policy, transfer::kAskEachFile);
+}
+
+TEST(OverwriteQuestion, AReplacesThisAndEveryLaterFileUnasked) {
+  TwoTrees t;
+  t.both("a.ini", "nowy\r\n", "stary\r\n");
+  t.both("b.rek", "BBBB", "bbbbbbbb");
+  t.both("c.rek", "CCCC", "cccccccc");
+  t.both("d.txt", "DD", "dddd");
+  ScriptedRun r("a\n");  // a second question would find no key
+  copy_text_file(r.run(), t.source("a.ini"), t.target("a.ini"));
+  EXPECT_EQ(r.run().transfer.overwrite_policy, transfer::kReplaceAllFollowing);
+  EXPECT_TRUE(copy_records(r.run(), t.source("b.rek"), t.target("b.rek"), 2));
+  EXPECT_TRUE(convert_records(r.run(), t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole));
+  EXPECT_TRUE(copy_bytes(r.run(), t.source("d.txt"), t.target("d.txt"), false));
+  EXPECT_EQ(r.console().screens_shown(), 1);
+  EXPECT_EQ(t.target_bytes("a.ini"), "nowy\r\n");
+  EXPECT_EQ(t.target_bytes("b.rek"), "BBBB");
+  EXPECT_EQ(t.target_bytes("c.rek"), "CCCC");
+  EXPECT_EQ(t.target_bytes("d.txt"), "DD");
+  EXPECT_EQ(row_starting(r, "Stwierdzono"), 1);
+  EXPECT_EQ(r.output().find("Stwierdzono", r.output().find("Stwierdzono") + 1), std::string::npos);
+}
+
+TEST(OverwriteQuestion, NKeepsThisAndEveryLaterFileUnasked) {
+  TwoTrees t;
+  t.both("a.rek", "AAAA", "aaaaaaaa");
+  t.both("b.ini", "nowy\r\n", "stary\r\n");
+  t.both("c.rek", "CCCC", "cccccccc");
+  t.both("d.txt", "DD", "dddd");
+  ScriptedRun r("N\n");
+  EXPECT_FALSE(copy_records(r.run(), t.source("a.rek"), t.target("a.rek"), 2));
+  EXPECT_EQ(r.run().transfer.overwrite_policy, transfer::kKeepAllFollowing);
+  copy_text_file(r.run(), t.source("b.ini"), t.target("b.ini"));
+  EXPECT_FALSE(convert_records(r.run(), t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole));
+  EXPECT_TRUE(copy_bytes(r.run(), t.source("d.txt"), t.target("d.txt"), false));
+  EXPECT_EQ(r.console().screens_shown(), 1);
+  EXPECT_EQ(t.target_bytes("a.rek"), "aaaaaaaa");
+  EXPECT_EQ(t.target_bytes("b.ini"), "stary\r\n");
+  EXPECT_EQ(t.target_bytes("c.rek"), "cccccccc");
+  EXPECT_EQ(t.target_bytes("d.txt"), "dddd");
+  // Nothing but the one question reached the screen.
+  EXPECT_EQ(r.row(4), "");
+  EXPECT_EQ(r.row(5), "");
+}
+
+TEST(OverwriteQuestion, AnEmptyTargetIsReplacedUnasked) {
+  TwoTrees t;
+  t.both("a.txt", "abc", "");
+  t.both("b.rek", "BBBB", "");
+  t.both("c.ini", "x\n", "");
+  ScriptedRun r;
+  EXPECT_TRUE(copy_bytes(r.run(), t.source("a.txt"), t.target("a.txt"), false));
+  EXPECT_TRUE(copy_records(r.run(), t.source("b.rek"), t.target("b.rek"), 2));
+  copy_text_file(r.run(), t.source("c.ini"), t.target("c.ini"));
+  EXPECT_EQ(t.target_bytes("a.txt"), "abc");
+  EXPECT_EQ(t.target_bytes("b.rek"), "BBBB");
+  EXPECT_EQ(t.target_bytes("c.ini"), "x\r\n");
+}
+
+}  // namespace
+}  // namespace vx::test
