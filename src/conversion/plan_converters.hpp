@@ -3,6 +3,17 @@
 #include <string>
 
 #include "conversion/company_paths.hpp"
+#include "conversion/dra_declarations.hpp"
+#include "conversion/fixed_asset_record.hpp"
+#include "conversion/fixed_asset_registers.hpp"
+#include "conversion/hide_converted.hpp"
+#include "conversion/month_names.hpp"
+#include "conversion/vat7_declaration.hpp"
+#include "personnel/family_filter.hpp"
+#include "personnel/person_filter.hpp"
+#include "personnel/personnel_state.hpp"
+#include "personnel/pit_filters.hpp"
+#include "personnel/wage_filters.hpp"
 #include "transfer/converters.hpp"
 
 namespace vx::conversion::plan {
@@ -21,7 +32,6 @@ bool vat26_vehicle_record(Run&, RecordView);
 bool note_record(Run&, ConstRecordView, RecordView);
 bool document_record(Run&, ConstRecordView, RecordView);
 bool repayment_record(Run&, ConstRecordView, RecordView);
-bool fixed_asset_record(Run&, RecordView);
 bool fixed_asset_settings(Run&, RecordView);
 bool fixed_asset_register_list(Run&, RecordView);
 bool mileage_settings(Run&, RecordView);
@@ -30,27 +40,28 @@ bool mileage_car(Run&, RecordView);
 bool mileage_log(Run&, RecordView);
 bool mileage_trip(Run&, RecordView);
 
+inline constexpr transfer::SameSizeConverter fixed_asset_record = convert_fixed_asset_record;
+
 // Personnel filters.
-void reset_personnel(Run&);
-bool person_filter(Run&, ConstRecordView, RecordView);
-bool family_filter(Run&, ConstRecordView, RecordView);
-bool wage_list_settings_filter(Run&, RecordView);
-bool wage_filter(Run&, RecordView);
-bool contract_filter(Run&, RecordView);
-bool pid5_filter(Run&, ConstRecordView, RecordView);
-bool pit28_filter(Run&, ConstRecordView, RecordView);
+using personnel::contract_filter;
+using personnel::family_filter;
+using personnel::person_filter;
+using personnel::pid5_filter;
+using personnel::pit28_filter;
+using personnel::reset_personnel;
+using personnel::wage_filter;
+using personnel::wage_list_settings_filter;
 
 // Steps with a logic of their own.
 void convert_annual_settings(Run&, const std::string& company_dir);
 void rewrite_company_text(Run&, const std::string& company_dir);
-void convert_vat7(Run&, const CompanyPaths&);
-void carry_dra_declarations(Run&, const std::string& company_dir);
-void hide_converted_file(Run&, const std::string& path);
-void carry_fixed_asset_registers(Run&, const std::string& company_dir);
+using conversion::carry_dra_declarations;
+using conversion::carry_fixed_asset_registers;
+using conversion::convert_vat7_declarations;
+using conversion::hide_converted_file;
 // Start of a company: per-company conversion state reset.
 void start_company(Run&);
-bool from_2018_files(const Run&);
-// Month names: 0 "-", 1..12 the months, 13 "Zestawienie".
-std::string month_name(int month);
+using personnel::from_2018_files;
+inline std::string month_name(int month) { return std::string(kMonthNames[static_cast<std::size_t>(month)]); }
 
 }  // namespace vx::conversion::plan

@@ -89,7 +89,7 @@ bool applies(const Run& run, const Step& s) {
 
 // --- steps with a logic of their own ----------------------------------------------
 
-void vat7(Run& run, const CompanyPaths& p) { plan::convert_vat7(run, p); }
+void vat7(Run& run, const CompanyPaths& p) { plan::convert_vat7_declarations(run, p.dir); }
 void company_text(Run& run, const CompanyPaths& p) { plan::rewrite_company_text(run, p.dir); }
 void personnel_setup(Run& run, const CompanyPaths&) { plan::reset_personnel(run); }
 

@@ -1,0 +1,77 @@
+#include "support/office.hpp"
+
+#include <fstream>
+
+namespace vx::test {
+
+Record register_record(const CompanyRow& c) {
+  Record r(103);
+  r.text(0, 31, c.name).text(32, 8, c.dir).text(41, 25, c.info);
+  for (std::size_t i = 0; i < c.rest.size() && i < 36; ++i) r.u8(67 + i, static_cast<std::uint8_t>(c.rest[i]));
+  return r;
+}
+
+Record annual_settings_record(int month_state) {
+  Record r(512);
+  r.u8(3, static_cast<std::uint8_t>(month_state));
+  return r;
+}
+
+Office::Office() {
+  std::filesystem::create_directories(root17());
+  std::filesystem::create_directories(root18());
+}
+
+Office& Office::company(const CompanyRow& c, bool with_files) {
+  companies.push_back(c);
+  const auto dir = root17() / c.dir;
+  std::filesystem::create_directories(dir);
+  if (with_files) {
+    write_file(dir / "2017_ROK.REK", concat({annual_settings_record(13), Record(512), Record(512)}));
+    Record stamp(256);
+    stamp.u16(0, 2017).u16(2, 2017).u16(4, 2017).u8(6, 9).u8(7, 0).fill(8, 248, 0x5A);
+    write_file(dir / "_vx_wex.rek", stamp.bytes());
+  }
+  write_register();
+  return *this;
+}
+
+Office& Office::file17(const std::string& dir, const std::string& name, const Bytes& bytes) {
+  write_file(root17() / dir / name, bytes);
+  return *this;
+}
+
+Office& Office::global17(const std::string& name, const Bytes& bytes, const std::string& program_dir) {
+  write_file(root17() / program_dir / name, bytes);
+  return *this;
+}
+
+void Office::write_register() {
+  std::vector<Record> rows;
+  for (const auto& c : companies) rows.push_back(register_record(c));
+  write_file(root17() / "SPISFIRM.DAT", concat(rows));
+}
+
+ProgramResult Office::migrate(const std::string& script, std::vector<std::string> args,
+                              std::map<std::string, std::string> env) {
+  const auto bin = tmp_.path() / "bin";
+  std::filesystem::create_directories(bin);
+  const auto program = bin / "vx17-18";
+  if (!std::filesystem::exists(program))
+    std::filesystem::copy_file(VX_PROGRAM, program);
+  std::string pth = "WEX_2017=" + root17().string() + "\r\nWEX_2018=" + root18().string() + "\r\n";
+  write_file(bin / "vx17-18.PTH", pth);
+  if (!list_file.empty()) {
+    std::string lst;
+    for (const auto& l : list_file) lst += l + "\r\n";
+    write_file(bin / "vx17-18.LST", lst);
+  }
+  return run_program({.arguments = std::move(args), .script = script, .environment = std::move(env),
+                      .program = program.string(), .working_dir = tmp_.str()});
+}
+
+std::string wizard_defaults() { return "PgDn\nPgDn\nPgDn\nF5\n"; }
+std::string select_all() { return "F5\n"; }
+std::string finish() { return "Enter\n"; }
+
+}  // namespace vx::test
