@@ -8,6 +8,7 @@
 #include "platform/console.hpp"
 #include "transfer/transfer_state.hpp"
 #include "ui/text_output.hpp"
+#include "ui/toolkit.hpp"
 
 namespace vx {
 
@@ -23,6 +24,7 @@ struct Run {
   Locations loc;
   charset::Charsets cs;
   transfer::TransferState transfer;
+  ui::Toolkit ui;
 };
 
 }  // namespace vx
