@@ -44,6 +44,7 @@ UiEvent Control::Run() {
   for (;;) {
     PlaceCursor();
     ev = read_event(GetRun());
+    owner_->PreviewEvent(ev);
     Outcome outcome = Outcome::kLeave;
     if (ev.kind == kEventKey)
       outcome = HandleKey(ev);

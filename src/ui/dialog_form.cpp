@@ -108,6 +108,7 @@ std::uint16_t DialogForm::Execute() {
       ev = Item(focused_)->Run();
     } else {
       ev = read_event(run_);
+      PreviewEvent(ev);
     }
     HandleEvent(ev);
     last_ = ev;
@@ -117,10 +118,12 @@ std::uint16_t DialogForm::Execute() {
   return last_.kind == kEventCommand ? last_.command : 0;
 }
 
-void DialogForm::PostAndEnd(UiEvent& ev, std::uint16_t command) {
+void DialogForm::Post(UiEvent& ev, std::uint16_t command) {
   ev = command_event(command, kFromForm);
-  End();
+  HandleEvent(ev);
 }
+
+void DialogForm::PreviewEvent(UiEvent&) {}
 
 void DialogForm::HandleEvent(UiEvent& ev) {
   switch (ev.kind) {
@@ -134,7 +137,7 @@ void DialogForm::HandleEvent(UiEvent& ev) {
 void DialogForm::HandleKey(UiEvent& ev) {
   switch (ev.key) {
     case keys::kEsc:
-      PostAndEnd(ev, CMD_CANCEL);
+      Post(ev, CMD_CANCEL);
       return;
     case keys::kUp:
     case keys::kShiftTab:
@@ -159,7 +162,7 @@ void DialogForm::HandleKey(UiEvent& ev) {
   if (ev.extended || first_button_ == 0 || ev.ch < 0x20) return;
   if (const int n = ButtonWithHotLetter(ev.ch)) {
     focused_ = n;
-    ev = command_event(static_cast<const PushButton*>(Item(n))->Command(), kFromForm);
+    Post(ev, static_cast<const PushButton*>(Item(n))->Command());
   }
 }
 
@@ -184,10 +187,10 @@ void DialogForm::HandleMouse(UiEvent& ev) {
       }
     }
   } else if (ev.buttons == kRightButton) {
-    PostAndEnd(ev, CMD_CANCEL);
+    Post(ev, CMD_CANCEL);
   } else if (ev.buttons & (kMiddleButton | kRightButton)) {
     // The middle button, or both buttons at once.
-    PostAndEnd(ev, CMD_OK);
+    Post(ev, CMD_OK);
   }
 }
 

@@ -57,6 +57,9 @@ class DialogForm {
 
   // The modal loop: returns the command code of the event that ended it.
   std::uint16_t Execute();
+  // Sees every event read while the form runs, before the focused control
+  // or HandleEvent does (a page keeps its options consistent here).
+  virtual void PreviewEvent(UiEvent& ev);
   // The toolkit's handling: Esc and the mouse buttons, focus movement, hot
   // letters of the buttons, the commands that end a form.
   virtual void HandleEvent(UiEvent& ev);
@@ -91,8 +94,9 @@ class DialogForm {
   }
 
  protected:
-  // Turns the event into the form's command and ends the form.
-  void PostAndEnd(UiEvent& ev, std::uint16_t command);
+  // Turns the event into a command of the form (origin 4) and hands it to
+  // HandleEvent again, so a derived form sees it as if a button sent it.
+  void Post(UiEvent& ev, std::uint16_t command);
 
  private:
   bool InsertControl(std::unique_ptr<Control> control);

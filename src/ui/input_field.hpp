@@ -27,7 +27,11 @@ class InputField : public Control {
              std::string& bound, int max_length = 0);
 
   void SetUpperCaseOnly(bool on) { upper_only_ = on; }
-  void SetMasked(bool on) { masked_ = on; }
+  // Shows the text as "*"; redrawn at once.
+  void SetMasked(bool on) {
+    masked_ = on;
+    Draw();
+  }
   int Width() const { return width_; }
   int MaxLength() const { return max_length_; }
   // Cursor column within the text, from 1.

@@ -29,7 +29,7 @@ struct Snapshot {
   std::vector<platform::Cell> cells;
 
   const platform::Cell& at(int col, int row) const {
-    return cells[static_cast<std::size_t>((row - 1) * platform::kScreenCols + col - 1)];
+    return cells.at(static_cast<std::size_t>((row - 1) * platform::kScreenCols + col - 1));
   }
   // Row text in UTF-8, trailing blanks removed.
   std::string row(int r) const {
