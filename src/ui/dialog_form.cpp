@@ -97,6 +97,7 @@ void DialogForm::FocusItem(int n) {
 }
 
 std::uint16_t DialogForm::Execute() {
+  if (!IsOpen()) return CMD_CANCEL;
   end_ = false;
   has_focusable_ = false;
   for (int n = 1; n <= ItemCount(); ++n) has_focusable_ = has_focusable_ || Focusable(n);

@@ -28,7 +28,7 @@ class DialogForm {
  public:
   // Opens the window from (left, top) to (left + width - 1, top + height - 1)
   // with the title in its top frame line. IsOpen() is false when it could not
-  // be opened; such a form shows nothing and must not be executed.
+  // be opened; such a form shows nothing and Execute gives CMD_CANCEL.
   DialogForm(vx::Run& run, int left, int top, int width, int height, std::string_view title,
              std::uint16_t user_word = 0);
   // Removes the status bar, frees the controls last to first and gives the
@@ -55,7 +55,8 @@ class DialogForm {
   // The form's status bar, shown at once and removed with the form.
   void SetStatusBar(const std::vector<StatusKey>& keys);
 
-  // The modal loop: returns the command code of the event that ended it.
+  // The modal loop: returns the command code of the event that ended it
+  // (0 when a derived form ended it on an event that is not a command).
   std::uint16_t Execute();
   // Sees every event read while the form runs, before the focused control
   // or HandleEvent does (a page keeps its options consistent here).
