@@ -4,6 +4,7 @@
 #include "driver/run.hpp"
 #include "platform/console.hpp"
 #include "platform/process.hpp"
+#include "ui/toolkit.hpp"
 
 int main(int argc, char** argv) {
   using namespace vx;
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   auto console = platform::make_console();
   Run run(*console);
   run.env = config::settle_environment(process, platform::environment_value);
+  ui::start_toolkit(run);
   int code = 0;
   try {
     driver::run_program(run, process.arguments);

@@ -11,6 +11,7 @@
 #include "recordfile/file_layer_settings.hpp"
 #include "transfer/transfer_state.hpp"
 #include "ui/text_output.hpp"
+#include "ui/toolkit.hpp"
 
 namespace vx {
 
@@ -29,6 +30,7 @@ struct Run {
   recordfile::FileLayerSettings files;
   companies::CompanyTable companies;
   personnel::PersonnelState personnel;
+  ui::Toolkit ui;
 };
 
 }  // namespace vx
