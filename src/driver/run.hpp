@@ -3,6 +3,7 @@
 // reference: nothing of it lives in globals, so every test starts clean.
 #include "charset/polish.hpp"
 #include "config/environment.hpp"
+#include "conversion/conversion_state.hpp"
 #include "driver/locations.hpp"
 #include "driver/options.hpp"
 #include "platform/console.hpp"
@@ -23,6 +24,7 @@ struct Run {
   Locations loc;
   charset::Charsets cs;
   transfer::TransferState transfer;
+  conversion::ConversionState conversion;
 };
 
 }  // namespace vx
