@@ -2,6 +2,8 @@
 // The per-record converters that the record copies call. Plain function
 // pointers: millions of records pass through them, and every converter reads
 // the run's state (character standards, transferred persons) through Run.
+#include <string>
+
 #include "driver/run.hpp"
 #include "recordfile/record_view.hpp"
 
@@ -12,5 +14,8 @@ using SameSizeConverter = bool (*)(Run& run, RecordView record);
 // Old-to-new converter: the old record read-only and a zeroed buffer for the
 // new one; true writes the new record, false drops it.
 using TwoSizeConverter = bool (*)(Run& run, ConstRecordView old_record, RecordView new_record);
+// Line filter of the text copy: a line of up to 255 characters, already
+// converted, which it may change; true writes it, false drops it.
+using LineFilter = bool (*)(Run& run, std::string& line);
 
 }  // namespace vx::transfer

@@ -1,0 +1,16 @@
+#pragma once
+// Text files (configuration and INI files) copied line by line, their Polish
+// letters converted, each line optionally judged by a filter.
+#include <string_view>
+
+#include "driver/run.hpp"
+#include "transfer/converters.hpp"
+
+namespace vx::transfer {
+
+// Lines longer than 255 characters are cut; every line written ends with
+// CR LF. A missing or empty source is passed over in silence.
+void copy_text_file(Run& run, std::string_view source, std::string_view target,
+                    LineFilter filter = nullptr);
+
+}  // namespace vx::transfer
