@@ -46,6 +46,7 @@ bool IniFile::open(std::string_view file_name) {
   if (!content) return false;
 
   std::string_view rest = *content;
+  std::size_t current = 0;
   while (!rest.empty()) {
     const auto end = rest.find('\n');
     std::string_view raw = rest.substr(0, end);
@@ -53,12 +54,14 @@ bool IniFile::open(std::string_view file_name) {
     if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
     const std::string_view line = trimmed(raw);
     if (is_section_line(line)) {
+      // A name met again, in whatever case, goes on with the same section.
       const auto name = line.substr(1, line.size() - 2);
-      sections_.push_back({std::string(name), charset::upper_text(name), true, {}});
+      current = section_index(name);
+      if (current == sections_.size()) sections_.push_back({std::string(name), charset::upper_text(name), true, {}});
       continue;
     }
     if (sections_.empty()) sections_.push_back({"", "", false, {}});
-    sections_.back().lines.push_back({std::string(line), entry_key(line)});
+    sections_[current].lines.push_back({std::string(line), entry_key(line)});
   }
   return true;
 }
