@@ -57,7 +57,8 @@ bool IniFile::open(std::string_view file_name) {
       // A name met again, in whatever case, goes on with the same section.
       const auto name = line.substr(1, line.size() - 2);
       current = section_index(name);
-      if (current == sections_.size()) sections_.push_back({std::string(name), charset::upper_text(name), true, {}});
+      if (current == sections_.size())
+        sections_.push_back({std::string(name), charset::upper_text(name), true, {}});
       continue;
     }
     if (sections_.empty()) sections_.push_back({"", "", false, {}});
