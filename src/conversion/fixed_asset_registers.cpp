@@ -7,7 +7,8 @@
 #include "charset/polish.hpp"
 #include "conversion/company_path.hpp"
 #include "conversion/declaration_messages.hpp"
-#include "conversion/fixed_asset_record.hpp"
+#include "conversion/in_place_layouts.hpp"
+#include "conversion/record_converters.hpp"
 #include "platform/filesystem.hpp"
 #include "transfer/console_prompts.hpp"
 #include "transfer/record_copy.hpp"
@@ -31,8 +32,8 @@ void report_bad_name(Run& run, std::string_view name) {
 void carry_register(Run& run, std::string_view company_dir, std::string_view base_name) {
   const std::string name = std::string(base_name) + register_list::kExtension;
   transfer::copy_records(run, file_2017(run, company_dir, name), file_2018(run, company_dir, name),
-                         static_cast<std::uint16_t>(kFixedAssetRecordSize),
-                         convert_fixed_asset_record);
+                         static_cast<std::uint16_t>(layout::kFixedAssetSize),
+                         convert_fixed_asset);
 }
 
 }  // namespace

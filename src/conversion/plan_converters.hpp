@@ -2,12 +2,14 @@
 // Which converter, filter or step serves which file of the copy plan.
 #include <string>
 
-#include "conversion/company_paths.hpp"
+#include "conversion/annual_settings.hpp"
+#include "conversion/company_text.hpp"
+#include "conversion/document_converter.hpp"
 #include "conversion/dra_declarations.hpp"
-#include "conversion/fixed_asset_record.hpp"
 #include "conversion/fixed_asset_registers.hpp"
 #include "conversion/hide_converted.hpp"
 #include "conversion/month_names.hpp"
+#include "conversion/record_converters.hpp"
 #include "conversion/vat7_declaration.hpp"
 #include "personnel/family_filter.hpp"
 #include "personnel/person_filter.hpp"
@@ -18,29 +20,28 @@
 
 namespace vx::conversion::plan {
 
-// Record converters.
-bool advance_payment(Run&, RecordView);
-bool company_record(Run&, ConstRecordView, RecordView);
-bool address_record(Run&, ConstRecordView, RecordView);
-bool automat_record(Run&, ConstRecordView, RecordView);
-bool transfer_record(Run&, ConstRecordView, RecordView);
-bool write_off_record(Run&, RecordView);
-bool internal_voucher_record(Run&, ConstRecordView, RecordView);
-bool interest_note_record(Run&, RecordView);
-bool vehicle_record(Run&, RecordView);
-bool vat26_vehicle_record(Run&, RecordView);
-bool note_record(Run&, ConstRecordView, RecordView);
-bool document_record(Run&, ConstRecordView, RecordView);
-bool repayment_record(Run&, ConstRecordView, RecordView);
-bool fixed_asset_settings(Run&, RecordView);
-bool fixed_asset_register_list(Run&, RecordView);
-bool mileage_settings(Run&, RecordView);
-bool mileage_address(Run&, RecordView);
-bool mileage_car(Run&, RecordView);
-bool mileage_log(Run&, RecordView);
-bool mileage_trip(Run&, RecordView);
-
-inline constexpr transfer::SameSizeConverter fixed_asset_record = convert_fixed_asset_record;
+// Record converters of the company files.
+inline constexpr transfer::SameSizeConverter advance_payment = convert_advance_payments;
+inline constexpr transfer::TwoSizeConverter company_record = convert_company;
+inline constexpr transfer::TwoSizeConverter address_record = convert_address;
+inline constexpr transfer::TwoSizeConverter automat_record = convert_automat;
+inline constexpr transfer::TwoSizeConverter transfer_record = convert_transfer_order;
+inline constexpr transfer::SameSizeConverter write_off_record = convert_one_off_write_off;
+inline constexpr transfer::TwoSizeConverter internal_voucher_record = convert_internal_voucher;
+inline constexpr transfer::SameSizeConverter interest_note_record = convert_interest_note;
+inline constexpr transfer::SameSizeConverter vehicle_record = convert_vat_vehicle;
+inline constexpr transfer::SameSizeConverter vat26_vehicle_record = convert_vat26_vehicle;
+inline constexpr transfer::TwoSizeConverter note_record = convert_correction_note;
+inline constexpr transfer::TwoSizeConverter document_record = convert_document;
+inline constexpr transfer::TwoSizeConverter repayment_record = convert_repayment;
+inline constexpr transfer::SameSizeConverter fixed_asset_record = convert_fixed_asset;
+inline constexpr transfer::SameSizeConverter fixed_asset_settings = convert_fixed_asset_settings;
+inline constexpr transfer::SameSizeConverter fixed_asset_register_list = convert_fixed_asset_registers;
+inline constexpr transfer::SameSizeConverter mileage_settings = convert_mileage_settings;
+inline constexpr transfer::SameSizeConverter mileage_address = convert_mileage_address;
+inline constexpr transfer::SameSizeConverter mileage_car = convert_mileage_car;
+inline constexpr transfer::SameSizeConverter mileage_log = convert_mileage_log;
+inline constexpr transfer::SameSizeConverter mileage_trip = convert_mileage_trip;
 
 // Personnel filters.
 using personnel::contract_filter;
@@ -53,15 +54,16 @@ using personnel::wage_filter;
 using personnel::wage_list_settings_filter;
 
 // Steps with a logic of their own.
-void convert_annual_settings(Run&, const std::string& company_dir);
-void rewrite_company_text(Run&, const std::string& company_dir);
 using conversion::carry_dra_declarations;
 using conversion::carry_fixed_asset_registers;
+using conversion::convert_annual_settings;
 using conversion::convert_vat7_declarations;
 using conversion::hide_converted_file;
-// Start of a company: per-company conversion state reset.
-void start_company(Run&);
-using personnel::from_2018_files;
+using conversion::rewrite_company_text;
+using conversion::start_document_file;
+
+inline void start_company(Run& run) { run.conversion.start_company(); }
+inline bool from_2018_files(const Run& run) { return run.conversion.from_2018_files; }
 inline std::string month_name(int month) { return std::string(kMonthNames[static_cast<std::size_t>(month)]); }
 
 }  // namespace vx::conversion::plan

@@ -129,6 +129,7 @@ void documents(Run& run, const CompanyPaths& p) {
   if (file_size_of(unsettled) > 0) {
     run.transfer.doc_month = 0;
     print_line(run, cp852("Konwertuje miesiąc \"Dokumenty nierozliczone\""));
+    plan::start_document_file(run, p.target("2018K880.1"));
     convert_records(run, unsettled, p.target("2018K880.1"), kDocumentSize, kDocumentSize,
                     plan::document_record);
     if (ask_yes_no(run, cp852("Usunać plik \"Dokumenty nierozliczone\" z 2017")))
@@ -143,6 +144,7 @@ void documents(Run& run, const CompanyPaths& p) {
     const std::string docs = "2018K880." + std::to_string(month);
     if (file_size_of(p.source(docs)) > 0) {
       print_line(run, cp852("Konwertuję zapisy : ") + name);
+      plan::start_document_file(run, p.target(docs));
       convert_records(run, p.source(docs), p.target(docs), kDocumentSize, kDocumentSize,
                       plan::document_record);
       plan::hide_converted_file(run, p.source(docs));

@@ -6,10 +6,14 @@
 namespace vx::conversion {
 
 namespace {
+// A field that runs past the end of a record is left alone.
+bool inside(std::size_t size, TextField f) { return f.offset + f.capacity + 1 <= size; }
+
 // Stores the source field's text into the target field, cut to the capacity,
 // its letters mapped byte by byte: no string is built, as millions of
 // records pass through here.
 void map_field(ConstRecordView src, RecordView dst, TextField f, const charset::ByteMap& map) {
+  if (!inside(src.size(), f) || !inside(dst.size(), f)) return;
   const std::size_t length = std::min<std::size_t>(src.u8(f.offset), f.capacity);
   const auto from = src.sub(f.offset + 1, length);
   const auto to = dst.sub(f.offset + 1, length);
@@ -20,7 +24,7 @@ void map_field(ConstRecordView src, RecordView dst, TextField f, const charset::
 }  // namespace
 
 void convert_field(RecordView rec, TextField f, const charset::Charsets& cs) {
-  map_field(ConstRecordView(rec.bytes()), rec, f, charset::conversion_map(cs));
+  convert_field_into(ConstRecordView(rec.bytes()), rec, f, cs);
 }
 
 void convert_field_into(ConstRecordView src, RecordView dst, TextField f,
@@ -30,14 +34,14 @@ void convert_field_into(ConstRecordView src, RecordView dst, TextField f,
 
 void convert_texts(RecordView rec, std::span<const TextField> fields, const charset::Charsets& cs) {
   if (cs.no_char_conversion()) return;
-  const auto& map = charset::conversion_map(cs);
-  for (const auto& f : fields) map_field(ConstRecordView(rec.bytes()), rec, f, map);
+  for (const auto& f : fields) convert_field(rec, f, cs);
 }
 
 void convert_texts_into(ConstRecordView src, RecordView dst, std::span<const TextField> fields,
                         const charset::Charsets& cs) {
   if (cs.no_char_conversion()) {
-    for (const auto& f : fields) dst.copy_from(src, f.offset, f.capacity + 1);
+    for (const auto& f : fields)
+      if (inside(src.size(), f) && inside(dst.size(), f)) dst.copy_from(src, f.offset, f.capacity + 1);
     return;
   }
   const auto& map = charset::conversion_map(cs);

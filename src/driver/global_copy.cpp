@@ -1,7 +1,7 @@
 #include "driver/global_copy.hpp"
 
 #include "charset/cp852.hpp"
-#include "conversion/address_record.hpp"
+#include "conversion/record_converters.hpp"
 #include "driver/office_record.hpp"
 #include "driver/operator_record.hpp"
 #include "platform/filesystem.hpp"
@@ -40,7 +40,7 @@ void copy_items(Run& run, const GlobalPaths& p) {
   if (has_bit(items, 0)) {
     heading(run, cp852("Globalna baza adresów"));
     convert_records(run, p.source("baza_ad8.rek"), p.target("baza_ad8.rek"), kAddressRecordSize,
-                    kAddressRecordSize, conversion::convert_address_record);
+                    kAddressRecordSize, conversion::convert_address);
   }
   if (has_bit(items, 8)) {
     heading(run, cp852("Konfigurator wex_2017.ini"));
@@ -50,7 +50,7 @@ void copy_items(Run& run, const GlobalPaths& p) {
     heading(run, cp852("Baza urzedów skarbowych"));
     run.conversion.tax_office_mode = true;
     convert_records(run, p.source("baza_us8.rek"), p.target("baza_us8.rek"), kAddressRecordSize,
-                    kAddressRecordSize, conversion::convert_address_record);
+                    kAddressRecordSize, conversion::convert_address);
     run.conversion.tax_office_mode = false;
   }
   if (has_bit(items, 2)) {

@@ -4,6 +4,7 @@
 #include "charset/polish.hpp"
 #include "companies/company_table.hpp"
 #include "config/environment.hpp"
+#include "conversion/conversion_state.hpp"
 #include "driver/locations.hpp"
 #include "driver/options.hpp"
 #include "personnel/personnel_state.hpp"
@@ -31,6 +32,7 @@ struct Run {
   companies::CompanyTable companies;
   personnel::PersonnelState personnel;
   ui::Toolkit ui;
+  conversion::ConversionState conversion;
 };
 
 }  // namespace vx

@@ -9,7 +9,7 @@ void reset_personnel(Run& run) {
   run.personnel.persons.clear();
 }
 
-bool from_2018_files(const Run& run) { return run.personnel.from_2018_files; }
-void set_from_2018_files(Run& run, bool value) { run.personnel.from_2018_files = value; }
+bool from_2018_files(const Run& run) { return run.conversion.from_2018_files; }
+void set_from_2018_files(Run& run, bool value) { run.conversion.from_2018_files = value; }
 
 }  // namespace vx::personnel

@@ -21,10 +21,6 @@ enum TransferMode : std::uint16_t {
 struct PersonnelState {
   std::uint16_t transfer_mode = kTransferAll;  // "W" at the question sets it to all
   TransferredPersons persons;
-  // The annual data of 2018 was taken from the company's 2017 directory.
-  // Set by the annual settings conversion, before the personnel set-up, and
-  // so not cleared by it.
-  bool from_2018_files = false;
 };
 
 // Start of a company's personnel steps: the working mode from person_scope,

@@ -26,7 +26,6 @@ struct FileLayerSettings {
   int retry_count = 30;
   int retry_pause_ms = 50;
   bool insert_progress = true;     // progress window for inserts into long files
-  std::string temp_dir;            // settled at start-up
 };
 
 }  // namespace vx::recordfile

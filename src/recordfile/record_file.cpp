@@ -7,7 +7,7 @@
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
 #include "recordfile/progress_window.hpp"
-#include "recordfile/temp_files.hpp"
+#include "recordfile/temp_names.hpp"
 #include "ui/message_box.hpp"
 
 namespace vx::recordfile {
@@ -114,7 +114,7 @@ bool RecordFile::open(LockWait wait, OpenMode mode) {
       state_ = FileState::kCreated;
       break;
     case OpenMode::kTemporary:
-      name_ = unique_temp_name(run_.files, name_);
+      name_ = unique_temp_name(name_);
       ok = file_.open(name_, platform::File::Mode::kCreate);
       state_ = FileState::kTemporary;
       break;

@@ -32,6 +32,7 @@ struct PackedDate {
             static_cast<std::uint16_t>(v >> 16)};
   }
   bool valid() const { return day >= 1 && day <= 31 && month >= 1 && month <= 12 && year >= 1 && year <= 2999; }
+  bool operator==(const PackedDate&) const = default;
 };
 
 template <typename Byte>

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "conversion/fixed_asset_record.hpp"
+#include "conversion/in_place_layouts.hpp"
+#include "conversion/record_converters.hpp"
 #include "conversion/office_fixture.hpp"
 
 namespace vx::test {
@@ -92,10 +93,10 @@ TEST(FixedAssetRecord, ConvertsEveryTextOfTheLayoutAndNothingElse) {
   const Bytes before = rec.bytes();
   ScriptedRun r;
   r.run().cs = kMazoviaTo852;
-  EXPECT_TRUE(conversion::convert_fixed_asset_record(r.run(), rec.view()));
+  EXPECT_TRUE(conversion::convert_fixed_asset(r.run(), rec.view()));
 
   Bytes expected = before;
-  for (const auto& f : conversion::fixed_asset::kTexts) {
+  for (const auto& f : conversion::layout::kFixedAssetTexts) {
     expected[f.offset] = static_cast<std::uint8_t>(std::min<std::size_t>(0x86, f.capacity));
     for (std::size_t i = 1; i <= expected[f.offset]; ++i) expected[f.offset + i] = 0xA5;
   }
@@ -104,12 +105,12 @@ TEST(FixedAssetRecord, ConvertsEveryTextOfTheLayoutAndNothingElse) {
   for (const auto& f : listed) EXPECT_EQ(rec.bytes()[f.offset + f.capacity], 0xA5) << f.offset;
   EXPECT_EQ(rec.bytes()[2075 + 31], 0x86);  // between two month texts
   EXPECT_EQ(rec.bytes()[38741], 0x86);      // behind December 2020
-  EXPECT_EQ(conversion::fixed_asset::kTexts.size(), 24u + 36 * 12 + 2);
+  EXPECT_EQ(conversion::layout::kFixedAssetTexts.size(), 24u + 36 * 12 + 2);
 
   r.run().cs.charset_mode = 0;
   Record kept(kAsset);
   kept.fill(0, kAsset, 0x86);
-  EXPECT_TRUE(conversion::convert_fixed_asset_record(r.run(), kept.view()));
+  EXPECT_TRUE(conversion::convert_fixed_asset(r.run(), kept.view()));
   EXPECT_EQ(kept.bytes(), Bytes(kAsset, 0x86));
 }
 
