@@ -2,8 +2,12 @@
 
 #include "charset/cp852.hpp"
 #include "driver/data_locations.hpp"
+#include "driver/global_copy.hpp"
 #include "driver/usage_screen.hpp"
+#include "driver/wizard.hpp"
+#include "companies/company_loop.hpp"
 #include "transfer/console_prompts.hpp"
+#include "ui/message_box.hpp"
 
 namespace vx::driver {
 
@@ -28,6 +32,41 @@ void end_sequence(Run& run) {
   clear_screen(run);
 }
 
+bool run_wizard(Run& run) {
+  int page = kFirstPage;
+  for (;;) {
+    auto form = make_page(run, page);
+    if (!form) return false;
+    const std::uint16_t command = form->Execute();
+    form.reset();
+    switch (command) {
+      case cmCancel:
+        if (ui::yes_no_prompt(run, 10, 10, cp852("Rezygnujesz z konwersji danych na nowy rok ?"), false))
+          return false;
+        break;
+      case cmBack:
+        if (page > kFirstPage) --page;
+        break;
+      case cmNext:
+        if (page < kLastPage) ++page;
+        break;
+      case cmStart:
+        return true;
+      default:
+        break;
+    }
+  }
+}
+
+void copy_data(Run& run) {
+  const Options& o = run.options;
+  if (has_bit(o.copy_scope, kCopyGlobal) && o.global_items != 0) copy_global_data(run);
+  if (has_bit(o.copy_scope, kCopyCompanies)) companies::copy_companies(run);
+  print_line(run, "");
+  print_line(run, "");
+  print_line(run, cp852("Koniec pracy kopiera danych WEX_VX na rok 2018"));
+}
+
 void run_program(Run& run, const std::vector<std::string>& arguments) {
   run.out.set_window(ui::kFullScreen);
   if (!arguments.empty() && arguments[0].find('?') != std::string::npos) {
@@ -38,6 +77,7 @@ void run_program(Run& run, const std::vector<std::string>& arguments) {
   run.loc.company_file_list = read_company_file_list(run.env.program_base + ".LST");
   settle_data_roots(run, arguments);
   show_banner(run);
+  if (run_wizard(run)) copy_data(run);
   end_sequence(run);
 }
 

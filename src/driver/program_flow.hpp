@@ -15,6 +15,11 @@ inline constexpr std::uint16_t cmCancel = 0xDD04;
 // Runs the program; the exit code is always 0 unless a fatal error ends it.
 void run_program(Run& run, const std::vector<std::string>& arguments);
 
+// The page loop; true when the operator started the copying.
+bool run_wizard(Run& run);
+// The copying chosen on the last page, then the closing line.
+void copy_data(Run& run);
+
 // Banner and its rule on a cleared screen.
 void show_banner(Run& run);
 // "Nacisnij Enter", a key, a cleared screen.
