@@ -1,5 +1,6 @@
 #include "support/office.hpp"
 
+#include <cstdlib>
 #include <fstream>
 
 namespace vx::test {
@@ -18,7 +19,8 @@ Record annual_settings_record(int month_state) {
 }
 
 Office::Office() {
-  std::filesystem::create_directories(root17());
+  // An installation always has its program subdirectory.
+  std::filesystem::create_directories(root17() / "#BIN970");
   std::filesystem::create_directories(root18());
 }
 
@@ -66,8 +68,12 @@ ProgramResult Office::migrate(const std::string& script, std::vector<std::string
     for (const auto& l : list_file) lst += l + "\r\n";
     write_file(bin / "vx17-18.LST", lst);
   }
-  return run_program({.arguments = std::move(args), .script = script, .environment = std::move(env),
-                      .program = program.string(), .working_dir = tmp_.str()});
+  auto result = run_program({.arguments = std::move(args), .script = script,
+                             .environment = std::move(env), .program = program.string(),
+                             .working_dir = tmp_.str()});
+  // VX_TEST_DUMP=file keeps the last run's screens for a look after a failure.
+  if (const char* dump = std::getenv("VX_TEST_DUMP")) write_file(dump, result.output + result.errors);
+  return result;
 }
 
 std::string wizard_defaults() { return "PgDn\nPgDn\nPgDn\nF5\n"; }
