@@ -3,7 +3,11 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "charset/utf8.hpp"
+
 namespace vx::test {
+
+std::string disk_name(const std::string& cp852);
 
 Record register_record(const CompanyRow& c) {
   Record r(103);
@@ -24,9 +28,12 @@ Office::Office() {
   std::filesystem::create_directories(root18());
 }
 
+// A directory name of the register (CP852) as the file system holds it.
+std::string disk_name(const std::string& cp852) { return charset::cp852_text_to_utf8(cp852); }
+
 Office& Office::company(const CompanyRow& c, bool with_files) {
   companies.push_back(c);
-  const auto dir = root17() / c.dir;
+  const auto dir = root17() / disk_name(c.dir);
   std::filesystem::create_directories(dir);
   if (with_files) {
     write_file(dir / "2017_ROK.REK", concat({annual_settings_record(13), Record(512), Record(512)}));
@@ -39,7 +46,7 @@ Office& Office::company(const CompanyRow& c, bool with_files) {
 }
 
 Office& Office::file17(const std::string& dir, const std::string& name, const Bytes& bytes) {
-  write_file(root17() / dir / name, bytes);
+  write_file(root17() / disk_name(dir) / name, bytes);
   return *this;
 }
 
