@@ -40,8 +40,11 @@ void convert_texts(RecordView rec, std::span<const TextField> fields, const char
 void convert_texts_into(ConstRecordView src, RecordView dst, std::span<const TextField> fields,
                         const charset::Charsets& cs) {
   if (cs.no_char_conversion()) {
-    for (const auto& f : fields)
-      if (inside(src.size(), f) && inside(dst.size(), f)) dst.copy_from(src, f.offset, f.capacity + 1);
+    // The text as stored: its length byte and its characters, nothing after.
+    for (const auto& f : fields) {
+      if (!inside(src.size(), f) || !inside(dst.size(), f)) continue;
+      dst.copy_from(src, f.offset, 1 + std::min<std::size_t>(src.u8(f.offset), f.capacity));
+    }
     return;
   }
   const auto& map = charset::conversion_map(cs);

@@ -61,8 +61,9 @@ TEST(DocumentConverter, MonthDocumentIsRebuiltFieldByField) {
   EXPECT_TRUE(out.kept);
   EXPECT_EQ(out.bytes, expected.bytes());
 
-  // Keeping the standard: the texts arrive byte for byte.
-  for (const auto& f : kTexts) copy_bytes(expected, old, f.offset, f.capacity + 1);
+  // Keeping the standard: the texts arrive as stored, nothing after them.
+  for (const auto& f : kTexts)
+    copy_bytes(expected, old, f.offset, 1 + std::min<std::size_t>(old.bytes()[f.offset], f.capacity));
   EXPECT_EQ(convert(old, 3, false, 7).bytes, expected.bytes());
 }
 

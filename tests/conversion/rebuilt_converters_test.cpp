@@ -13,14 +13,15 @@ struct Range {
 };
 
 // The new record of a converter whose target starts cleared: zeros, the
-// texts (converted, or copied whole when the standard is kept) and the
-// ranges copied.
+// texts (converted, or as stored when the standard is kept: the length byte
+// and the characters, nothing after them) and the ranges copied.
 Record rebuilt(const Record& old, const Fields& texts, const std::vector<Range>& copied, bool convert) {
   Record out(old.bytes().size());
   if (convert)
     put_converted(out, old, texts);
   else
-    for (const auto& f : texts) copy_bytes(out, old, f.offset, f.capacity + 1);
+    for (const auto& f : texts)
+      copy_bytes(out, old, f.offset, 1 + std::min<std::size_t>(old.bytes()[f.offset], f.capacity));
   for (const auto& r : copied) copy_bytes(out, old, r.offset, r.length);
   return out;
 }
