@@ -34,9 +34,6 @@ struct CompanyTable {
   bool register_damaged = false;
 };
 
-// The key of a register record: name, one blank and directory.
-std::string register_key(ConstRecordView record);
-
 // Whether a directory name from the register stays inside a data root.
 bool safe_directory_name(const std::string& dir);
 

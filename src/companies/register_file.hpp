@@ -6,7 +6,7 @@ namespace vx::companies {
 
 class RegisterClass final : public recordfile::RecordClass {
  public:
-  std::string key(ConstRecordView record) const override;
+  void key(ConstRecordView record, std::string& out) const override;
 };
 
 const recordfile::RecordClass& register_class();

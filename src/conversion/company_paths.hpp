@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "conversion/company_path.hpp"
 #include "driver/run.hpp"
-#include "platform/filesystem.hpp"
 
 namespace vx::conversion {
 
@@ -12,14 +12,18 @@ struct CompanyPaths {
   CompanyPaths(const Run& run, const std::string& company_dir)
       : dir(company_dir),
         source_dir(run.loc.source_root + company_dir),
-        target_dir(run.loc.target_root + company_dir) {}
+        target_dir(run.loc.target_root + company_dir),
+        run_(run) {}
 
-  std::string source(std::string_view name) const { return source_dir + platform::kSeparator + std::string(name); }
-  std::string target(std::string_view name) const { return target_dir + platform::kSeparator + std::string(name); }
+  std::string source(std::string_view name) const { return file_2017(run_, dir, name); }
+  std::string target(std::string_view name) const { return file_2018(run_, dir, name); }
 
   std::string dir;
   std::string source_dir;  // without the final separator
   std::string target_dir;
+
+ private:
+  const Run& run_;
 };
 
 }  // namespace vx::conversion

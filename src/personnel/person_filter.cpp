@@ -3,7 +3,7 @@
 #include "conversion/company_record.hpp"
 #include "conversion/text_fields.hpp"
 #include "personnel/messages.hpp"
-#include "personnel/office_block.hpp"
+#include "transfer/name_code.hpp"
 #include "personnel/person_prompts.hpp"
 #include "transfer/console_prompts.hpp"
 
@@ -46,7 +46,7 @@ void convert_person(Run& run, ConstRecordView old, RecordView fresh) {
   fresh.clear();
   fresh.copy_from(old, 0, kPersonRecordSize);
   conversion::convert_texts_into(old, fresh, kPersonTexts, run.cs);
-  convert_office_block(old, fresh, kPersonOffice, run.cs);
+  transfer::convert_name_code(old, fresh, kPersonOffice, run.cs);
   for (const auto at : kPersonAddresses)
     conversion::convert_company_record(
         RecordView{fresh.sub(at, conversion::kCompanyRecordSize)}, run.cs);

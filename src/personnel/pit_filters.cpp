@@ -5,7 +5,7 @@
 #include "conversion/company_record.hpp"
 #include "conversion/text_fields.hpp"
 #include "personnel/messages.hpp"
-#include "personnel/office_block.hpp"
+#include "transfer/name_code.hpp"
 #include "personnel/person_prompts.hpp"
 #include "personnel/personnel_state.hpp"
 #include "personnel/pit_record.hpp"
@@ -31,7 +31,7 @@ void start_fresh(ConstRecordView old, RecordView fresh) {
 }
 
 void carry_head(Run& run, ConstRecordView old, RecordView fresh) {
-  convert_office_block(old, fresh, kPitOffice, run.cs);
+  transfer::convert_name_code(old, fresh, kPitOffice, run.cs);
   fresh.copy_from(old, kPitPersonal, kPitPersonalSize);
   conversion::convert_texts_into(old, fresh, kPitNames, run.cs);
   fresh.copy_from(old, kPitAddress, conversion::kCompanyRecordSize);

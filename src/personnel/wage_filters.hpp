@@ -6,7 +6,7 @@
 #include <cstddef>
 
 #include "driver/run.hpp"
-#include "personnel/field_tables.hpp"
+#include "conversion/field_tables.hpp"
 #include "recordfile/record_view.hpp"
 
 namespace vx::personnel {
@@ -14,18 +14,18 @@ namespace vx::personnel {
 inline constexpr std::size_t kWageListSettingsSize = 2048;
 // Ten texts each followed by 5 bytes of other data, then five more.
 inline constexpr auto kWageListTexts =
-    join(repeated_texts<10>(5, 18, 12), repeated_texts<5>(185, 18, 12));
+    conversion::join(conversion::series<10>(5, 18, 12), conversion::series<5>(185, 18, 12));
 inline constexpr std::size_t kWageListClearedBytes = 286;  // six bytes
 inline constexpr std::size_t kWageListClearedCount = 6;
 inline constexpr std::size_t kWageListMonths = 294;  // one byte per month
 inline constexpr std::size_t kMonths = 12;
 
 inline constexpr std::size_t kWageRecordSize = 10176;
-inline constexpr auto kWageTexts = repeated_texts<8>(15, 51, 50);
+inline constexpr auto kWageTexts = conversion::series<8>(15, 51, 50);
 
 inline constexpr std::size_t kContractRecordSize = 552;
 inline constexpr auto kContractTexts =
-    join(std::array<TextField, 2>{{{20, 10}, {31, 10}}}, repeated_texts<3>(42, 61, 60));
+    conversion::join(std::array<TextField, 2>{{{20, 10}, {31, 10}}}, conversion::series<3>(42, 61, 60));
 
 // Every record is written: month bytes and the six bytes cleared.
 bool wage_list_settings_filter(Run& run, RecordView rec);

@@ -50,11 +50,16 @@ bool RecordClass::write(platform::File& f, std::span<const std::uint8_t> buffer)
 
 std::string RecordClass::missing_question() const { return cp852("Utworzyć nowy ?").str(); }
 
-int RecordClass::compare(ConstRecordView stored, ConstRecordView fresh) const {
-  return charset::compare_texts(charset::upper_text(key(stored)), charset::upper_text(key(fresh)));
+void RecordClass::key(ConstRecordView, std::string& out) const { out.clear(); }
+
+int RecordClass::compare(std::string_view stored_key, std::string_view fresh_key) const {
+  return charset::compare_texts(stored_key, fresh_key);
 }
 
-std::string RecordClass::key(ConstRecordView) const { return {}; }
+void RecordClass::compare_key(ConstRecordView record, std::string& out) const {
+  key(record, out);
+  for (auto& c : out) c = static_cast<char>(charset::upper_char(static_cast<std::uint8_t>(c)));
+}
 
 const RecordClass& plain_record_class() {
   static const RecordClass plain;
@@ -293,11 +298,13 @@ bool RecordFile::insert_in_order(std::span<const std::uint8_t> record) {
       std::fill(stored.begin(), stored.end(), std::uint8_t{0});
     }
     position = static_cast<long>(count);
-    const ConstRecordView fresh_view(fresh);
+    std::string fresh_key, stored_key;
+    class_.compare_key(ConstRecordView(fresh), fresh_key);
     while (position > 0) {
       const ConstRecordView before(std::span<const std::uint8_t>(stored).subspan(static_cast<std::size_t>(position - 1) * size, size));
       if (progress) progress->advance();
-      if (class_.compare(before, fresh_view) >= 0) break;
+      class_.compare_key(before, stored_key);
+      if (class_.compare(stored_key, fresh_key) >= 0) break;
       --position;
     }
     if (position < static_cast<long>(count)) {

@@ -39,9 +39,14 @@ class RecordClass {
   virtual bool write(platform::File& f, std::span<const std::uint8_t> buffer) const;
   // Appended to the message about a missing file.
   virtual std::string missing_question() const;
-  // 0 or positive: the new record belongs after the stored one.
-  virtual int compare(ConstRecordView stored, ConstRecordView fresh) const;
-  virtual std::string key(ConstRecordView record) const;
+  // The key text of a record, written into out (its buffer reused: inserts
+  // compare thousands of keys).
+  virtual void key(ConstRecordView record, std::string& out) const;
+  // Compares the upper-cased keys of a stored and a new record: 0 or
+  // positive when the new record belongs after the stored one.
+  virtual int compare(std::string_view stored_key, std::string_view fresh_key) const;
+  // The upper-cased key used for comparing.
+  void compare_key(ConstRecordView record, std::string& out) const;
 };
 
 const RecordClass& plain_record_class();

@@ -2,6 +2,7 @@
 // Line output into a text window of the screen, the way the progress lines
 // of the copies are written: a window, a cursor inside it and a text colour.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/console.hpp"
@@ -53,6 +54,10 @@ class TextOutput {
   void clear();
 
   platform::Console& console() { return console_; }
+
+  // When set, everything written is also appended here, a line end at each
+  // move to another row: the record of a run that never scrolls back.
+  std::string* transcript = nullptr;
 
  private:
   void place_cursor();

@@ -27,7 +27,9 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() {
   std::error_code ec;
-  // Tests may take permissions away; give them back before removing.
+  std::filesystem::remove_all(path_, ec);
+  if (!ec) return;
+  // Tests may take permissions away; give them back and try again.
   for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
        !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
     std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,

@@ -1,8 +1,13 @@
 #include "support/office.hpp"
 
+#include <cstdlib>
 #include <fstream>
 
+#include "charset/utf8.hpp"
+
 namespace vx::test {
+
+std::string disk_name(const std::string& cp852);
 
 Record register_record(const CompanyRow& c) {
   Record r(103);
@@ -18,13 +23,17 @@ Record annual_settings_record(int month_state) {
 }
 
 Office::Office() {
-  std::filesystem::create_directories(root17());
+  // An installation always has its program subdirectory.
+  std::filesystem::create_directories(root17() / "#BIN970");
   std::filesystem::create_directories(root18());
 }
 
+// A directory name of the register (CP852) as the file system holds it.
+std::string disk_name(const std::string& cp852) { return charset::cp852_text_to_utf8(cp852); }
+
 Office& Office::company(const CompanyRow& c, bool with_files) {
   companies.push_back(c);
-  const auto dir = root17() / c.dir;
+  const auto dir = root17() / disk_name(c.dir);
   std::filesystem::create_directories(dir);
   if (with_files) {
     write_file(dir / "2017_ROK.REK", concat({annual_settings_record(13), Record(512), Record(512)}));
@@ -37,7 +46,7 @@ Office& Office::company(const CompanyRow& c, bool with_files) {
 }
 
 Office& Office::file17(const std::string& dir, const std::string& name, const Bytes& bytes) {
-  write_file(root17() / dir / name, bytes);
+  write_file(root17() / disk_name(dir) / name, bytes);
   return *this;
 }
 
@@ -66,8 +75,12 @@ ProgramResult Office::migrate(const std::string& script, std::vector<std::string
     for (const auto& l : list_file) lst += l + "\r\n";
     write_file(bin / "vx17-18.LST", lst);
   }
-  return run_program({.arguments = std::move(args), .script = script, .environment = std::move(env),
-                      .program = program.string(), .working_dir = tmp_.str()});
+  auto result = run_program({.arguments = std::move(args), .script = script,
+                             .environment = std::move(env), .program = program.string(),
+                             .working_dir = tmp_.str()});
+  // VX_TEST_DUMP=file keeps the last run's screens for a look after a failure.
+  if (const char* dump = std::getenv("VX_TEST_DUMP")) write_file(dump, result.output + result.errors);
+  return result;
 }
 
 std::string wizard_defaults() { return "PgDn\nPgDn\nPgDn\nF5\n"; }

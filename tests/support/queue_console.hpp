@@ -1,7 +1,9 @@
 #pragma once
 // A console whose keys are all typed ahead at once: for checking that code
 // forgets type-ahead where it must.
+#include <chrono>
 #include <deque>
+#include <thread>
 
 #include "platform/console.hpp"
 
@@ -26,13 +28,17 @@ class QueueConsole final : public platform::Console {
   std::optional<platform::MouseEvent> take_mouse() override { return std::nullopt; }
   void idle(int) override {}
   void beep(int, int) override {}
-  void sleep_ms(int ms) override { slept_ms += ms; }
+  void sleep_ms(int ms) override {
+    slept_ms += ms;
+    if (real_time) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+  }
   int seconds_of_day() override { return 0; }
   void write_stdout(std::string_view) override {}
   void finish(int) override {}
 
   std::size_t keys_left() const { return keys_.size(); }
   int slept_ms = 0;
+  bool real_time = false;  // sleeps really wait (for tests with other processes)
 
  private:
   std::deque<platform::KeyEvent> keys_;

@@ -9,7 +9,10 @@ ScriptedRun::ScriptedRun(const std::string& keys)
       console_(std::make_unique<platform::ScriptConsole>(keys_, out_)),
       run_(std::make_unique<Run>(*console_)) {
   run_->out.set_window(ui::kFullScreen);
+  run_->out.transcript = &transcript_;
 }
+
+std::string ScriptedRun::transcript() const { return charset::cp852_text_to_utf8(transcript_); }
 
 std::vector<std::string> ScriptedRun::screen() const {
   std::vector<std::string> rows;

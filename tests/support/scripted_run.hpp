@@ -22,12 +22,15 @@ class ScriptedRun {
   // The current screen rows, trailing blanks removed, UTF-8.
   std::vector<std::string> screen() const;
   std::string row(int r) const { return screen()[static_cast<std::size_t>(r - 1)]; }
+  // Every line written through the text output since the start, UTF-8.
+  std::string transcript() const;
 
  private:
   std::istringstream keys_;
   std::ostringstream out_;
   std::unique_ptr<platform::ScriptConsole> console_;
   std::unique_ptr<Run> run_;
+  std::string transcript_;
 };
 
 }  // namespace vx::test

@@ -1,0 +1,209 @@
+#include "recordfile/record_file.hpp"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "companies/register_file.hpp"
+#include "support/fixture.hpp"
+#include "support/queue_console.hpp"
+#include "support/scripted_run.hpp"
+
+namespace vx::recordfile {
+namespace {
+
+using test::Bytes;
+using test::Record;
+
+// Records of 8 bytes whose key is their first byte.
+class ByteKeyClass final : public RecordClass {
+ public:
+  void key(ConstRecordView r, std::string& out) const override { out.assign(1, static_cast<char>(r.u8(0))); }
+};
+
+Bytes rec(char key, char tag) { return Bytes{static_cast<std::uint8_t>(key), static_cast<std::uint8_t>(tag), 0, 0, 0, 0, 0, 0}; }
+
+TEST(InsertInOrder, KeepsTheFileSortedAndPutsEqualKeysAfter) {
+  test::TempDir dir;
+  test::ScriptedRun s;
+  const ByteKeyClass cls;
+  RecordFile f(s.run(), (dir / "r.dat").string(), 8, cls);
+  ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenOrCreate));
+  EXPECT_TRUE(f.insert_in_order(rec('m', 1)));
+  EXPECT_EQ(f.current_position(), 0);
+  EXPECT_TRUE(f.insert_in_order(rec('c', 2)));  // smaller than all: everything moves up
+  EXPECT_EQ(f.current_position(), 0);
+  EXPECT_TRUE(f.insert_in_order(rec('x', 3)));
+  EXPECT_TRUE(f.insert_in_order(rec('m', 4)));  // after the equal one
+  EXPECT_EQ(f.current_position(), 2);
+  f.close();
+  Bytes expected;
+  for (auto r : {rec('c', 2), rec('m', 1), rec('m', 4), rec('x', 3)}) expected.insert(expected.end(), r.begin(), r.end());
+  EXPECT_EQ(test::read_file(dir / "r.dat"), expected);
+}
+
+TEST(InsertInOrder, RegisterKeysFollowThePolishOrder) {
+  test::TempDir dir;
+  test::ScriptedRun s;
+  RecordFile f(s.run(), (dir / "SPISFIRM.DAT").string(), 103, companies::register_class());
+  ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenOrCreate));
+  const std::string names[] = {"Żaba", "zebra", "Źródło", "Łoś", "lis", "Ala", "ala"};
+  for (const auto& n : names) {
+    Record r(103);
+    r.text(0, 31, test::cp852_bytes(n)).text(32, 8, "D");
+    f.insert_in_order(r.bytes());
+  }
+  f.close();
+  const Bytes all = test::read_file(dir / "SPISFIRM.DAT");
+  ASSERT_EQ(all.size(), 7u * 103);
+  std::vector<std::string> order;
+  for (std::size_t i = 0; i < 7; ++i) {
+    const ConstRecordView v(std::span<const std::uint8_t>(all).subspan(i * 103, 103));
+    order.push_back(v.text(0, 31));
+  }
+  // Upper-cased keys: ALA = ALA (equal: file order), LIS < ŁOŚ, ZEBRA < ŻABA < ŹRÓDŁO.
+  const std::vector<std::string> expected = {"Ala", "ala", "lis", test::cp852_bytes("Łoś"), "zebra",
+                                             test::cp852_bytes("Żaba"), test::cp852_bytes("Źródło")};
+  EXPECT_EQ(order, expected);
+}
+
+TEST(InsertInOrder, TwoThousandCompaniesInRandomOrderAreQuick) {
+  test::TempDir dir;
+  test::ScriptedRun s;
+  s.run().files.insert_progress = false;
+  RecordFile f(s.run(), (dir / "SPISFIRM.DAT").string(), 103, companies::register_class());
+  ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenOrCreate));
+  std::vector<int> numbers(2048);
+  for (int i = 0; i < 2048; ++i) numbers[static_cast<std::size_t>(i)] = i;
+  std::shuffle(numbers.begin(), numbers.end(), std::mt19937(7));
+  const auto start = std::chrono::steady_clock::now();
+  for (int n : numbers) {
+    char name[16];
+    std::snprintf(name, sizeof name, "Firma %04d", n);
+    Record r(103);
+    r.text(0, 31, name).text(32, 8, "D");
+    f.insert_in_order(r.bytes());
+  }
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  f.close();
+  std::cout << "2048 sorted inserts: " << seconds << " s\n";
+  const Bytes all = test::read_file(dir / "SPISFIRM.DAT");
+  ASSERT_EQ(all.size(), 2048u * 103);
+  for (std::size_t i = 0; i < 2048; ++i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "Firma %04zu", i);
+    EXPECT_EQ(ConstRecordView(std::span<const std::uint8_t>(all).subspan(i * 103, 103)).text(0, 31), name);
+  }
+}
+
+TEST(InsertInOrder, WaitsForAnotherProcessHoldingTheFile) {
+  test::TempDir dir;
+  const auto path = (dir / "r.dat").string();
+  test::write_file(dir / "r.dat", rec('a', 1));
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    // Another station: holds the whole-file lock for a while, then inserts.
+    test::ScriptedRun other;
+    const ByteKeyClass cls;
+    RecordFile f(other.run(), path, 8, cls);
+    if (!f.open(LockWait::kRetry, OpenMode::kOpenExisting) || !f.lock_file(LockWait::kRetry)) ::_exit(2);
+    (void)!::write(ready[1], "x", 1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    f.unlock_file();
+    ::_exit(f.insert_in_order(rec('z', 9)) ? 0 : 3);
+  }
+  char c;
+  ASSERT_EQ(::read(ready[0], &c, 1), 1);
+  // This station's lock wait really waits: 30 tries 50 ms apart outlast the
+  // other station's hold, so no question is asked.
+  test::QueueConsole console({});
+  console.real_time = true;
+  vx::Run run(console);
+  const ByteKeyClass cls;
+  RecordFile f(run, path, 8, cls);
+  ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenExisting));
+  EXPECT_TRUE(f.insert_in_order(rec('m', 5)));
+  EXPECT_GT(console.slept_ms, 0);  // it did wait
+  f.close();
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  const Bytes all = test::read_file(dir / "r.dat");
+  ASSERT_EQ(all.size(), 24u);  // no record lost
+  EXPECT_EQ(all[0], 'a');
+  EXPECT_EQ(all[8], 'm');
+  EXPECT_EQ(all[16], 'z');
+}
+
+TEST(RecordFileLayer, LockFailsWhileAnotherProcessHoldsIt) {
+  test::TempDir dir;
+  const auto path = (dir / "r.dat").string();
+  test::write_file(dir / "r.dat", rec('a', 1));
+  int ready[2], done[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  ASSERT_EQ(::pipe(done), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    platform::File f;
+    if (!f.open(path, platform::File::Mode::kReadWrite) || !f.lock(0, kWholeFileLockLength)) ::_exit(2);
+    (void)!::write(ready[1], "x", 1);
+    char c;
+    (void)!::read(done[0], &c, 1);
+    ::_exit(0);
+  }
+  char c;
+  ASSERT_EQ(::read(ready[0], &c, 1), 1);
+  test::ScriptedRun s;
+  RecordFile f(s.run(), path, 8);
+  ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenExisting));
+  EXPECT_FALSE(f.lock_file(LockWait::kRetry));
+  s.run().files.network_mode = false;  // no network: locks succeed at once
+  EXPECT_TRUE(f.lock_file(LockWait::kRetry));
+  (void)!::write(done[1], "x", 1);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+}
+
+TEST(RecordFileLayer, OpenModes) {
+  test::TempDir dir;
+  test::ScriptedRun s;
+  RecordFile missing(s.run(), (dir / "a.dat").string(), 8);
+  EXPECT_FALSE(missing.open(LockWait::kRetry, OpenMode::kOpenExisting));
+  EXPECT_TRUE(missing.open(LockWait::kRetry, OpenMode::kOpenOrCreate));
+  EXPECT_EQ(missing.state(), FileState::kCreated);
+  EXPECT_TRUE(missing.append(rec('q', 1)));
+  EXPECT_EQ(missing.seek_end(), 1);
+  missing.close();
+  RecordFile temp(s.run(), dir.str(), 8);
+  EXPECT_TRUE(temp.open(LockWait::kRetry, OpenMode::kTemporary));
+  EXPECT_NE(temp.name().find("~vx"), std::string::npos);
+  EXPECT_TRUE(temp.name().ends_with(".tmp"));
+  temp.close();
+  EXPECT_TRUE(delete_file(temp.name()));
+  const std::string long_name = dir.str() + "/" + std::string(100, 'n') + ".dat";
+  RecordFile whole(s.run(), long_name, 8);
+  EXPECT_EQ(whole.name(), long_name);  // a cut path would name another file
+}
+
+TEST(RecordFileLayer, AskingBeforeCreatingAMissingFile) {
+  test::TempDir dir;
+  test::ScriptedRun no("N\n");
+  RecordFile f(no.run(), (dir / "a.dat").string(), 8);
+  EXPECT_FALSE(f.open(LockWait::kRetry, OpenMode::kOpenOrAsk));
+  EXPECT_NE(no.output().find("Nie odnaleziono pliku:"), std::string::npos);
+  EXPECT_NE(no.output().find("Utworzyć nowy ?"), std::string::npos);
+  EXPECT_FALSE(test::file_exists(dir / "a.dat"));
+  test::ScriptedRun yes("T\n");
+  RecordFile g(yes.run(), (dir / "a.dat").string(), 8);
+  EXPECT_TRUE(g.open(LockWait::kRetry, OpenMode::kOpenOrAsk));
+  EXPECT_TRUE(test::file_exists(dir / "a.dat"));
+}
+
+}  // namespace
+}  // namespace vx::recordfile
