@@ -44,8 +44,10 @@ class CompanyPage final : public WizardPage {
                         ui::ItemList{cp852("wszystkich"), cp852("pytaj sie o każdego")},
                         o.pit_scope);
     Add<ui::CheckGroup>(ui::make_label(41, 8, cp852("Wprowadzone już w 2018 roku ")), 42, 9,
-                        ui::ItemList{cp852("dokumenty księgowe"), cp852("wynagrodzenia pracowników"),
-                                     cp852("umowy zlecenia"), cp852("noty księgowe"),
+                        ui::ItemList{cp852("dokumenty księgowe"),
+                                     cp852("wynagrodzenia pracowników"),
+                                     cp852("umowy zlecenia"),
+                                     cp852("noty księgowe"),
                                      cp852("Deklaracje DRA")},
                         o.entered_2018_items);
     Add<ui::CheckGroup>(ui::make_label(41, 14, cp852("Programy \"DLL\"")), 42, 15,

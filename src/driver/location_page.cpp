@@ -10,12 +10,13 @@ namespace vx::driver {
 
 namespace {
 
-constexpr int kRootWidth = 50;  // columns shown; the roots hold up to 255
+constexpr int kRootWidth = 50;              // columns shown; the roots hold up to 255
 constexpr std::uint8_t kHintColour = 0x07;  // light grey on black
 
 class LocationPage final : public WizardPage, private RootFields {
  public:
-  explicit LocationPage(Run& run) : WizardPage(run, cp852(" Lokalizacja "), {cmNext, cmBack, cmCancel}) {
+  explicit LocationPage(Run& run)
+      : WizardPage(run, cp852(" Lokalizacja "), {cmNext, cmBack, cmCancel}) {
     Options& o = run.options;
     source_ = Add<ui::InputField>(ui::make_label(3, 3, cp852("katalogu źrodłowy:")), 4, 4,
                                   kRootWidth, run.loc.source_root, ui::kFieldLengthMax);
@@ -47,7 +48,9 @@ class LocationPage final : public WizardPage, private RootFields {
   }
 
  private:
-  void Redraw(RootField field) override { (field == RootField::kSource ? source_ : target_)->Draw(); }
+  void Redraw(RootField field) override {
+    (field == RootField::kSource ? source_ : target_)->Draw();
+  }
   void Focus(RootField field) override {
     FocusItem(field == RootField::kSource ? source_item_ : target_item_);
   }

@@ -41,8 +41,9 @@ class StartPage final : public WizardPage {
         ui::ItemList{cp852("Dane Globalne z"), cp852("Dane pózniej wskazanych firm")},
         o.copy_scope);
     // Reads on with the first item: "Dane Globalne z" #BIN970 "do #BIN980".
-    scope->DrawOver(Add<ui::InputField>(ui::make_label(32, 4, cp852("(tylko z 880 .. 960) do #BIN980")),
-                                        24, 4, kVersionWidth, o.source_version));
+    scope->DrawOver(
+        Add<ui::InputField>(ui::make_label(32, 4, cp852("(tylko z 880 .. 960) do #BIN980")), 24, 4,
+                            kVersionWidth, o.source_version));
     Add<ui::CheckBox>(ui::make_label(3, 7, cp852("Wykonanie kopiowania")), 4, 8, o.stop_per_company,
                       cp852("Zatrzymywac akcje co firme"));
     Add<ui::PushButton>(14, 12, 14, 3, "ZACZNIJ", cmStart);

@@ -38,9 +38,9 @@ class WizardPage : public ui::DialogForm {
 };
 
 // Status keys of the pages.
-ui::StatusKey next_page_key();   // PgDn
-ui::StatusKey back_page_key();   // PgUp
-ui::StatusKey start_key();       // F5
+ui::StatusKey next_page_key();  // PgDn
+ui::StatusKey back_page_key();  // PgUp
+ui::StatusKey start_key();      // F5
 
 std::unique_ptr<ui::DialogForm> make_location_page(Run& run);
 std::unique_ptr<ui::DialogForm> make_global_page(Run& run);
