@@ -29,12 +29,6 @@ test::Snapshot shown_page(ScriptedRun& sr, int n) {
   return capture.before_event(1);
 }
 
-TEST(WizardPages, OnlyFourPages) {
-  ScriptedRun sr;
-  EXPECT_EQ(make_page(sr.run(), 0), nullptr);
-  EXPECT_EQ(make_page(sr.run(), 5), nullptr);
-}
-
 TEST(WizardPages, LocationPageLayout) {
   ScriptedRun sr(keys({"Esc"}));
   auto& run = sr.run();
