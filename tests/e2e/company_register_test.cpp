@@ -97,16 +97,19 @@ TEST(CompanyRegister, ATrailingPartialRecordIsNotACompany) {
   EXPECT_EQ(read_file(office.new_file("SPISFIRM.DAT")).size(), 103u);
 }
 
-TEST(CompanyRegister, MissingOrEmptyRegisterEndsTheProgram) {
+TEST(CompanyRegister, MissingRegisterStopsTheLocationsPage) {
   Office missing;
   std::filesystem::create_directories(missing.root17() / "#BIN970");
-  auto r = missing.migrate(wizard_defaults() + "Enter\n");
+  auto r = missing.migrate("PgDn\nEnter\nEsc\nt\nEnter\n");
   EXPECT_EQ(r.exit_code, 0);
-  EXPECT_TRUE(r.shows("Brak dostępu do pliku"));
-  EXPECT_FALSE(r.shows("Nacisnij Enter"));
+  EXPECT_TRUE(r.shows("Brak pliku SPISFIRM.DAT"));
+  EXPECT_FALSE(r.shows("Brak dostępu do pliku"));
+}
 
+TEST(CompanyRegister, RegisterWithoutAWholeRecordEndsTheProgram) {
+  // Not empty, so the locations page lets it pass.
   Office empty;
-  write_file(empty.old_file("SPISFIRM.DAT"), Bytes{});
+  write_file(empty.old_file("SPISFIRM.DAT"), Bytes(50, 0));
   auto e = empty.migrate(wizard_defaults() + "Enter\n");
   EXPECT_EQ(e.exit_code, 0);
   EXPECT_TRUE(e.shows("Zerowa długość pliku SPISFIRM.DAT"));

@@ -69,7 +69,7 @@ ProgramResult Office::migrate(const std::string& script, std::vector<std::string
   if (!std::filesystem::exists(program))
     std::filesystem::copy_file(VX_PROGRAM, program);
   std::string pth = "WEX_2017=" + root17().string() + "\r\nWEX_2018=" + root18().string() + "\r\n";
-  write_file(bin / "vx17-18.PTH", pth);
+  write_file(bin / "vx17-18.PTH", path_file.empty() ? pth : path_file);
   if (!list_file.empty()) {
     std::string lst;
     for (const auto& l : list_file) lst += l + "\r\n";

@@ -47,6 +47,7 @@ class Office {
 
   std::vector<CompanyRow> companies;
   std::vector<std::string> list_file;  // the ".LST" lines, when not empty
+  std::string path_file;               // the ".PTH" text, when not the two roots
 
  private:
   TempDir tmp_;

@@ -1,0 +1,50 @@
+#pragma once
+// What the four wizard pages share: the window, the buttons of the bottom
+// row, the status keys and the commands that close a page.
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "driver/program_flow.hpp"
+#include "driver/run.hpp"
+#include "ui/dialog_form.hpp"
+#include "ui/status_bar.hpp"
+
+namespace vx::driver {
+
+// Window of every page, in screen columns and rows.
+inline constexpr int kPageLeft = 3, kPageTop = 3, kPageWidth = 76, kPageHeight = 22;
+
+class WizardPage : public ui::DialogForm {
+ public:
+  // Closes the page on its own commands, hands everything else on.
+  void HandleEvent(ui::UiEvent& ev) override;
+
+ protected:
+  WizardPage(Run& run, std::string_view title, std::initializer_list<std::uint16_t> closing);
+
+  // The buttons of row 19, each where every page has it.
+  void AddBackButton();
+  void AddCancelButton();
+  void AddNextButton();
+
+  // Asked before a closing command closes the page.
+  virtual bool MayClose(std::uint16_t command);
+
+ private:
+  std::vector<std::uint16_t> closing_;
+};
+
+// Status keys of the pages.
+ui::StatusKey next_page_key();  // PgDn
+ui::StatusKey back_page_key();  // PgUp
+ui::StatusKey start_key();      // F5
+
+std::unique_ptr<ui::DialogForm> make_location_page(Run& run);
+std::unique_ptr<ui::DialogForm> make_global_page(Run& run);
+std::unique_ptr<ui::DialogForm> make_company_page(Run& run);
+std::unique_ptr<ui::DialogForm> make_start_page(Run& run);
+
+}  // namespace vx::driver
