@@ -26,7 +26,7 @@ size=$(du -sm "$work/office/WEX_2017" | cut -f1)
 script="$work/keys"
 {
   printf 'Tab\nTab\nDown\nSpace\nPgDn\nPgDn\nPgDn\nF5\nF5\n'
-  yes n | head -n 200000
+  head -n 200000 < <(yes n)
 } > "$script"
 
 sync
