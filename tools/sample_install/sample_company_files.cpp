@@ -1,6 +1,7 @@
 // The company's own files: stamp, company record and text file, INI
 // settings, address and automat bases, notepads, transfer orders, internal
 // vouchers, interest notes, vehicles and one-off write-offs.
+#include "conversion/company_record.hpp"
 #include "conversion/in_place_layouts.hpp"
 #include "conversion/rebuilt_layouts.hpp"
 #include "sample_company.hpp"
@@ -83,13 +84,14 @@ Bytes stamp_file(Company& c) {
 }
 
 Bytes company_record(Company& c) {
-  RecordSet s(224);
+  RecordSet s(conversion::kCompanyRecordSize);
   put_address(s.add(), 0, c.seat, c.enc);
   return s.bytes();
 }
 
-std::string bank_of(const Company& c, int n) {
-  return n == 1 ? c.bank->name : words::kBanks[(static_cast<std::size_t>(c.index) + 3) % words::kBanks.size()].name;
+// The company's own bank, and a second one for its tax payments.
+const words::Bank& second_bank(const Company& c) {
+  return words::kBanks[(static_cast<std::size_t>(c.index) + 3) % words::kBanks.size()];
 }
 
 std::string company_text(Company& c) {
@@ -110,10 +112,8 @@ std::string company_text(Company& c) {
   for (int y = 2016; y >= 2013; --y) ini.text("WEX" + std::to_string(y), c.path_of_year(y));
   ini.section("BANKI").number("DEF", 1);
   if (c.index % 3 != 0) ini.number("DEF_ZUS", c.index % 3 == 1 ? 31 : 2);  // missing means the DEF bank
-  for (int n = 1; n <= 2; ++n) {
-    ini.text("NAZWA" + std::to_string(n), bank_of(c, n));
-    ini.text("NRB" + std::to_string(n), grouped_account(n == 1 ? c.account : make_account(c.dice, "10901014")));
-  }
+  ini.text("NAZWA1", c.bank->name).text("NRB1", grouped_account(c.account));
+  ini.text("NAZWA2", second_bank(c).name).text("NRB2", grouped_account(make_account(c.dice, second_bank(c).code)));
   ini.text("IRKwZUS", "83 1010 1023 0000 2613 9520 0000").date("DATA_ZBA", day(15, 1, 2018));
   ini.section("OSOBA_FIZYCZNA");
   if (owner) {

@@ -54,6 +54,7 @@ constexpr std::size_t kAccountCount = 5;
 }  // namespace tax_office
 
 constexpr std::uint32_t kGlobalStream = 0;
+constexpr const char* kCentralBankCode = "10100071";  // tax offices keep their accounts there
 constexpr std::uint8_t kColourScheme[] = {0x07, 0x0F, 0x1F, 0x70, 0x07, 0x02, 0x0F, 0x0F, 0x4F, 0x0F, 0x70};
 
 Bytes tax_offices(Dice& dice, const Encoder& enc) {
@@ -74,7 +75,7 @@ Bytes tax_offices(Dice& dice, const Encoder& enc) {
     r.set_text(tax_office::kShortCode.offset, tax_office::kShortCode.capacity, code);
     for (std::size_t a = 0; a < tax_office::kAccountCount; ++a)
       r.set_text(tax_office::kAccounts + tax_office::kAccountStride * a, tax_office::kAccountStride - 1,
-                 grouped_account(make_account(dice, "10100071")));
+                 grouped_account(make_account(dice, kCentralBankCode)));
   }
   return out.bytes();
 }
@@ -92,11 +93,11 @@ Bytes office_records(Dice& dice, const Encoder& enc) {
       r.set_u16(at, static_cast<std::uint16_t>(dice.between(1, 400)));
       r.set_text(at + office::kNumberingText.offset, office::kNumberingText.capacity, "/2017");
     }
-    r.set_text(office::kAccount.offset, office::kAccount.capacity, grouped_account(make_account(dice, "10201026")));
+    r.set_text(office::kAccount.offset, office::kAccount.capacity, grouped_account(make_account(dice, words::kBanks[0].code)));
     // The second record leaves its invoice text to the new year's default.
     if (n == 0) put_text(r, office::kInvoiceText, "Prowadzenie księgi przychodów i rozchodów", enc);
     r.set_u8(office::kPrintCopies, 2);
-    put_text(r, office::kBank, "PKO Bank Polski S.A.", enc);
+    put_text(r, office::kBank, words::kBanks[0].name, enc);
     r.set_text(office::kContact.offset, office::kContact.capacity, "tel. 22 628 14 05");
     r.set_u16(office::kPaymentDays, 14);
   }
