@@ -279,6 +279,74 @@ TEST_F(SampleFiles, OperatorsAreStoredScrambled) {
   }
 }
 
+TEST_F(SampleFiles, CompanyTextFileHoldsEveryKeyOfTheCompanyData) {
+  const std::map<std::string, std::vector<std::string>> keys = {
+      {"WEX", {"NAZWA_ZUS", "INFO1", "INFO5", "PATHXML", "PRZEXML", "FAS"}},
+      {"URZEDY_SKARBOWE", {"VAT-7", "PIT-4R", "PIT-8AR", "PIT-XX"}},
+      {"FIRMA", {"TYP", "NIP", "REGON"}},
+      {"PATH", {"WEX2016", "WEX2015", "WEX2014", "WEX2013"}},
+      {"BANKI", {"DEF", "NAZWA1", "NRB1", "IRKwZUS", "DATA_ZBA"}},
+      {"OSOBA_FIZYCZNA", {"PESEL", "NAZWISKO", "IMIE1", "DATA_URODZENIA", "INNY_RODZAJ"}},
+      {"ADRES_SIEDZIBY", {"KRAJ", "WOJEWODZTWO", "GMINA", "ULICA", "DOM", "LOKAL", "MIEJSCOWOSC", "KOD",
+                          "POCZTA", "SKRYTKA", "TELEFON", "POWIAT", "KODUE", "KODGMINY", "IAP"}},
+      {"ADRES_KOREPONDENCJA", {"ULICA", "EMAIL", "FAKS"}},
+      {"ZUS_ZxA", {"DATAPOSK", "ZPWA_KOR", "DRAI01", "DRAIX02_"}},
+      {"ZIPA", {"I", "01", "09", "IV09"}},
+  };
+  for (const auto& dir : dirs_) {
+    SCOPED_TRACE(dir);
+    const Bytes bytes = company_file(dir, "FIRMATXT.INI");
+    const std::string text(bytes.begin(), bytes.end());
+    // Lines end with CR LF; sections may come back (WEX opens three times).
+    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+    std::map<std::string, std::set<std::string>> found;
+    std::string section;
+    for (std::size_t at = 0; at < text.size();) {
+      const std::size_t end = text.find("\r\n", at);
+      const std::string line = text.substr(at, end - at);
+      at = end + 2;
+      if (line.starts_with("[")) section = line.substr(1, line.size() - 2);
+      else if (line.find('=') != std::string::npos) found[section].insert(line.substr(0, line.find('=')));
+    }
+    for (const auto& [name, list] : keys)
+      for (const auto& key : list) EXPECT_TRUE(found[name].count(key)) << name << " " << key;
+    EXPECT_FALSE(found["PATH"].count("WEX2017"));  // the rewrite adds it
+  }
+}
+
+TEST_F(SampleFiles, DeclarationsOf2018InTheirOldLayouts) {
+  int vat7 = 0;
+  for (const auto& dir : dirs_) {
+    SCOPED_TRACE(dir);
+    if (!fs::exists(root() / dir / "2018v7.17")) continue;
+    ++vat7;
+    const Bytes v = company_file(dir, "2018v7.17");
+    int declared = 0;
+    for (int m = 0; m < 12; ++m) {
+      const std::size_t at = 1168 * static_cast<std::size_t>(m);
+      if (v[at + 36] != 1) continue;
+      ++declared;
+      EXPECT_LE(v[at] | v[at + 1] << 8, 2);  // kind 0, 1 or 2
+    }
+    EXPECT_GT(declared, 0);
+    EXPECT_LE(v[14016], 1);
+    // One DRA attachment per person insured at the turn of the year.
+    std::size_t insured = 0;
+    const Bytes persons = company_file(dir, "DANE_PR8.REK");
+    for (std::size_t at = 0; at < persons.size(); at += 2048) {
+      const std::uint32_t left = u32_at(persons, at + 213);
+      insured += i64_at(persons, at) > 0 && (left == 0 || left >= packed(31, 12, 2017));
+    }
+    EXPECT_EQ(fs::file_size(root() / dir / "2018D401.001"), 896 + 448 * insured);
+  }
+  EXPECT_GT(vat7, 0);
+  // The global bases: addresses and tax offices told apart by byte 4.
+  const Bytes addresses = read_file(root() / "#BIN970" / "baza_ad8.rek");
+  const Bytes offices = read_file(root() / "#BIN970" / "baza_us8.rek");
+  for (std::size_t at = 0; at < addresses.size(); at += 480) EXPECT_EQ(addresses[at + 4], 0);
+  for (std::size_t at = 0; at < offices.size(); at += 480) EXPECT_EQ(offices[at + 4], 1);
+}
+
 TEST(SampleTool, RefusesBadArgumentsWithoutWriting) {
   TempDir tmp;
   for (const std::vector<std::string>& extra : {std::vector<std::string>{"--companies", "0"},

@@ -109,6 +109,16 @@ Company::Company(const OfficeShape& shape, int n)
   staff = make_staff(*this, shape.persons);
 }
 
+std::string tax_office_name(const words::Place& place) { return std::string("Urząd Skarbowy ") + place.tax_office; }
+
+std::string tax_office_code(const words::Place& place) {
+  constexpr int kFirstCode = 1401;
+  return std::to_string(kFirstCode + (&place - words::kPlaces.data()));
+}
+
+std::string Company::tax_office_name() const { return sample::tax_office_name(*place); }
+std::string Company::tax_office_code() const { return sample::tax_office_code(*place); }
+
 std::string Company::path_of_year(int year) const {
   return "C:\\WEX_" + std::to_string(year) + "\\" + dir;
 }

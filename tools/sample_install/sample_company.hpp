@@ -67,9 +67,14 @@ struct Company {
   std::vector<Person> staff;  // owners first
 
   std::string path_of_year(int year) const;  // the company's data in an older installation
+  std::string tax_office_name() const;
+  std::string tax_office_code() const;  // as in the global base of tax offices
 };
 
 Address make_address(Dice& dice, const words::Place& place);
+// Tax offices of the global base: one for each place, in the list's order.
+std::string tax_office_name(const words::Place& place);
+std::string tax_office_code(const words::Place& place);
 Contractor make_contractor(Dice& dice, std::uint32_t id);
 std::vector<Person> make_staff(Company& c, int count);
 // Address base records (480 bytes), the company's and the global ones.

@@ -96,7 +96,7 @@ const words::Bank& second_bank(const Company& c) {
 
 std::string company_text(Company& c) {
   const Person* owner = c.staff.empty() ? nullptr : &c.staff.front();
-  const std::string office = std::string("Urząd Skarbowy ") + c.place->tax_office;
+  const std::string office = c.tax_office_name();
   IniText ini(c.enc);
   ini.section("WEX").text("NAZWA_ZUS", c.name);
   ini.text("INFO1", c.name).text("INFO2", c.seat.street + " " + c.seat.house)
@@ -105,7 +105,7 @@ std::string company_text(Company& c) {
   ini.section("URZEDY_SKARBOWE");
   for (const char* key : {"VAT-7", "PIT-4R", "PIT-8AR", "PIT-XX"}) ini.text(key, office);
   ini.section("URZEDY_SKARBOWE_EKOD");
-  for (const char* key : {"VAT-7", "PIT-4R", "PIT-8AR", "PIT-XX"}) ini.number(key, 1400 + c.index % 90);
+  for (const char* key : {"VAT-7", "PIT-4R", "PIT-8AR", "PIT-XX"}) ini.text(key, c.tax_office_code());
   ini.section("WEX").text("PATHXML", c.path_of_year(2017) + "\\XML").text("PRZEXML", "C:\\e-Deklaracje\\" + c.dir);
   ini.section("FIRMA").number("TYP", 1 + c.index % 3).text("NIP", c.nip).text("REGON", c.regon);
   ini.section("PATH");
@@ -217,7 +217,7 @@ Bytes transfer_orders(Company& c) {
     put_text(r, kTransferOrderTexts[1], c.seat.street + " " + c.seat.house + ", " + c.seat.city, c.enc);
     r.set_text(kPayerAccount.offset, kPayerAccount.capacity, grouped_account(c.account));
     const std::string payee_name = kind == kInsurance ? "Zakład Ubezpieczeń Społecznych"
-                                   : kind == kTax     ? std::string("Urząd Skarbowy ") + c.place->tax_office
+                                   : kind == kTax     ? c.tax_office_name()
                                                       : payee.name;
     put_text(r, kTransferOrderTexts[2], payee_name, c.enc);
     put_text(r, kTransferOrderTexts[3], payee.address.street + " " + payee.address.house + ", " + payee.address.city, c.enc);

@@ -47,6 +47,7 @@ constexpr std::size_t kRightGroups = 7;
 
 // Tax office records by their place in kTaxOfficeTexts, and the codes.
 namespace tax_office {
+constexpr std::size_t kId = 0;  // dword
 constexpr std::size_t kName = 0, kCity = 1, kStreet = 2, kHead = 3, kVoivodeship = 4;
 constexpr TextField kCode{54, 6}, kShortCode{402, 4};
 constexpr std::size_t kAccounts = 207, kAccountStride = 39;  // five accounts: VAT, PIT, CIT, ...
@@ -62,10 +63,10 @@ Bytes tax_offices(Dice& dice, const Encoder& enc) {
   std::uint32_t id = 1;
   for (const auto& place : words::kPlaces) {
     RecordView r = out.add();
-    const std::string code = std::to_string(1400 + id);
-    r.set_u32(0, id++);
+    const std::string code = tax_office_code(place);
+    r.set_u32(tax_office::kId, id++);
     r.set_u8(kAddressKind, kAddressKindTaxOffice);
-    put_text(r, kTaxOfficeTexts[tax_office::kName], std::string("Urząd Skarbowy ") + place.tax_office, enc);
+    put_text(r, kTaxOfficeTexts[tax_office::kName], tax_office_name(place), enc);
     put_text(r, kTaxOfficeTexts[tax_office::kCity], place.city, enc);
     put_text(r, kTaxOfficeTexts[tax_office::kStreet], std::string("ul. ") + dice.pick(words::kStreets) + " " +
                                                           std::to_string(dice.between(1, 80)), enc);

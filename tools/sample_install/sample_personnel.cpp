@@ -20,6 +20,9 @@ using namespace personnel;
 
 namespace {
 
+// Every personnel record starts with the person's ID (negative: deleted).
+constexpr std::size_t kPersonId = 0;
+
 // The sample's own places for data the migration carries untouched.
 namespace person {
 constexpr TextField kPesel{14, 11};
@@ -72,12 +75,9 @@ PackedDate random_date(Dice& dice, int year_from, int year_to) {
   return day(dice.between(1, 28), dice.between(1, 12), dice.between(year_from, year_to));
 }
 
-std::string office_name(const Company& c) { return std::string("Urząd Skarbowy ") + c.place->tax_office; }
-std::string office_code(const Company& c) { return std::to_string(1400 + c.index % 90); }
-
 void put_office(RecordView rec, std::size_t at, const Company& c) {
-  rec.set_text(at + kOfficeName.offset, kOfficeName.capacity, c.enc(office_name(c)));
-  rec.set_text(at + kOfficeCode.offset, kOfficeCode.capacity, office_code(c));
+  rec.set_text(at + kOfficeName.offset, kOfficeName.capacity, c.enc(c.tax_office_name()));
+  rec.set_text(at + kOfficeCode.offset, kOfficeCode.capacity, c.tax_office_code());
 }
 
 const std::array<const char*, 4> kPitItems = {
@@ -89,7 +89,7 @@ Bytes person_records(Company& c) {
   RecordSet out(kPersonRecordSize, c.staff.size());
   for (const Person& p : c.staff) {
     RecordView r = out.add();
-    r.set_i64(0, p.id);
+    r.set_i64(kPersonId, p.id);
     put_text(r, kPersonSurname, p.surname, c.enc);
     put_text(r, kPersonFirstName, p.first_name, c.enc);
     put_text(r, kPersonTexts[person::kSecondName], p.second_name, c.enc);
@@ -126,7 +126,7 @@ Bytes family_records(Company& c) {
       const bool female = spouse ? !p.female : c.dice.percent(50);
       const char* relation = spouse ? (female ? "żona" : "mąż") : (female ? "córka" : "syn");
       RecordView r = out.add();
-      r.set_i64(0, p.id);
+      r.set_i64(kPersonId, p.id);
       put_text(r, member::kRelation, relation, c.enc);
       // Family names follow the person's, in the member's form.
       put_text(r, kMemberSurname, female ? p.family->female : p.family->male, c.enc);
@@ -141,7 +141,7 @@ Bytes family_records(Company& c) {
 }
 
 void put_pit_head(RecordView r, const Person& p, const Company& c, PackedDate valid_from) {
-  r.set_i64(0, p.id);
+  r.set_i64(kPersonId, p.id);
   r.set_date(kPitValidFrom, valid_from);
   put_office(r, kPitOffice, c);
   r.set_text(pit::kNip.offset, pit::kNip.capacity, p.nip);
@@ -215,7 +215,7 @@ Bytes wage_records(Company& c) {
     const bool paid = p.employed_at_year_end() || p.left.month == 12 || p.deleted();
     if (!paid) continue;
     RecordView r = out.add();
-    r.set_i64(0, p.id);
+    r.set_i64(kPersonId, p.id);
     r.set_u8(wage::kMonth, 1);
     r.set_u16(wage::kYear, 2018);
     r.set_u32(wage::kListNumber, list++);
@@ -245,7 +245,7 @@ Bytes contract_records(Company& c) {
     const bool former = !p.employed_at_year_end();
     if (!(former ? number == 1 : c.dice.percent(30))) continue;
     RecordView r = out.add();
-    r.set_i64(0, p.id);
+    r.set_i64(kPersonId, p.id);
     r.set_date(contract::kFrom, day(2, 1, 2018));
     r.set_date(contract::kUntil, day(31, 3, 2018));
     r.set_u32(contract::kNumber, static_cast<std::uint32_t>(number));
