@@ -1,6 +1,6 @@
 #include "sample_files.hpp"
 
-#include <fstream>
+#include <cstdio>
 #include <iostream>
 
 #include "charset/polish.hpp"
@@ -8,12 +8,14 @@
 
 namespace vx::sample {
 
-std::string encode(std::string_view utf8, bool mazovia) {
-  const std::string cp = charset::utf8_to_cp852(utf8);
-  if (!mazovia) return cp;
-  // CP852 to Mazovia: the reverse of the conversion the program performs.
-  const charset::Charsets back{1, charset::kCp852, charset::kMazovia};
-  return charset::convert_text(back, cp);
+std::string Encoder::operator()(std::string_view utf8) const {
+  std::string text = charset::utf8_to_cp852(utf8);
+  if (mazovia_) {
+    // The reverse of the conversion the program performs.
+    static const charset::Charsets back{1, charset::kCp852, charset::kMazovia};
+    charset::conversion_map(back).apply(text);
+  }
+  return text;
 }
 
 RecordView RecordSet::add() {
@@ -21,21 +23,38 @@ RecordView RecordSet::add() {
   return RecordView(std::span<std::uint8_t>(bytes_.data() + bytes_.size() - size_, size_));
 }
 
-bool save(const std::filesystem::path& p, const Bytes& bytes) {
-  std::error_code ec;
-  std::filesystem::create_directories(p.parent_path(), ec);
-  std::ofstream f(p, std::ios::binary | std::ios::trunc);
-  f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  f.close();
-  if (!f) {
-    std::cerr << "vx-sample: cannot write " << p << '\n';
-    return false;
-  }
-  return true;
+PackedDate day(int d, int m, int y) {
+  return {static_cast<std::uint8_t>(d), static_cast<std::uint8_t>(m), static_cast<std::uint16_t>(y)};
 }
 
-bool save_text(const std::filesystem::path& p, std::string_view text) {
-  return save(p, Bytes(text.begin(), text.end()));
+OutDir::Totals OutDir::totals_;
+
+OutDir::OutDir(std::filesystem::path dir) : dir_(std::move(dir)) {
+  std::error_code ec;
+  std::filesystem::create_directories(dir_, ec);
+  if (ec) {
+    std::cerr << "vx-sample: cannot create " << dir_ << ": " << ec.message() << '\n';
+    totals_.failed = true;
+  }
+}
+
+void OutDir::file(std::string_view name, std::span<const std::uint8_t> bytes) const {
+  const std::filesystem::path p = dir_ / name;
+  std::FILE* f = std::fopen(p.c_str(), "wb");
+  bool ok = f != nullptr;
+  if (ok && !bytes.empty()) ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  if (f && std::fclose(f) != 0) ok = false;
+  if (!ok) {
+    std::cerr << "vx-sample: cannot write " << p << '\n';
+    totals_.failed = true;
+    return;
+  }
+  ++totals_.files;
+  totals_.bytes += bytes.size();
+}
+
+void OutDir::text(std::string_view name, std::string_view bytes) const {
+  file(name, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace vx::sample

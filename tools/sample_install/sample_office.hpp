@@ -8,10 +8,12 @@ namespace vx::sample {
 
 struct OfficeShape {
   int companies = 4;
-  int persons = 5;      // per company
+  int persons = 6;      // per company
   int documents = 12;   // per month file
   std::uint32_t seed = 2017;
 };
+
+inline constexpr int kMaxCompanies = 9999;  // directory names hold four digits
 
 // Creates <root>/WEX_2017 and <root>/WEX_2018; false with a message on
 // standard error when a file cannot be written.
