@@ -104,16 +104,6 @@ Bytes register_list(Company& c, std::span<const Register> registers) {
   return out.bytes();
 }
 
-std::string asset_documents(Company& c, int count) {
-  std::string text;
-  for (int i = 1; i <= count; ++i)
-    text += c.enc("OT;" + std::to_string(i) + "/2017;" + std::to_string(c.dice.between(10, 28)) + "-0" +
-                  std::to_string(c.dice.between(1, 9)) + "-2017;przyjęcie środka trwałego;" +
-                  c.dice.pick(words::kAssets)) + "\r\n";
-  text += c.enc("LT;1/2017;29-12-2017;likwidacja - zużycie;") + c.enc(c.dice.pick(words::kEquipment)) + "\r\n";
-  return text;
-}
-
 Bytes asset_settings(Company& c) {
   RecordSet out(kFixedAssetSettingsSize);
   RecordView r = out.add();
@@ -219,7 +209,8 @@ std::string import_file(Company& c) {
 void write_addons(Company& c, const OutDir& out) {
   // Fixed assets, with the further registers listed beside the main one.
   std::uint32_t id = 1;
-  out.text("dokument.rek", asset_documents(c, 2 + c.index % 3));
+  // The module's document base is a record file, carried byte for byte.
+  out.file("dokument.rek", text_records(c, words::kAssets, 2 + c.index % 3));
   out.file("srodki.rek", asset_register(c, words::kAssets, 2 + c.index % 3, id));
   out.file("wyposaz.rek", asset_register(c, words::kEquipment, 1 + c.index % 2, id));
   out.file("st.cnf", asset_settings(c));

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "personnel/family_filter.hpp"
-#include "personnel/office_block.hpp"
+#include "transfer/name_code.hpp"
 #include "personnel/person_filter.hpp"
 #include "personnel/pit_record.hpp"
 #include "personnel/wage_filters.hpp"
@@ -76,8 +76,8 @@ PackedDate random_date(Dice& dice, int year_from, int year_to) {
 }
 
 void put_office(RecordView rec, std::size_t at, const Company& c) {
-  rec.set_text(at + kOfficeName.offset, kOfficeName.capacity, c.enc(c.tax_office_name()));
-  rec.set_text(at + kOfficeCode.offset, kOfficeCode.capacity, c.tax_office_code());
+  rec.set_text(at + transfer::kOfficeName.offset, transfer::kOfficeName.capacity, c.enc(c.tax_office_name()));
+  rec.set_text(at + transfer::kOfficeCode.offset, transfer::kOfficeCode.capacity, c.tax_office_code());
 }
 
 const std::array<const char*, 4> kPitItems = {
