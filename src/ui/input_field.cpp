@@ -121,7 +121,7 @@ Control::Outcome InputField::HandleKey(UiEvent& ev) {
       SetText(entry_text_);
       break;
     case kCtrlK:
-      run.ui.clipboard = text_;
+      run.ui.clipboard = text_.substr(0, kClipboardMax);
       break;
     case kCtrlW:
       SetText(run.ui.clipboard);

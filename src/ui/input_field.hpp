@@ -13,6 +13,8 @@ namespace vx::ui {
 
 inline constexpr int kFieldWidthMax = 80;
 inline constexpr int kFieldLengthMax = 255;
+// Ctrl+K keeps at most this much of a field.
+inline constexpr std::size_t kClipboardMax = 80;
 
 // Beeps of the keys a field cannot apply.
 inline constexpr int kBeepDelete = 2250;

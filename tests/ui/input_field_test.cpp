@@ -99,6 +99,18 @@ TEST(InputField, ClipboardCopiesBetweenFieldsAndIsCutToTheField) {
   EXPECT_EQ(narrow, "C:\\WE");
 }
 
+TEST(InputField, ClipboardHoldsEightyCharacters) {
+  ScriptedRun sr(keys({"C-K", "Tab", "C-W", "Esc"}));
+  std::string source(100, 'a'), target;
+  for (std::size_t i = 0; i < source.size(); ++i) source[i] = static_cast<char>('0' + i % 10);
+  TestForm form(sr.run());
+  form.Add<InputField>(nullptr, 4, 2, 50, source, 255);
+  form.Add<InputField>(nullptr, 4, 4, 50, target, 255);
+  form.Execute();
+  EXPECT_EQ(target, source.substr(0, 80));
+  EXPECT_EQ(source.size(), 100u);
+}
+
 TEST(InputField, ArrowsLeaveAtTheEnds) {
   // Left at column 1 and Right past the text hand the key to the form.
   ScriptedRun sr(keys({"Left", "x", "Right", "Right", "Right", "Right", "Space", "Esc"}));
