@@ -247,5 +247,28 @@ TEST(Families, WithoutTheEmployeesNoFamilyDataIsCopied) {
               "Upss... nie odnaleziono osoby związanej z odczytną umową/zlecenia !") << k;
 }
 
+TEST(Families, PastTheTableTheIdsOfLaterPersonsAreNotRecorded) {
+  Office office;
+  office.company({"FIRMA", "FIRMA", "", ""});
+  std::vector<Record> staff;
+  for (std::int64_t id = 1; id <= 2049; ++id) staff.push_back(person(id, "P"));
+  office.file17("FIRMA", "DANE_PR8.REK", concat(staff));
+  office.file17("FIRMA", "DANE_PF8.REK", concat({family_member(2047, "Ostatni"), family_member(2048, "Poza")}));
+  // Waits: the 2048th person; then each member the warning of the table,
+  // and the second member its person not found.
+  const std::string wizard = wizard_defaults() + select_all();
+  const std::string script = wizard + "x\nx\nx\nx\n" + finish();
+  auto r = office.migrate(script);
+  ASSERT_TRUE(waited_exactly_for_every_key(r, script)) << r.output;
+  EXPECT_EQ(read_file(office.new_file("FIRMA/DANE_PR8.REK")), concat(staff));
+  EXPECT_EQ(read_file(office.new_file("FIRMA/DANE_PF8.REK")), family_member(2047, "Ostatni").bytes());
+  const int first = keys_in(wizard);
+  EXPECT_EQ(last_line_at_key(r, first), "Upss... za dużo pracowników, nie połapię się w rodzinach !");
+  EXPECT_EQ(rows_at_key(r, first, "osoba : P Jan"), 1);  // the 2048th, its line ended
+  EXPECT_EQ(last_line_at_key(r, first + 1), "Upss... Wskaźnik osoby > max ilość osob !");
+  EXPECT_EQ(last_line_at_key(r, first + 2), "Upss... Wskaźnik osoby > max ilość osob !");
+  EXPECT_EQ(last_line_at_key(r, first + 3), "Nie odnaleziono osoby związanej z członkiem rodziny !");
+}
+
 }  // namespace
 }  // namespace vx::test
