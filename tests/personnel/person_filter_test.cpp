@@ -68,12 +68,16 @@ TEST(PersonFilter, EmployedModeKeepsThoseEmployedOnTheLastDayOf2017) {
   EXPECT_FALSE(apply(person_filter, run, person(3, "C", "C", packed(30, 12, 2017))).written);
   EXPECT_TRUE(apply(person_filter, run, person(4, "D", "D", packed(1, 1, 2018))).written);
   EXPECT_FALSE(apply(person_filter, run, person(5, "E", "E", packed(15, 6, 2016))).written);
+  // Compared as signed numbers: a year whose top bit is set reads as
+  // negative, before the cut-off.
+  EXPECT_FALSE(apply(person_filter, run, person(6, "F", "F", packed(1, 1, 40000))).written);
 
   EXPECT_EQ(sr.row(1), "osoba : A A");
   EXPECT_EQ(sr.row(3), "osoba : C C - zwolniony");
   EXPECT_EQ(sr.row(4), "osoba : D D");
   EXPECT_EQ(sr.row(5), "osoba : E E - zwolniony");
-  EXPECT_EQ(sr.row(6), "");
+  EXPECT_EQ(sr.row(6), "osoba : F F - zwolniony");
+  EXPECT_EQ(sr.row(7), "");
   const auto& persons = run.personnel.persons;
   EXPECT_EQ(persons.count(), 3);
   EXPECT_EQ(persons.at(3), 4);

@@ -16,9 +16,10 @@ Record person_with_office() {
   r.fill(513, 71, 0);
   r.text(513, 65, mazovia("Urząd Skarbowy Łódź"));
   r.u8(513 + 40, 0x86);  // beyond the name's length: not part of the text
+  // All four code characters: the block's last byte is 583.
   r.text(579, 4,
          "\x86"
-         "12");
+         "123");
   return r;
 }
 
@@ -33,8 +34,8 @@ TEST(NameCode, NameIsConvertedAndCodeStaysAsStored) {
   expected.u8(513 + 40, 0x86);
   expected.text(579, 4,
                 "\x86"
-                "12");
-  EXPECT_EQ(fresh.bytes(), expected.bytes());  // nothing outside 513..583 written
+                "123");
+  EXPECT_EQ(fresh.bytes(), expected.bytes());  // 513..583 written, nothing outside
 }
 
 TEST(NameCode, InPlaceAndWithoutConversion) {
@@ -43,7 +44,7 @@ TEST(NameCode, InPlaceAndWithoutConversion) {
   EXPECT_EQ(rec.view().text(513, 65), cp852_bytes("Urząd Skarbowy Łódź"));
   EXPECT_EQ(rec.view().text(579, 4),
             "\x86"
-            "12");
+            "123");
   EXPECT_EQ(rec.bytes()[512], 0x86);
   EXPECT_EQ(rec.bytes()[584], 0x86);
 
