@@ -74,7 +74,8 @@ std::optional<ScriptInput> parse_click(std::string_view rest) {
 std::optional<ScriptInput> parse_name(std::string_view line) {
   for (const auto& k : kNamedKeys)
     if (k.name == line) return key(k.code);
-  if (line.size() >= 2 && line[0] == 'F') {
+  // F1 to F12, written without a leading zero.
+  if (line.size() >= 2 && line[0] == 'F' && line[1] != '0') {
     if (auto n = number(line.substr(1)); n && *n >= 1 && *n <= 12)
       return key(keys::function_key(*n));
   }
