@@ -109,8 +109,9 @@ TEST(KeyScript, Clicks) {
 }
 
 TEST(KeyScript, UnknownLinesAreRefused) {
-  for (auto bad : {"Enterr", "F13", "F0", "F01", "F", "C-1", "c-a", "A-ą", "S-A-1", "Ctrl-A", "ab",
-                   "text", "click left 3", "click left 3 26", "click left 81 1", "esc"}) EXPECT_FALSE(parse_script_line(bad)) << bad;
+  for (auto bad : {"Enterr", "F13", "F0", "F01", "C-1", "c-a", "A-ą", "S-A-1", "Ctrl-A", "ab",
+                   "text", "click left 3", "click left 3 26", "click left 81 1", "esc",
+                   "€", "text a€b"}) EXPECT_FALSE(parse_script_line(bad)) << bad;
 }
 
 }  // namespace
