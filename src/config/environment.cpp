@@ -7,7 +7,6 @@ namespace vx::config {
 
 namespace {
 constexpr std::size_t kRegisterNameMax = 12;
-constexpr std::size_t kPrinterFileMax = 128;
 
 bool is_separator(char c) { return c == '\\' || c == '/'; }
 
@@ -62,7 +61,7 @@ Environment settle_environment(const platform::ProcessInfo& process, EnvLookup e
     e.config_ini = e.program_dir + e.config_ini;
 
   e.printer_file = env("WEXLPT");
-  e.printer_file = e.printer_file.empty() ? e.program_dir + "DRUKARKI.SET" : cut(e.printer_file, kPrinterFileMax);
+  if (e.printer_file.empty()) e.printer_file = e.program_dir + "DRUKARKI.SET";
 
   auto sub = [&](const char* name) { return e.program_dir + name + platform::kSeparator; };
   e.archive_dir = sub("ARK");

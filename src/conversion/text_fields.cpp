@@ -34,7 +34,9 @@ void convert_field_into(ConstRecordView src, RecordView dst, TextField f,
 
 void convert_texts(RecordView rec, std::span<const TextField> fields, const charset::Charsets& cs) {
   if (cs.no_char_conversion()) return;
-  for (const auto& f : fields) convert_field(rec, f, cs);
+  const auto& map = charset::conversion_map(cs);
+  const ConstRecordView src(rec.bytes());
+  for (const auto& f : fields) map_field(src, rec, f, map);
 }
 
 void convert_texts_into(ConstRecordView src, RecordView dst, std::span<const TextField> fields,

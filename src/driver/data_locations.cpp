@@ -1,5 +1,7 @@
 #include "driver/data_locations.hpp"
 
+#include <cctype>
+
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
 #include "platform/filesystem.hpp"
@@ -73,7 +75,8 @@ void settle_data_roots(Run& run, const std::vector<std::string>& arguments) {
   } else {
     // The program's own directory, without a drive prefix when it has one.
     std::string dir = run.env.program_dir;
-    if (dir.size() >= 2 && dir[1] == ':') dir.erase(0, 2);
+    if (dir.size() >= 2 && dir[1] == ':' && std::isalpha(static_cast<unsigned char>(dir[0])))
+      dir.erase(0, 2);
     run.loc.target_root = dir;
   }
   apply_path_file(run, run.env.program_base + ".PTH");

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "charset/unicode_table.hpp"
 #include "charset/utf8.hpp"
 #include "platform/key_codes.hpp"
 
@@ -31,13 +32,11 @@ ScriptInput key(std::uint16_t code, std::uint8_t shift = 0) {
   return in;
 }
 
-ScriptInput char_input(char32_t c) {
-  const std::string cp = charset::utf8_to_cp852([&] {
-    std::string s;
-    charset::append_utf8(s, c);
-    return s;
-  }());
-  const auto ch = static_cast<std::uint8_t>(cp[0]);
+// The key of a typed character; none when CP852 lacks it.
+std::optional<ScriptInput> char_input(char32_t c) {
+  const int code = charset::unicode_to_cp852(c);
+  if (code < 0) return std::nullopt;
+  const auto ch = static_cast<std::uint8_t>(code);
   const bool capital = ch >= 'A' && ch <= 'Z';
   return key(keys::char_key(ch), capital ? kShiftState : 0);
 }
@@ -74,7 +73,8 @@ std::optional<ScriptInput> parse_click(std::string_view rest) {
 std::optional<ScriptInput> parse_name(std::string_view line) {
   for (const auto& k : kNamedKeys)
     if (k.name == line) return key(k.code);
-  if (line.size() >= 2 && line[0] == 'F') {
+  // F1 to F12, written without a leading zero.
+  if (line.size() >= 2 && line[0] == 'F' && line[1] != '0') {
     if (auto n = number(line.substr(1)); n && *n >= 1 && *n <= 12)
       return key(keys::function_key(*n));
   }
@@ -95,7 +95,11 @@ std::optional<std::vector<ScriptInput>> parse_script_line(std::string_view line)
   if (line.starts_with("text ")) {
     const auto text = line.substr(5);
     std::size_t i = 0;
-    while (i < text.size()) out.push_back(char_input(charset::next_code_point(text, i)));
+    while (i < text.size()) {
+      const auto in = char_input(charset::next_code_point(text, i));
+      if (!in) return std::nullopt;
+      out.push_back(*in);
+    }
     return out;
   }
   if (line.starts_with("click ")) {
@@ -105,7 +109,10 @@ std::optional<std::vector<ScriptInput>> parse_script_line(std::string_view line)
   {
     std::size_t i = 0;
     const char32_t c = charset::next_code_point(line, i);
-    if (i == line.size()) return std::vector{char_input(c)};
+    if (i == line.size()) {
+      if (const auto in = char_input(c)) return std::vector{*in};
+      return std::nullopt;
+    }
   }
   if (auto k = parse_name(line)) return std::vector{*k};
   return std::nullopt;

@@ -15,9 +15,10 @@ bool match_from(std::string_view m, std::string_view n) {
     }
     if (c == '?') {
       m.remove_prefix(1);
-      // One character, or none at the end of the name or of its extension.
-      if (!n.empty() && match_from(m, n.substr(1))) return true;
-      return n.empty() || n.front() == '.' ? match_from(m, n) : false;
+      // One character, or none at the end of the name or of its extension;
+      // the dot before an extension is never taken by it.
+      if (n.empty() || n.front() == '.') return match_from(m, n);
+      return match_from(m, n.substr(1));
     }
     if (n.empty() || n.front() != c) return false;
     m.remove_prefix(1);

@@ -19,14 +19,43 @@ TEST(PolishLetters, EveryMazoviaLetterBecomesItsCp852Form) {
   EXPECT_EQ(convert_text(mazovia_to_852(), shared), shared);
 }
 
-TEST(PolishLetters, AllThirtyTwoPositionsFollowTheTable) {
-  const auto& maz = kPolishLetters[kMazovia];
-  const auto& cp = kPolishLetters[kCp852];
+// The letter rows as the standards encode them: ą ć ę ł ń ó ś ż ź ü ë ä ö ő
+// č š, the capitals, then §. Written out from the code pages, not taken from
+// the program's table.
+constexpr std::uint8_t kRows[8][33] = {
+    {'a', 'c', 'e', 'l', 'n', 'o', 's', 'z', 'z', 'u', 'e', 'a', 'o', 'o', 'c', 's',
+     'A', 'C', 'E', 'L', 'N', 'O', 'S', 'Z', 'Z', 'U', 'E', 'A', 'O', 'O', 'C', 'S', 21},
+    {134, 141, 145, 146, 164, 162, 158, 167, 166, 129, 137, 132, 148, 139, 0, 0,
+     143, 149, 144, 156, 165, 163, 152, 161, 160, 154, 211, 142, 153, 138, 0, 0, 21},
+    {165, 134, 169, 136, 228, 162, 152, 190, 171, 129, 137, 132, 148, 139, 159, 231,
+     164, 143, 168, 157, 227, 224, 151, 189, 141, 154, 211, 142, 153, 138, 172, 230, 21},
+    {44, 39, 44, 47, 39, 39, 39, 39, 96, 32, 32, 32, 32, 32, 39, 39,
+     44, 39, 44, 47, 39, 39, 39, 45, 39, 32, 32, 32, 32, 32, 39, 39, 21},
+    {177, 230, 234, 179, 241, 243, 182, 191, 188, 252, 235, 228, 246, 245, 232, 185,
+     161, 198, 202, 163, 209, 211, 166, 175, 172, 220, 203, 196, 214, 213, 200, 169, 167},
+    {185, 230, 234, 179, 241, 243, 156, 191, 159, 252, 235, 228, 246, 245, 232, 154,
+     165, 198, 202, 163, 209, 211, 140, 175, 143, 220, 203, 196, 214, 213, 200, 138, 167},
+    {196, 196, 196, 197, 197, 195, 197, 197, 197, 197, 195, 195, 195, 197, 196, 197,
+     196, 196, 196, 197, 197, 195, 197, 197, 197, 195, 195, 195, 195, 197, 196, 197, 194},
+    {133, 135, 153, 130, 132, 179, 155, 188, 186, 188, 171, 164, 182, 145, 141, 161,
+     132, 134, 152, 129, 131, 147, 154, 187, 185, 156, 139, 132, 150, 144, 140, 160, 167},
+};
+
+TEST(PolishLetters, TheTableHoldsEveryStandardsLetters) {
+  for (int row = 0; row < 8; ++row)
+    for (int p = 0; p < 33; ++p) EXPECT_EQ(kPolishLetters[row][p], kRows[row][p]) << row << ' ' << p;
+}
+
+TEST(PolishLetters, AllThirtyTwoPositionsGoFromMazoviaToCp852) {
   for (int p = 0; p < 32; ++p) {
-    if (maz[p] == 0) continue;  // Mazovia lacks č and š
-    std::string one(1, static_cast<char>(maz[p]));
-    EXPECT_EQ(static_cast<std::uint8_t>(convert_text(mazovia_to_852(), one)[0]), cp[p]) << p;
+    if (kRows[kMazovia][p] == 0) continue;  // Mazovia lacks č and š
+    const std::string one(1, static_cast<char>(kRows[kMazovia][p]));
+    EXPECT_EQ(static_cast<std::uint8_t>(convert_text(mazovia_to_852(), one)[0]), kRows[kCp852][p]) << p;
   }
+  // The code-0 entries stand for missing letters: byte 0 stays 0.
+  EXPECT_EQ(convert_text(mazovia_to_852(), std::string(1, '\0')), std::string(1, '\0'));
+  // Mazovia ą ń ś.
+  EXPECT_EQ(convert_text(mazovia_to_852(), "\x86\xA4\x9E"), "\xA5\xE4\x98");
 }
 
 TEST(PolishLetters, KeepingTheStandardChangesNothing) {

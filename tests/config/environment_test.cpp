@@ -29,6 +29,10 @@ TEST(Environment, ProgramPathsKeepTheirFullLength) {
   EXPECT_EQ(plain.program_dir, "/opt/wex2018/");
   EXPECT_EQ(plain.program_base, "/opt/wex2018/vx17-18");
   EXPECT_EQ(plain.current_dir, "/home/biuro");
+  // Only a dot of the file name starts an extension.
+  EXPECT_EQ(base_path_of("/opt/wex.2018/vx17-18"), "/opt/wex.2018/vx17-18");
+  EXPECT_EQ(base_path_of("C:\\WEX.18\\VX17-18.EXE"), "C:\\WEX.18\\VX17-18");
+  EXPECT_EQ(directory_of("C:\\WEX.18\\VX17-18"), "C:\\WEX.18\\");
 }
 
 TEST(Environment, RegisterNameFromSwitchInAnyCaseThenVariable) {
@@ -54,6 +58,19 @@ TEST(Environment, ConfigurationPrinterAndSound) {
   EXPECT_TRUE(full.lfn_switch);
   EXPECT_EQ(settle({}, {{"WEXCNF", "MY.INI"}}).config_ini, "/opt/wex2018/MY.INI");
   EXPECT_FALSE(settle({}, {{"VXSOUND", "off"}}).sound_off);
+  // A printer file named by the variable is used unchanged, however long.
+  const std::string lpt = "/" + std::string(150, 'p') + "/DRUKARKI.SET";
+  EXPECT_EQ(settle({}, {{"WEXLPT", lpt}}).printer_file, lpt);
+}
+
+TEST(Environment, XyDirectoryAndCurrentDirectory) {
+  EXPECT_EQ(settle({}, {{"WEXXY", "XY2\\"}}).xy_dir, "XY2\\");  // its only separator is its last character
+  EXPECT_EQ(settle({}, {{"WEXXY", "DANE\\XY\\"}}).xy_dir, "/opt/wex2018/DANE\\XY\\");
+  EXPECT_EQ(settle({}, {{"WEXXY", "XY3"}}).xy_dir, "/opt/wex2018/XY3");
+  g_env.clear();
+  EXPECT_EQ(settle_environment({"/opt/wex2018/vx17-18", {}, "/"}, lookup).current_dir, "/");
+  EXPECT_EQ(settle_environment({"/opt/wex2018/vx17-18", {}, "C:\\"}, lookup).current_dir, "C:\\");
+  EXPECT_EQ(settle_environment({"/opt/wex2018/vx17-18", {}, "C:\\WEX\\"}, lookup).current_dir, "C:\\WEX");
 }
 
 }  // namespace

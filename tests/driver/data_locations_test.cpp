@@ -20,6 +20,12 @@ TEST(DataLocations, DefaultsWithoutArgumentOrSideFiles) {
   EXPECT_EQ(s.run().loc.target_root, "/dane/2018");
   settle_data_roots(s.run(), {"/wexspis:X.DAT", "/dane/2018"});
   EXPECT_EQ(s.run().loc.target_root, "/dane/2018");
+  // A root given on the command line is never cut.
+  const std::string deep = "/" + std::string(300, 'r');
+  settle_data_roots(s.run(), {deep});
+  EXPECT_EQ(s.run().loc.target_root, deep);
+  // Nothing was printed without a path file.
+  EXPECT_EQ(s.row(1), "");
 }
 
 TEST(DataLocations, DrivePrefixDroppedOnlyWhenPresent) {
@@ -28,6 +34,11 @@ TEST(DataLocations, DrivePrefixDroppedOnlyWhenPresent) {
   s.run().env.program_base = "C:\\WEX_2018\\vx17-18";
   settle_data_roots(s.run(), {});
   EXPECT_EQ(s.run().loc.target_root, "\\WEX_2018\\");
+  // On Linux a program in /opt/wex2018/ targets /opt/wex2018/.
+  s.run().env.program_dir = "/opt/wex2018/";
+  s.run().env.program_base = "/opt/wex2018/vx17-18";
+  settle_data_roots(s.run(), {});
+  EXPECT_EQ(s.run().loc.target_root, "/opt/wex2018/");
 }
 
 TEST(DataLocations, PathFileOverridesArgumentLineByLine) {

@@ -42,6 +42,22 @@ TEST(Wildcards, MatchAsWindowsDoes) {
   EXPECT_TRUE(wildcard_match("km__*.rek", "KM__A.REK"));
 }
 
+TEST(Wildcards, QuestionMarkTakesOneCharacterButNeverTheDot) {
+  EXPECT_TRUE(wildcard_match("a?c.rek", "ABC.REK"));
+  EXPECT_FALSE(wildcard_match("a?c.rek", "AC.REK"));    // one character where one follows
+  EXPECT_FALSE(wildcard_match("a?b", "A.B"));           // the dot is not a character of the name
+  EXPECT_TRUE(wildcard_match("ab?.rek", "AB.REK"));     // none before the extension's dot
+  EXPECT_FALSE(wildcard_match("a?c.rek", "AXYC.REK"));
+  EXPECT_TRUE(wildcard_match("dane.r??", "DANE.R"));    // none at the end of the extension
+  EXPECT_TRUE(wildcard_match("dane.r??", "dane.rek"));
+  EXPECT_FALSE(wildcard_match("dane.r??", "DANE.REKS"));
+  EXPECT_TRUE(wildcard_match("DANE.*", "dane"));
+  EXPECT_TRUE(wildcard_match("*.*", "SPISFIRM"));
+  EXPECT_FALSE(wildcard_match("*.kst", "A.KST.BAK"));
+  // Polish letters ignore case too.
+  EXPECT_TRUE(wildcard_match(test::cp852_bytes("ŁÓDŹ*.txt"), test::cp852_bytes("łódź1.TXT")));
+}
+
 TEST(Wildcards, DirectoryListingIsInUpperCasedNameOrder) {
   test::TempDir dir;
   for (auto n : {"b.kst", "A.KST", "c.txt", "C.kst"}) test::write_file(dir / "_2018" / n, std::string("1"));

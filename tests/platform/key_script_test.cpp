@@ -29,6 +29,46 @@ TEST(KeyScript, NamedKeysGivePcCodes) {
   for (const auto& [name, code] : expected) EXPECT_EQ(code_of(name), code) << name;
 }
 
+// PC scan codes of the letter keys A to Z (US layout), written out here.
+constexpr std::uint8_t kLetterScan[26] = {0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17,
+                                          0x24, 0x25, 0x26, 0x32, 0x31, 0x18, 0x19, 0x10, 0x13,
+                                          0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C};
+
+TEST(KeyScript, EveryFunctionCtrlAltAndAltShiftName) {
+  constexpr std::uint16_t kFunction[12] = {0x3B00, 0x3C00, 0x3D00, 0x3E00, 0x3F00, 0x4000,
+                                           0x4100, 0x4200, 0x4300, 0x4400, 0x8500, 0x8600};
+  for (int n = 1; n <= 12; ++n) {
+    const std::string name = "F" + std::to_string(n);
+    EXPECT_EQ(code_of(name), kFunction[n - 1]) << name;
+  }
+  for (int i = 0; i < 26; ++i) {
+    const char letter = static_cast<char>('A' + i);
+    const auto scan = static_cast<std::uint16_t>(kLetterScan[i] << 8);
+    const std::string ctrl = std::string("C-") + letter;
+    EXPECT_EQ(code_of(ctrl), scan | (i + 1)) << ctrl;  // Ctrl+A is character 1
+    const std::string alt = std::string("A-") + letter;
+    auto a = parse_script_line(alt);
+    ASSERT_TRUE(a && a->size() == 1) << alt;
+    EXPECT_EQ((*a)[0].key.code, scan) << alt;
+    EXPECT_EQ((*a)[0].key.shift, 0) << alt;
+    const std::string shifted = std::string("S-A-") + letter;
+    auto s = parse_script_line(shifted);
+    ASSERT_TRUE(s && s->size() == 1) << shifted;
+    EXPECT_EQ((*s)[0].key.code, scan) << shifted;
+    EXPECT_EQ((*s)[0].key.shift, kShiftState) << shifted;
+  }
+}
+
+TEST(KeyScript, LettersCarryTheirScanCodeInEitherCase) {
+  for (int i = 0; i < 26; ++i) {
+    const std::string small(1, static_cast<char>('a' + i));
+    const std::string capital(1, static_cast<char>('A' + i));
+    EXPECT_EQ(code_of(small), (kLetterScan[i] << 8) | ('a' + i)) << small;
+    EXPECT_EQ(code_of(capital), (kLetterScan[i] << 8) | ('A' + i)) << capital;
+  }
+  EXPECT_EQ(code_of(" "), 0x3920);  // a line of one blank is the space bar
+}
+
 TEST(KeyScript, AltShiftCarriesTheShiftState) {
   auto in = parse_script_line("S-A-Z");
   ASSERT_TRUE(in);
@@ -52,6 +92,10 @@ TEST(KeyScript, SingleCharactersAndText) {
 TEST(KeyScript, CommentsAndEmptyLinesStandForNothing) {
   EXPECT_TRUE(parse_script_line("")->empty());
   EXPECT_TRUE(parse_script_line("# a comment")->empty());
+  EXPECT_TRUE(parse_script_line("#")->empty());
+  // A script written on Windows: the CR of each line end is not part of it.
+  EXPECT_EQ(code_of("Enter\r"), 0x1C0D);
+  EXPECT_TRUE(parse_script_line("text ")->empty());
 }
 
 TEST(KeyScript, Clicks) {
@@ -65,7 +109,9 @@ TEST(KeyScript, Clicks) {
 }
 
 TEST(KeyScript, UnknownLinesAreRefused) {
-  for (auto bad : {"Enterr", "F13", "C-1", "A-ą", "Ctrl-A", "ab"}) EXPECT_FALSE(parse_script_line(bad)) << bad;
+  for (auto bad : {"Enterr", "F13", "F0", "F01", "C-1", "c-a", "A-ą", "S-A-1", "Ctrl-A", "ab",
+                   "text", "click left 3", "click left 3 26", "click left 81 1", "esc",
+                   "€", "text a€b"}) EXPECT_FALSE(parse_script_line(bad)) << bad;
 }
 
 }  // namespace

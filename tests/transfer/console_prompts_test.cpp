@@ -40,6 +40,22 @@ TEST(PrintLine, CopyWindowHoldsSixteenLinesWithinItsColumns) {
   EXPECT_EQ(s.row(1), "");  // nothing outside the window
 }
 
+TEST(WriteClipped, CutsToTheRoomLeftOnTheLineAndStaysOnIt) {
+  ScriptedRun s;
+  write_clipped(s.run(), std::string(70, 'a'));
+  write_clipped(s.run(), std::string(20, 'b'));  // 9 columns left before the last one
+  EXPECT_EQ(s.row(1), std::string(70, 'a') + std::string(9, 'b'));
+  EXPECT_EQ(s.row(2), "");
+  EXPECT_EQ(s.run().out.y(), 1);  // no line end
+
+  s.run().out.set_window(ui::kCopyWindow);
+  s.run().out.go_to(70, 2);
+  write_clipped(s.run(), "0123456789");  // columns 72..77 of the screen
+  EXPECT_EQ(s.row(4), std::string(71, ' ') + "012345");
+  EXPECT_EQ(s.console().get(78, 4).ch, ' ');
+  EXPECT_EQ(s.row(5), "");
+}
+
 TEST(PrintLine, ColoursAreThoseSet) {
   ScriptedRun s;
   set_colour(s.run(), kError);
@@ -74,8 +90,11 @@ TEST(AskYesNo, IgnoresOtherKeysAndTakesEitherCase) {
   EXPECT_EQ(yes.console().get(14, 3).attr & 0x0F, kKeyHint);
   EXPECT_EQ(yes.run().out.y(), 4);  // the answer line ended
 
-  ScriptedRun no("N\n");
+  ScriptedRun no("Enter\nn\n");
   EXPECT_FALSE(ask_yes_no(no.run(), "Pytanie ?"));
+  EXPECT_EQ(no.console().screens_shown(), 2);
+  ScriptedRun capital("T\n");
+  EXPECT_TRUE(ask_yes_no(capital.run(), "Pytanie ?"));
 }
 
 TEST(ReadKey, ForgetsTypeAhead) {
@@ -110,6 +129,10 @@ TEST(FileSizeOf, MissingEmptyAndDirectoriesGiveZero) {
   EXPECT_EQ(file_size_of((dir / "empty.rek").string()), 0u);
   EXPECT_EQ(file_size_of((dir / "none").string()), 0u);
   EXPECT_EQ(file_size_of((dir / "sub").string()), 0u);
+  // A file nobody may read still has its size.
+  test::write_file(dir / "ro.rek", std::string(7, 'r'));
+  std::filesystem::permissions(dir / "ro.rek", std::filesystem::perms::none);
+  EXPECT_EQ(file_size_of((dir / "ro.rek").string()), 7u);
   EXPECT_TRUE(directory_exists((dir / "SUB").string()));
   EXPECT_FALSE(directory_exists((dir / "a.rek").string()));
 }
