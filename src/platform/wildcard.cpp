@@ -15,8 +15,9 @@ bool match_from(std::string_view m, std::string_view n) {
     }
     if (c == '?') {
       m.remove_prefix(1);
-      // One character, or none at the end of the name or of its extension.
-      if (!n.empty() && match_from(m, n.substr(1))) return true;
+      // One character other than the dot, or none at the end of the name
+      // or of its extension.
+      if (!n.empty() && n.front() != '.' && match_from(m, n.substr(1))) return true;
       return n.empty() || n.front() == '.' ? match_from(m, n) : false;
     }
     if (n.empty() || n.front() != c) return false;
