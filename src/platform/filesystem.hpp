@@ -25,6 +25,8 @@ enum ErrorCode : int {
   kFileNotFound = 2,
   kPathNotFound = 3,
   kAccessDenied = 5,
+  kBadEnvironment = 10,
+  kBadFormat = 11,  // a name the file system cannot take
   kSharingViolation = 32,
   kLockViolation = 33,
   kDiskFull = 39,

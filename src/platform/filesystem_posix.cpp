@@ -28,6 +28,8 @@ int error_from_errno(int e) {
     case EROFS: return kAccessDenied;
     case EAGAIN: return kLockViolation;
     case ENOSPC: return kDiskFull;
+    case ENAMETOOLONG:
+    case EILSEQ: return kBadFormat;
     default: return kOtherError;
   }
 }

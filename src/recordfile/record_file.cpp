@@ -15,6 +15,7 @@ namespace vx::recordfile {
 namespace {
 
 constexpr int kInsertProgressAbove = 20;
+constexpr long kInsertBlockRecords = 256;  // records read back at a time
 constexpr int kQueueRange = 29;
 constexpr int kBusyPauseMs = 500;
 constexpr int kBusyPausesBeforeAsking = 4;
@@ -274,7 +275,8 @@ void RecordFile::fatal(std::string_view operation) {
 
 bool RecordFile::insert_in_order(std::span<const std::uint8_t> record) {
   const std::size_t size = record_size_;
-  std::vector<std::uint8_t> fresh(size, 0);
+  fresh_.assign(size, 0);
+  auto& fresh = fresh_;
   std::copy_n(record.begin(), std::min(record.size(), size), fresh.begin());
   if (!lock_file(LockWait::kAsk)) return false;
 
@@ -285,34 +287,40 @@ bool RecordFile::insert_in_order(std::span<const std::uint8_t> record) {
   if (n > kInsertProgressAbove && run_.files.insert_progress)
     progress = std::make_unique<ProgressWindow>(run_.console, cp852("Wstawianie...").str(), n);
 
-  // The records before the appended one are read in one pass; the new record
-  // goes after the last stored record that does not sort after it, and the
-  // records behind that place move up by one, written back in one pass.
+  // The stored records are read back from the end in blocks until one that
+  // does not sort after the new record is found; the new record goes behind
+  // it and the records read move up by one, written back in one pass.
   bool final_write_ok = true;
   long position = 0;
   if (n > 1) {
-    const auto count = static_cast<std::size_t>(n - 1);
-    std::vector<std::uint8_t> stored(count * size);
-    if (!seek(0) || file_.read(stored.data(), stored.size()) != stored.size()) {
-      fatal(cp852("odczytu danych").str());
-      std::fill(stored.begin(), stored.end(), std::uint8_t{0});
-    }
-    position = static_cast<long>(count);
+    const long count = n - 1;
+    // Record j of the file at j * size; kept between inserts.
+    scratch_.resize(static_cast<std::size_t>(count) * size);
+    const auto at = [&](long j) { return scratch_.data() + static_cast<std::size_t>(j) * size; };
     std::string fresh_key, stored_key;
     class_.compare_key(ConstRecordView(fresh), fresh_key);
-    while (position > 0) {
-      const ConstRecordView before(std::span<const std::uint8_t>(stored).subspan(static_cast<std::size_t>(position - 1) * size, size));
-      if (progress) progress->advance();
-      class_.compare_key(before, stored_key);
-      if (class_.compare(stored_key, fresh_key) >= 0) break;
-      --position;
+    position = count;
+    bool found = false;
+    while (position > 0 && !found) {
+      const long first = std::max(0L, position - kInsertBlockRecords);
+      const std::size_t length = static_cast<std::size_t>(position - first) * size;
+      if (!seek(first) || file_.read(at(first), length) != length) {
+        fatal(cp852("odczytu danych").str());
+        std::fill_n(at(first), length, std::uint8_t{0});
+      }
+      for (; position > first; --position) {
+        if (progress) progress->advance();
+        class_.compare_key(ConstRecordView(std::span<const std::uint8_t>(at(position - 1), size)), stored_key);
+        if (class_.compare(stored_key, fresh_key) >= 0) {
+          found = true;
+          break;
+        }
+      }
     }
-    if (position < static_cast<long>(count)) {
-      std::vector<std::uint8_t> tail;
-      tail.reserve((count - static_cast<std::size_t>(position) + 1) * size);
-      tail.insert(tail.end(), fresh.begin(), fresh.end());
-      tail.insert(tail.end(), stored.begin() + position * static_cast<long>(size), stored.end());
-      if (!seek(position) || file_.write(tail.data(), tail.size()) != tail.size()) {
+    if (position < count) {
+      const std::size_t moved = static_cast<std::size_t>(count - position) * size;
+      if (!seek(position) || file_.write(fresh.data(), size) != size ||
+          file_.write(at(position), moved) != moved) {
         fatal(cp852("zapisu danych").str());
         final_write_ok = false;
       }
@@ -338,6 +346,11 @@ bool file_exists(Run& run, std::string_view name, std::int64_t* size) {
       return true;
     }
     if (size) *size = -1;
+    if (error == platform::kBadEnvironment || error == platform::kBadFormat) {
+      ui::standard_message_box(run, centred_lines({cp852("Niepoprawny format nazwy"), name}),
+                               ui::kErrorReport);
+      return false;
+    }
     if (error != platform::kAccessDenied && error != platform::kSharingViolation &&
         error != platform::kLockViolation)
       return false;

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "driver/run.hpp"
 #include "platform/filesystem.hpp"
@@ -109,6 +110,10 @@ class RecordFile {
   bool lock_wanted_ = false;
   int last_error_ = 0;
   long current_position_ = -1;
+  // Buffers of the sorted insert, kept so that a run of inserts does not
+  // allocate for each.
+  std::vector<std::uint8_t> fresh_;
+  std::vector<std::uint8_t> scratch_;
 };
 
 // True when an entry of that name is found; retries while the file is busy

@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "conversion/office_fixture.hpp"
 #include "support/fixture.hpp"
 #include "support/scripted_run.hpp"
+#include "transfer/console_prompts.hpp"
 
 namespace vx::test {
 namespace {
+
+using transfer::print_line;
 
 // A company whose 2017 directory passes the opening checks.
 struct PlanCase {
@@ -126,6 +131,11 @@ TEST(CopyPlanSteps, MileageLogsShareOneNewDirectory) {
   EXPECT_TRUE(file_exists(c.dirs.new_file("trasa.cel")));
   EXPECT_FALSE(c.shown("Błąd utworzenia folderu"));
   EXPECT_TRUE(c.shown("DLL : Kilometrówka KM140 \"Kolmo\""));
+  // Upper-cased name order: a.kst before B.KST, though 'B' < 'a' as bytes.
+  const std::string t = c.r.transcript();
+  ASSERT_NE(t.find("a.kst"), std::string::npos);
+  EXPECT_LT(t.find("a.kst"), t.find("B.KST"));
+  EXPECT_LT(t.find("B.KST"), t.find("t.wyj"));
 }
 
 TEST(CopyPlanSteps, UntickedItemsSkipStepsAndLabels) {
@@ -197,6 +207,115 @@ TEST(CopyPlanSteps, PidSourceIsThe2018FileWhenTheYearWasKeptThere) {
   EXPECT_TRUE(c.r.run().conversion.from_2018_files);
   EXPECT_FALSE(c.shown("Stwierdzono obecność pliku 2018p5.13"));
   EXPECT_EQ(ConstRecordView(read_file(c.dirs.new_file("2018p5.13"))).i64(0), 18);
+}
+
+TEST(CopyPlanSteps, DocumentBaseTravelsAsBytesAndNotesAsText) {
+  PlanCase c;
+  c.r.run().options.company_items = 1 << 7;  // notes
+  c.r.run().options.entered_2018_items = 0;
+  c.r.run().options.addon_items = 1 << 0;    // fixed assets
+  c.r.run().cs.charset_mode = 1;             // Mazovia to CP852
+  // A record file: a Mazovia byte, a line feed and a run of 300 bytes with
+  // no line end; none of it may change.
+  Bytes base{0x86, '\n', 0x00, 0x01};
+  base.insert(base.end(), 300, 'd');
+  write_file(c.dirs.old_file("dokument.rek"), base);
+  write_file(c.dirs.old_file("Notatnik.txt"), std::string("\x86\nb", 3));
+  ASSERT_TRUE(c.run_plan());
+  EXPECT_TRUE(c.shown("DLL: Srodki Trwale"));
+  EXPECT_EQ(read_file(c.dirs.new_file("dokument.rek")), base);
+  // The text file is rewritten line by line, letters converted, CR LF after each.
+  EXPECT_EQ(read_file(c.dirs.new_file("Notatnik.txt")), as_bytes(std::string("\xA5\r\nb\r\n", 6)));
+}
+
+TEST(CopyPlanSteps, MatchingFilesGoInNameOrderMaskAfterMask) {
+  PlanCase c;
+  c.r.run().options.company_items = 0;
+  c.r.run().options.entered_2018_items = 0;
+  c.r.run().options.addon_items = 1 << 2;  // KM 150
+  for (auto name : {"km18z.rek", "km__b.rek", "KM__A.REK", "km18a.rek", "km_x.rek", "km18a.txt", "km150cnf.rek"})
+    write_file(c.dirs.old_file(name), std::string(name));
+  ASSERT_TRUE(c.run_plan());
+  const std::string t = c.r.transcript();
+  std::vector<std::size_t> at;
+  for (auto name : {"km150cnf.rek", "KM__A.REK", "km__b.rek", "km18a.rek", "km18z.rek"}) {
+    at.push_back(t.find(std::string("Kopiuję ") + c.dirs.old_file(name).string()));
+    ASSERT_NE(at.back(), std::string::npos) << name;
+    EXPECT_EQ(read_file(c.dirs.new_file(name)), as_bytes(name));
+  }
+  EXPECT_TRUE(std::is_sorted(at.begin(), at.end()));
+  EXPECT_FALSE(file_exists(c.dirs.new_file("km_x.rek")));
+  EXPECT_FALSE(file_exists(c.dirs.new_file("km18a.txt")));
+}
+
+// A company under roots deep enough that its paths are longer than 80
+// characters; only the 2018 annual file.
+struct DeepCompany {
+  explicit DeepCompany(ScriptedRun& r) {
+    std::filesystem::create_directories(old_dir);
+    std::filesystem::create_directories(deep / "18");
+    r.run().loc.source_root = (deep / "17").string() + platform::kSeparator;
+    r.run().loc.target_root = (deep / "18").string() + platform::kSeparator;
+    write_file(old_dir / "2018_ROK.REK", concat({Record(512), Record(512), Record(512)}));
+    write_file(old_dir / "_vx_wex.rek", Record(256).bytes());
+  }
+  TempDir tmp;
+  std::filesystem::path deep = tmp / std::string(70, 'g');
+  std::filesystem::path old_dir = deep / "17" / "F1", new_dir = deep / "18" / "F1";
+};
+
+std::size_t columns(const std::string& utf8) {
+  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char ch) {
+    return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+  }));
+}
+
+TEST(CopyPlanSteps, ChosenSourcePathsAreNotCut) {
+  ScriptedRun r;
+  DeepCompany c(r);
+  r.run().options.company_items = 1 << 3;  // PID-5 and PIT-28
+  r.run().options.entered_2018_items = 1 << 0;
+  r.run().options.addon_items = 0;
+  Record pid(13952);
+  pid.i64(0, 5);
+  write_file(c.old_dir / "2017p5.13", pid.bytes());
+  write_file(c.old_dir / "2018K880.2", Record(400).bytes());
+  ASSERT_GT((c.old_dir / "2018K880.2").string().size(), 80u);
+  ASSERT_TRUE(conversion::copy_company(r.run(), "F1"));
+  EXPECT_EQ(ConstRecordView(read_file(c.new_dir / "2018p5.13")).i64(0), 5);
+  EXPECT_EQ(read_file(c.new_dir / "2018K880.2").size(), 400u);
+}
+
+TEST(CopyPlanSteps, PrintsInColumns3To76OfRows6To19AndGivesTheWindowBack) {
+  ScriptedRun r;
+  DeepCompany c(r);
+  r.run().options.company_items = 0;
+  r.run().options.entered_2018_items = 0;
+  r.run().options.addon_items = 0;
+  r.run().out.set_window(ui::kCopyWindow);
+  print_line(r.run(), "firma");
+  ASSERT_TRUE(conversion::copy_company(r.run(), "F1"));
+  const auto rows = r.screen();
+  EXPECT_EQ(rows[2], "  firma");  // the caller's line, untouched
+  const std::string missing = "Brak :" + (c.old_dir / "2017_ROK.REK").string();
+  ASSERT_GT(missing.size(), 74u);
+  EXPECT_EQ(rows[5], "  " + missing.substr(0, 74));
+  EXPECT_EQ(rows[6], "  " + std::string("Kopiowanie właściwe"));
+  for (int row = 1; row <= 25; ++row) {
+    const std::string& line = rows[static_cast<std::size_t>(row - 1)];
+    if (row == 3) continue;
+    if (row < 6 || row > 19) {
+      EXPECT_EQ(line, "") << row;
+    } else {
+      EXPECT_LE(columns(line), 76u) << row;
+      EXPECT_EQ(line.find_first_not_of(' ') == std::string::npos || line.find_first_not_of(' ') >= 2, true) << row;
+    }
+  }
+  EXPECT_TRUE(r.transcript().find("Koniec konwersji danych firmy") != std::string::npos);
+  // The caller's window comes back with its cursor below its own line.
+  EXPECT_EQ(r.run().out.window(), ui::kCopyWindow);
+  EXPECT_EQ(r.run().out.x(), 1);
+  EXPECT_EQ(r.run().out.y(), 2);
 }
 
 }  // namespace

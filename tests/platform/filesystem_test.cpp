@@ -40,6 +40,11 @@ TEST(Wildcards, MatchAsWindowsDoes) {
   EXPECT_FALSE(wildcard_match("2018D4??.*", "2018D4123.X"));
   EXPECT_FALSE(wildcard_match("2018D4??.*", "2018D5AB.X"));
   EXPECT_TRUE(wildcard_match("km__*.rek", "KM__A.REK"));
+  // '?' never takes the dot: it matches nothing in front of it.
+  EXPECT_FALSE(wildcard_match("A?B", "A.B"));
+  EXPECT_FALSE(wildcard_match("KM??.REK", "KM.A.REK"));
+  EXPECT_TRUE(wildcard_match("2018D4??.*", "2018D4.X"));
+  EXPECT_TRUE(wildcard_match("*.kst", "a.b.kst"));
 }
 
 TEST(Wildcards, QuestionMarkTakesOneCharacterButNeverTheDot) {

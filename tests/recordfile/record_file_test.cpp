@@ -205,5 +205,19 @@ TEST(RecordFileLayer, AskingBeforeCreatingAMissingFile) {
   EXPECT_TRUE(test::file_exists(dir / "a.dat"));
 }
 
+TEST(RecordFileLayer, FileExistsGivesTheSizeAndRefusesNamesTheSystemCannotTake) {
+  test::TempDir dir;
+  test::write_file(dir / "a.dat", Bytes(5, 1));
+  test::ScriptedRun s("Enter\n");
+  std::int64_t size = 0;
+  EXPECT_TRUE(file_exists(s.run(), (dir / "a.dat").string(), &size));
+  EXPECT_EQ(size, 5);
+  EXPECT_FALSE(file_exists(s.run(), (dir / "b.dat").string(), &size));
+  EXPECT_EQ(size, -1);
+  EXPECT_EQ(s.output().find("Niepoprawny"), std::string::npos);  // a missing file asks nothing
+  EXPECT_FALSE(file_exists(s.run(), dir.str() + "/" + std::string(300, 'n'), &size));
+  EXPECT_NE(s.output().find("Niepoprawny format nazwy"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vx::recordfile
