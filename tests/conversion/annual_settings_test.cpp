@@ -285,5 +285,79 @@ TEST_F(AnnualSettings, TargetThatCannotBeCreatedIsReported) {
   EXPECT_EQ(sr.console().screens_shown(), 1);
 }
 
+TEST_F(AnnualSettings, NumberingStringsTravelWholeAsStored) {
+  auto src = source_records(13, 1.0);
+  Record& numbering = src[1];
+  // Entry 1: a prefix of two characters with other bytes behind them, an
+  // overlong suffix; entry 10 ends at 161, then the two bytes copied.
+  const Bytes entry1 = {2, 'F', 'V', 'x', 'y', 'z', 'w', 0x34, 0x12, 9, '1', '2', '3', '4', '5', '6'};
+  for (std::size_t i = 0; i < entry1.size(); ++i) numbering.u8(2 + i, entry1[i]);
+  write_file(source("FIRMA1", "2017_ROK.REK"), concat(src));
+  ScriptedRun sr;
+  prepare(sr.run());
+  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+
+  const Bytes out = read_file(target());
+  ASSERT_EQ(out.size(), 3 * kSize);
+  const Bytes got(out.begin() + kSize + 2, out.begin() + kSize + 18);
+  Bytes want = entry1;
+  want[7] = 1;  // the counter starts again in the new year
+  want[8] = 0;
+  EXPECT_EQ(got, want);
+  for (std::size_t i = 164; i < kSize; ++i) ASSERT_EQ(out[kSize + i], 0) << i;
+  EXPECT_EQ(out[kSize + 162], numbering.bytes()[162]);
+  EXPECT_EQ(out[kSize + 161], numbering.bytes()[161]);  // last byte of entry 10
+}
+
+TEST_F(AnnualSettings, AFailedReadKeepsWhatWasSettledBeforeIt) {
+  // A 2018 file of one record and a part: chosen, its standards settled,
+  // then the second read fails.
+  auto src = source_records(4, 1.0);
+  Bytes short_file = src[0].bytes();
+  short_file.resize(kSize + 200, 7);
+  write_file(source("FIRMA1", "2018_ROK.REK"), short_file);
+  {
+    ScriptedRun sr("Enter\n");
+    prepare(sr.run());
+    sr.run().cs = {1, 2, 2};
+    conversion::convert_annual_settings(sr.run(), "FIRMA1");
+    EXPECT_FALSE(file_exists(target()));
+    EXPECT_TRUE(sr.run().conversion.from_2018_files);
+    EXPECT_EQ(sr.run().cs.source_charset, 1);
+    EXPECT_EQ(sr.run().cs.target_charset, 2);
+    EXPECT_TRUE(shows(sr, "Błąd odczytu danych z 2017"));
+    EXPECT_EQ(sr.console().screens_shown(), 1);
+  }
+  // Not even the first record: the standards stay as they were.
+  write_file(source("FIRMA1", "2018_ROK.REK"), Bytes(100, 7));
+  ScriptedRun sr("Enter\n");
+  prepare(sr.run());
+  sr.run().cs = {1, 2, 2};
+  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  EXPECT_FALSE(file_exists(target()));
+  EXPECT_TRUE(sr.run().conversion.from_2018_files);
+  EXPECT_EQ(sr.run().cs.source_charset, 2);
+  EXPECT_EQ(sr.run().cs.target_charset, 2);
+}
+
+TEST_F(AnnualSettings, TheQuestionIgnoresOtherKeysAndShowsTheChoice) {
+  write_file(source("FIRMA1", "2017_ROK.REK"), concat(source_records(13, 1.0)));
+  write_file(source("FIRMA1", "2018_ROK.REK"), concat(source_records(4, 2.0)));
+  ScriptedRun sr("t\nEnter\nEsc\n1\nn\n");
+  prepare(sr.run());
+  sr.run().out.set_window({3, 6, 76, 19});  // the copy plan's window
+  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  EXPECT_EQ(sr.console().screens_shown(), 5);  // four ignored keys, then N
+  EXPECT_TRUE(sr.run().conversion.from_2018_files);
+  const auto rows = sr.screen();
+  EXPECT_EQ(rows[5], "  Konwersja danych ROCZNYCH ustawień firmy");
+  EXPECT_EQ(rows[6], "  Występują dane ROCZNE za rok 2017 i 2018 !");
+  // The question is cut to the 74 columns of the window, leaving no room
+  // for the answer behind it; then an empty line.
+  EXPECT_EQ(rows[7], "  Wybierz z których skrzystać : B-2017  N-2018, A-wszyskie następne na N   (");
+  EXPECT_EQ(rows[8], "");
+  EXPECT_EQ(rows[9], "  Utworzono dane w 2018");
+}
+
 }  // namespace
 }  // namespace vx::test

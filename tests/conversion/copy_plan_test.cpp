@@ -117,6 +117,84 @@ TEST(CopyPlanSteps, UnsettledDocumentsGoFirstAndJanuaryFollows) {
   EXPECT_FALSE(c.r.run().transfer.append_mode);
 }
 
+TEST(CopyPlanSteps, WithoutHidingTheUnsettledDocumentsStayEvenAfterYes) {
+  PlanCase c("t\n");
+  write_file(c.dirs.old_file("0000K880.00"), concat({document(5, 11, "U1")}));
+  ASSERT_TRUE(c.run_plan());
+  EXPECT_TRUE(c.shown("Usunać plik \"Dokumenty nierozliczone\" z 2017"));
+  EXPECT_EQ(c.r.console().screens_shown(), 1);  // the question's key only
+  EXPECT_TRUE(file_exists(c.dirs.old_file("0000K880.00")));
+  EXPECT_FALSE(file_exists(c.dirs.old_file("0000K880.00~")));
+  EXPECT_FALSE(c.shown("Zmiana nazwy pliku"));
+  EXPECT_FALSE(c.shown("Błąd zmiany nazwy pliku"));
+  EXPECT_EQ(read_file(c.dirs.new_file("2018K880.1")).size(), 400u);
+}
+
+TEST(CopyPlanSteps, HidingRenamesEveryConvertedFileAndReportsAFailure) {
+  PlanCase c("t\n");
+  c.r.run().options.hide_converted = 1;
+  write_file(c.dirs.old_file("0000K880.00"), concat({document(5, 11, "U1")}));
+  write_file(c.dirs.old_file("2018K880.3"), concat({document(2, 3, "M1")}));
+  write_file(c.dirs.old_file("2018SP.3"), Bytes(48, 0));
+  write_file(c.dirs.old_file("2018K880.4"), concat({document(2, 4, "A1")}));
+  write_file(c.dirs.old_file("2018K880.4~"), std::string("hidden before"));
+  ASSERT_TRUE(c.run_plan());
+  for (const char* name : {"0000K880.00", "2018K880.3", "2018SP.3"}) {
+    EXPECT_FALSE(file_exists(c.dirs.old_file(name))) << name;
+    EXPECT_TRUE(file_exists(c.dirs.old_file(std::string(name) + "~"))) << name;
+  }
+  const std::string march = c.dirs.old_file("2018K880.3").string();
+  EXPECT_TRUE(c.shown("Zmiana nazwy pliku " + march)) << c.r.transcript();
+  // April's rename fails: reported, its file stays, the plan goes on.
+  const std::string april = c.dirs.old_file("2018K880.4").string();
+  EXPECT_TRUE(c.shown("Błąd zmiany nazwy pliku " + april));
+  EXPECT_TRUE(file_exists(c.dirs.old_file("2018K880.4")));
+  EXPECT_EQ(read_file(c.dirs.old_file("2018K880.4~")), as_bytes("hidden before"));
+  EXPECT_EQ(read_file(c.dirs.new_file("2018K880.4")).size(), 400u);
+  EXPECT_TRUE(c.shown("Koniec konwersji danych firmy"));
+}
+
+TEST(CopyPlanSteps, StruckOffDocumentsAreListedAndLeftOut) {
+  PlanCase c;
+  Record struck = document(3, 3, "M2");
+  struck.u16(30, 0x0002);
+  write_file(c.dirs.old_file("2018K880.3"),
+             concat({document(2, 3, "M1"), struck, document(4, 3, "M3")}));
+  ASSERT_TRUE(c.run_plan());
+  const Bytes march = read_file(c.dirs.new_file("2018K880.3"));
+  ASSERT_EQ(march.size(), 2u * 400);
+  const auto doc = [&](std::size_t i) {
+    return ConstRecordView(std::span<const std::uint8_t>(march).subspan(i * 400, 400));
+  };
+  EXPECT_EQ(doc(0).text(55, 18), "M1");
+  EXPECT_EQ(doc(1).text(55, 18), "M3");
+  EXPECT_EQ(doc(0).u32(0), 1u);  // numbered by position in the 2018 file
+  EXPECT_EQ(doc(1).u32(0), 2u);
+  EXPECT_TRUE(c.shown("WEX=03-03-2018 M2         towar SKREŚLONY"));
+  EXPECT_TRUE(c.shown("WEX=02-03-2018 M1         towar.ok"));
+}
+
+TEST(CopyPlanSteps, CompanyAddressBaseIsBuiltOnZerosLikeTheGlobalOne) {
+  PlanCase c;
+  c.r.run().conversion.tax_office_mode = false;
+  Record old(480);
+  old.fill(0, 480, 0x41);
+  for (std::size_t at : {5u, 42u, 79u, 181u, 202u, 233u, 254u, 275u, 388u, 425u}) old.u8(at, 3);
+  write_file(c.dirs.old_file("baza_ad8.rek"), old.bytes());
+  ASSERT_TRUE(c.run_plan());
+  EXPECT_TRUE(c.shown("Baza adresów"));
+
+  Record expected(480);
+  for (auto [at, length] : std::initializer_list<std::pair<std::size_t, std::size_t>>{
+           {0, 4}, {116, 19}, {135, 15}, {150, 12}, {162, 7}, {312, 39}, {462, 1}})
+    expected.fill(at, length, 0x41);
+  // The texts as stored: three letters each, nothing behind them.
+  for (std::size_t at : {5u, 42u, 79u, 181u, 202u, 233u, 254u, 275u, 388u, 425u})
+    expected.u8(at, 3).fill(at + 1, 3, 0x41);
+  expected.u8(4, 0);
+  EXPECT_EQ(read_file(c.dirs.new_file("baza_ad8.rek")), expected.bytes());
+}
+
 TEST(CopyPlanSteps, MileageLogsShareOneNewDirectory) {
   PlanCase c;
   c.r.run().options.addon_items = 0x0002;  // KM 140 only

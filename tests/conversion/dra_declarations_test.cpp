@@ -80,6 +80,42 @@ TEST(Dra, KeepingTheStandardCopiesBytesUnderTheOverwriteQuestion) {
   EXPECT_TRUE(r.row(2).starts_with("2. :2018D402.001Stwierdzono obecność pliku "));
 }
 
+TEST(Dra, NamesMatchAsOnWindowsAndFollowInNameOrder) {
+  ScriptedRun r;
+  CompanyDirs c(r);
+  r.run().cs = kMazoviaTo852;
+  // Written in reverse order of their names.
+  write_file(c.old_file("2018d4b.x"), declaration(0));     // "?" takes nothing before the dot
+  write_file(c.old_file("2018D4AA"), declaration(1));      // no extension: "name.*" takes it
+  write_file(c.old_file("2018D4.1"), declaration(0));      // both "?" take nothing
+  write_file(c.old_file("2018D4ABC.1"), declaration(0));   // three characters: no match
+  write_file(c.old_file("2018D5AA.1"), declaration(0));
+  write_file(c.old_file("x2018D4AA.1"), declaration(0));
+  carry_dra_declarations(r.run(), c.company);
+  EXPECT_EQ(r.row(1), "1. :2018D4.12. :2018D4AA3. :2018d4b.x");
+  EXPECT_EQ(read_file(c.new_file("2018D4.1")), converted_declaration(0));
+  EXPECT_EQ(read_file(c.new_file("2018D4AA")), converted_declaration(1));
+  EXPECT_EQ(read_file(c.new_file("2018d4b.x")), converted_declaration(0));
+  for (const char* name : {"2018D4ABC.1", "2018D5AA.1", "x2018D4AA.1"})
+    EXPECT_FALSE(file_exists(c.new_file(name))) << name;
+}
+
+TEST(Dra, AnAttachmentThatCannotBeWrittenEndsThatDeclarationOnly) {
+  ScriptedRun r("x\n");
+  CompanyDirs c(r);
+  r.run().cs = kMazoviaTo852;
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no full device";
+  // More attachments than the file buffer holds: the main block is taken,
+  // an attachment then fails on the full device.
+  write_file(c.old_file("2018D401.001"), declaration(200));
+  write_file(c.old_file("2018D402.001"), declaration(0));
+  std::filesystem::create_symlink("/dev/full", c.new_file("2018D401.001"));
+  carry_dra_declarations(r.run(), c.company);
+  EXPECT_EQ(r.console().screens_shown(), 1);
+  EXPECT_EQ(r.row(1), "1. :2018D401.001Błąd zapisu załącznika do DRA:2018D401.0012. :2018D402.001");
+  EXPECT_EQ(read_file(c.new_file("2018D402.001")), converted_declaration(0));  // the next follows
+}
+
 TEST(Dra, AShortMainBlockEndsTheStep) {
   ScriptedRun r("x\n");
   CompanyDirs c(r);
