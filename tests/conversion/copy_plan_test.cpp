@@ -273,6 +273,18 @@ TEST(CopyPlanSteps, PidSourceChosenByTheFoundFileQuestion) {
   }
 }
 
+TEST(CopyPlanSteps, PidStepsWithoutSourcesSaySoNothingButTheirLabels) {
+  PlanCase c;
+  c.r.run().options.company_items = 1 << 3;  // PID-5 and PIT-28 only
+  c.r.run().options.entered_2018_items = 0;
+  c.r.run().options.addon_items = 0;
+  ASSERT_TRUE(c.run_plan());
+  EXPECT_TRUE(c.shown("PID-5 \"PIT-28\" "));
+  EXPECT_FALSE(c.shown("Brak pliku źródłowego ")) << c.r.transcript();
+  EXPECT_FALSE(file_exists(c.dirs.new_file("2018p5.13")));
+  EXPECT_FALSE(file_exists(c.dirs.new_file("2018_p28.rek")));
+}
+
 TEST(CopyPlanSteps, PidSourceIsThe2018FileWhenTheYearWasKeptThere) {
   PlanCase c("n\n");  // the annual question: take the 2018 file
   write_file(c.dirs.old_file("2018_ROK.REK"), concat({Record(512), Record(512), Record(512)}));
