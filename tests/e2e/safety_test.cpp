@@ -59,7 +59,7 @@ TEST_F(Safety, RegisterDirectoriesLeavingTheTreesAreRefusedAsDamage) {
   append_register(records);
   const auto before = s_.outside_2018();
 
-  const auto r = s_.migrate();
+  const auto r = s_.migrate("Enter\n");  // the wait after "Napraw plik"
   ASSERT_TRUE(ended_normally(r));
   for (std::size_t i = 0; i < hostile.size(); ++i)
     EXPECT_TRUE(r.shows("Brak katalogu zródłowego    " + hostile[i] + " dla firmy OBCA " + std::to_string(i)))

@@ -1,5 +1,6 @@
 // The INI reader on any file: read back, then written and saved again,
 // which must give a file the reader takes once more.
+#include <cctype>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -26,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)ini.read_date(section, "DATA");
     (void)ini.read_address(section);
   }
-  // A value as the program writes one: no line ends in it.
+  // A value as the program writes one: letters and digits.
   std::string value;
-  for (const char c : probe) value += (c == '\r' || c == '\n') ? ' ' : c;
+  for (const char c : probe) value += std::isalnum(static_cast<unsigned char>(c)) ? c : 'x';
   ini.write_text("FIRMA", "NAZWA", value);
   ini.write_integer(probe, "ROK", 2018);
   ini.write_date("FIRMA", "DATA", PackedDate{31, 12, 2017});

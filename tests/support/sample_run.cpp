@@ -20,8 +20,9 @@ SampleRun::SampleRun() {
   if (made.exit_code != 0) throw std::runtime_error("vx-sample failed: " + made.errors);
 }
 
-ProgramResult SampleRun::migrate() {
-  std::string script = wizard_defaults() + select_all();
+ProgramResult SampleRun::migrate(const std::string& before_list, bool convert) {
+  // The character standard is the third control of page 1; its second choice converts.
+  std::string script = (convert ? "Tab\nTab\nDown\nSpace\n" : "") + wizard_defaults() + before_list + select_all();
   for (int i = 0; i < 400; ++i) script += "n\n";
   return run_program({.script = script,
                       .environment = {{"TEMP", temp_.string()}},

@@ -24,9 +24,10 @@ class SampleRun {
   std::filesystem::path top() const { return tmp_.path(); }
   const std::vector<std::string>& companies() const { return companies_; }
 
-  // The wizard left as offered, every company taken, then "n" to every
-  // question and key wait.
-  ProgramResult migrate();
+  // The wizard left as offered (but for the Polish letters converted from
+  // Mazovia to CP852 when asked), the keys for waits before the company
+  // list, every company taken, then "n" to every question and key wait.
+  ProgramResult migrate(const std::string& before_list = "", bool convert = false);
 
   // Every entry of the test's directory outside the 2018 tree and the
   // program's temporary directory, with the bytes of its files.
