@@ -130,7 +130,8 @@ TEST_F(Safety, FixedAssetRegisterNamesLeavingTheCompanyAreSkipped) {
 TEST_F(Safety, PathFileGarbageAroundItsTwoLinesChangesNothingElse) {
   plant_bait();
   const fs::path pth = s_.program().string() + ".PTH";
-  const std::string lines = std::string(read_file(pth).begin(), read_file(pth).end());
+  const Bytes written = read_file(pth);
+  const std::string lines(written.begin(), written.end());
   std::string garbage = std::string(1000, 'W') + "\r\n" + " WEX_2018=../../X\r\nwex_2018=..\r\nWEX_2018\r\n";
   for (int b = 0; b < 256; ++b) garbage += static_cast<char>(b == '\n' || b == 0x1A ? ' ' : b);
   garbage += "\r\n\r\n";
