@@ -50,9 +50,10 @@ struct Label {
   std::string_view view() const { return {bytes, size}; }
 };
 
+// Takes the converted text rather than the literal: clang does not let a
+// consteval function hand its parameter on to cp852.
 template <std::size_t N>
-consteval Label label(const char (&utf8)[N]) {
-  const auto text = cp852(utf8);
+consteval Label label(const Cp852Text<N>& text) {
   Label l;
   for (std::size_t i = 0; i < text.size; ++i) l.bytes[i] = text.bytes[i];
   l.size = text.size;
@@ -214,54 +215,54 @@ void km150_files(Run& run, const CompanyPaths& p) {
 // --- the plan -----------------------------------------------------------------------
 
 constexpr Step kPlan[] = {
-    {When::kFrom2018Files, 0, label("Deklaracja VAT-7 z 2018"), How::kCustom, "2018v7.17", "2018vJ17.REK", 0, nullptr, nullptr, vat7},
-    {When::kFrom2018Files, 0, label("Suma z kolumn za 2018"), How::kBytes, "2018kol2.rek", "2018kol2.rek"},
+    {When::kFrom2018Files, 0, label(cp852("Deklaracja VAT-7 z 2018")), How::kCustom, "2018v7.17", "2018vJ17.REK", 0, nullptr, nullptr, vat7},
+    {When::kFrom2018Files, 0, label(cp852("Suma z kolumn za 2018")), How::kBytes, "2018kol2.rek", "2018kol2.rek"},
     {When::kFrom2018Files, 0, {}, How::kSameSize, "2018ZAL.REK", "2018ZAL.REK", 1024, plan::advance_payment},
     {When::kCompanyItem, 0, {}, How::kCustom, "FIRMATXT.INI", "FIRMATXT.INI", 0, nullptr, nullptr, company_text},
     {When::kCompanyItem, 0, {}, How::kTwoSize, "FIRMA_A8.REK", "FIRMA_A8.REK", 224, nullptr, plan::company_record},
     {When::kAlways, 0, {}, How::kCustom, {}, {}, 0, nullptr, nullptr, personnel_setup},
-    {When::kCompanyItem, 1, label("Pracownicy / Właściciele"), How::kTwoSize, "DANE_PR8.REK", "DANE_PR8.REK", 2048, nullptr, plan::person_filter},
-    {When::kFamilies, 2, label("Rodziny pracowników"), How::kTwoSize, "DANE_PF8.REK", "DANE_PF8.REK", 352, nullptr, plan::family_filter},
-    {When::kCompanyItem, 1, label("Dane umów o pracę UMOWY.INI"), How::kNamed, "UMOWY.INI", "UMOWY.INI"},
-    {When::kCompanyItem, 3, label("PID-5 "), How::kCustom, {}, {}, 0, nullptr, nullptr, pid5, true},
-    {When::kCompanyItem, 3, label("\"PIT-28\" "), How::kCustom, {}, {}, 0, nullptr, nullptr, pit28, true},
-    {When::kCompanyItem, 4, label("Baza adresów"), How::kTwoSize, "baza_ad8.rek", "baza_ad8.rek", 480, nullptr, plan::address_record},
-    {When::kCompanyItem, 5, label("Automat sprzedaży"), How::kTwoSize, "baza_sp8.rek", "baza_sp8.rek", 160, nullptr, plan::automat_record},
-    {When::kCompanyItem, 6, label("Automat zakupów"), How::kTwoSize, "baza_za8.rek", "baza_za8.rek", 160, nullptr, plan::automat_record},
-    {When::kCompanyItem, 7, label("Baza stałych F1..F10"), How::kText, "baza_ff.txt", "baza_ff.txt"},
-    {When::kCompanyItem, 7, label("Notatnik"), How::kText, "Notatnik.txt", "Notatnik.txt"},
-    {When::kCompanyItem, 7, label("Notatka"), How::kText, "Notatka.txt", "Notatka.txt"},
-    {When::kCompanyItem, 7, label("Notes"), How::kText, "Notes.txt", "Notes.txt"},
-    {When::kCompanyItem, 8, label("Baza przelewów"), How::kTwoSize, "BAZA_PP8.REK", "BAZA_PP8.REK", 432, nullptr, plan::transfer_record},
-    {When::kListGiven, 0, label("Lista dodatkowa ...."), How::kCustom, {}, {}, 0, nullptr, nullptr, company_file_list},
-    {When::kCompanyItem, 9, label("Ustawienia lokalne listy wynagrodzeń"), How::kSameSize, "2017_lp.cc", "2018_lp.cc", 2048, plan::wage_list_settings_filter},
+    {When::kCompanyItem, 1, label(cp852("Pracownicy / Właściciele")), How::kTwoSize, "DANE_PR8.REK", "DANE_PR8.REK", 2048, nullptr, plan::person_filter},
+    {When::kFamilies, 2, label(cp852("Rodziny pracowników")), How::kTwoSize, "DANE_PF8.REK", "DANE_PF8.REK", 352, nullptr, plan::family_filter},
+    {When::kCompanyItem, 1, label(cp852("Dane umów o pracę UMOWY.INI")), How::kNamed, "UMOWY.INI", "UMOWY.INI"},
+    {When::kCompanyItem, 3, label(cp852("PID-5 ")), How::kCustom, {}, {}, 0, nullptr, nullptr, pid5, true},
+    {When::kCompanyItem, 3, label(cp852("\"PIT-28\" ")), How::kCustom, {}, {}, 0, nullptr, nullptr, pit28, true},
+    {When::kCompanyItem, 4, label(cp852("Baza adresów")), How::kTwoSize, "baza_ad8.rek", "baza_ad8.rek", 480, nullptr, plan::address_record},
+    {When::kCompanyItem, 5, label(cp852("Automat sprzedaży")), How::kTwoSize, "baza_sp8.rek", "baza_sp8.rek", 160, nullptr, plan::automat_record},
+    {When::kCompanyItem, 6, label(cp852("Automat zakupów")), How::kTwoSize, "baza_za8.rek", "baza_za8.rek", 160, nullptr, plan::automat_record},
+    {When::kCompanyItem, 7, label(cp852("Baza stałych F1..F10")), How::kText, "baza_ff.txt", "baza_ff.txt"},
+    {When::kCompanyItem, 7, label(cp852("Notatnik")), How::kText, "Notatnik.txt", "Notatnik.txt"},
+    {When::kCompanyItem, 7, label(cp852("Notatka")), How::kText, "Notatka.txt", "Notatka.txt"},
+    {When::kCompanyItem, 7, label(cp852("Notes")), How::kText, "Notes.txt", "Notes.txt"},
+    {When::kCompanyItem, 8, label(cp852("Baza przelewów")), How::kTwoSize, "BAZA_PP8.REK", "BAZA_PP8.REK", 432, nullptr, plan::transfer_record},
+    {When::kListGiven, 0, label(cp852("Lista dodatkowa ....")), How::kCustom, {}, {}, 0, nullptr, nullptr, company_file_list},
+    {When::kCompanyItem, 9, label(cp852("Ustawienia lokalne listy wynagrodzeń")), How::kSameSize, "2017_lp.cc", "2018_lp.cc", 2048, plan::wage_list_settings_filter},
     {When::kCompanyItem, 9, {}, How::kNamedConvert, "2018_lp.cc", "2018_lp.cc"},
-    {When::kCompanyItem, 10, label("Ustawienia ZUS_PEL"), How::kNamed, "ZUS_PEL.INI", "ZUS_PEL.INI"},
-    {When::kCompanyItem, 11, label("Środki umożone jednorazowo (3500)"), How::kSameSize, "ESTUJ.REK", "ESTUJ.REK", 768, plan::write_off_record},
-    {When::kCompanyItem, 12, label("Ustawienia przelewów"), How::kText, "BAZA_PP8.INI", "BAZA_PP8.INI"},
-    {When::kCompanyItem, 13, label("Dwody wewnętrzne"), How::kTwoSize, "BAZA_DW8.REK", "BAZA_DW8.REK", 784, nullptr, plan::internal_voucher_record},
-    {When::kCompanyItem, 14, label("Wystawiona lista odsetek"), How::kSameSize, "ODS_ZOB.REK", "ODS_ZOB.REK", 200, plan::interest_note_record},
-    {When::kCompanyItem, 15, label("Lista pojazdów dla VAT"), How::kSameSize, "AUTAVAT.REK", "AUTAVAT.REK", 824, plan::vehicle_record},
+    {When::kCompanyItem, 10, label(cp852("Ustawienia ZUS_PEL")), How::kNamed, "ZUS_PEL.INI", "ZUS_PEL.INI"},
+    {When::kCompanyItem, 11, label(cp852("Środki umożone jednorazowo (3500)")), How::kSameSize, "ESTUJ.REK", "ESTUJ.REK", 768, plan::write_off_record},
+    {When::kCompanyItem, 12, label(cp852("Ustawienia przelewów")), How::kText, "BAZA_PP8.INI", "BAZA_PP8.INI"},
+    {When::kCompanyItem, 13, label(cp852("Dwody wewnętrzne")), How::kTwoSize, "BAZA_DW8.REK", "BAZA_DW8.REK", 784, nullptr, plan::internal_voucher_record},
+    {When::kCompanyItem, 14, label(cp852("Wystawiona lista odsetek")), How::kSameSize, "ODS_ZOB.REK", "ODS_ZOB.REK", 200, plan::interest_note_record},
+    {When::kCompanyItem, 15, label(cp852("Lista pojazdów dla VAT")), How::kSameSize, "AUTAVAT.REK", "AUTAVAT.REK", 824, plan::vehicle_record},
     {When::kCompanyItem, 15, {}, How::kSameSize, "AUTOV26.REK", "AUTOV26.REK", 320, plan::vat26_vehicle_record},
-    {When::kEntered2018, 0, label("Dane wprowadzone do WEX:"), How::kCustom, {}, {}, 0, nullptr, nullptr, documents},
-    {When::kEntered2018, 1, label("Wynagrodzenia wprowadzone w 2018"), How::kSameSize, "2018WP2.REK", "2018WP2.REK", 10176, plan::wage_filter},
-    {When::kEntered2018, 2, label("Umowy zlecenia wprowadzone w 2018"), How::kSameSize, "2018UZ3.REK", "2018UZ3.REK", 552, plan::contract_filter},
-    {When::kEntered2018, 3, label("Noty korygujące z 2018"), How::kTwoSize, "2018_NK8.REK", "2018_NK8.REK", 848, nullptr, plan::note_record},
+    {When::kEntered2018, 0, label(cp852("Dane wprowadzone do WEX:")), How::kCustom, {}, {}, 0, nullptr, nullptr, documents},
+    {When::kEntered2018, 1, label(cp852("Wynagrodzenia wprowadzone w 2018")), How::kSameSize, "2018WP2.REK", "2018WP2.REK", 10176, plan::wage_filter},
+    {When::kEntered2018, 2, label(cp852("Umowy zlecenia wprowadzone w 2018")), How::kSameSize, "2018UZ3.REK", "2018UZ3.REK", 552, plan::contract_filter},
+    {When::kEntered2018, 3, label(cp852("Noty korygujące z 2018")), How::kTwoSize, "2018_NK8.REK", "2018_NK8.REK", 848, nullptr, plan::note_record},
     {When::kEntered2018, 4, {}, How::kCustom, {}, {}, 0, nullptr, nullptr, dra},
     // The fixed-asset document base is a record file: copied byte for byte.
-    {When::kAddon, 0, label("DLL: Srodki Trwale"), How::kBytes, "dokument.rek", "dokument.rek"},
+    {When::kAddon, 0, label(cp852("DLL: Srodki Trwale")), How::kBytes, "dokument.rek", "dokument.rek"},
     {When::kAddon, 0, {}, How::kSameSize, "srodki.rek", "srodki.rek", 39771, plan::fixed_asset_record},
     {When::kAddon, 0, {}, How::kSameSize, "wyposaz.rek", "wyposaz.rek", 39771, plan::fixed_asset_record},
     {When::kAddon, 0, {}, How::kSameSize, "st.cnf", "st.cnf", 3837, plan::fixed_asset_settings},
     {When::kAddon, 0, {}, How::kSameSize, "stbazy.rek", "stbazy.rek", 367, plan::fixed_asset_register_list},
     {When::kAddon, 0, {}, How::kCustom, {}, {}, 0, nullptr, nullptr, fixed_asset_registers},
-    {When::kAddon, 1, label("DLL : Kilometrówka KM140 \"Kolmo\""), How::kCustom, {}, {}, 0, nullptr, nullptr, km140_files},
+    {When::kAddon, 1, label(cp852("DLL : Kilometrówka KM140 \"Kolmo\"")), How::kCustom, {}, {}, 0, nullptr, nullptr, km140_files},
     {When::kAddon, 1, {}, How::kSameSize, "km.cnf", "km.cnf", 2395, plan::mileage_settings},
     {When::kAddon, 1, {}, How::kSameSize, "adresy.rek", "adresy.rek", 557, plan::mileage_address},
     {When::kAddon, 1, {}, How::kSameSize, "samochod.rek", "samochod.rek", 704, plan::mileage_car},
     {When::kAddon, 1, {}, How::kCustom, {}, {}, 0, nullptr, nullptr, mileage_logs_and_trips},
-    {When::kAddon, 2, label("DLL : Kilometrówka KM150 \"vx\""), How::kCustom, {}, {}, 0, nullptr, nullptr, km150_files},
-    {When::kAlways, 0, label("DLL : Import2WEX.EXE -> wex_import.xml"), How::kNamed, "wex_import.xml", "wex_import.xml"},
+    {When::kAddon, 2, label(cp852("DLL : Kilometrówka KM150 \"vx\"")), How::kCustom, {}, {}, 0, nullptr, nullptr, km150_files},
+    {When::kAlways, 0, label(cp852("DLL : Import2WEX.EXE -> wex_import.xml")), How::kNamed, "wex_import.xml", "wex_import.xml"},
 };
 
 void run_step(Run& run, const CompanyPaths& p, const Step& s) {
@@ -302,6 +303,7 @@ void copy_named(Run& run, const CompanyPaths& p, std::string_view name, bool con
     set_colour(run, kError);
     print_line(run, cp852("Niedozwolona nazwa pliku: ") + std::string(name));
     set_colour(run, kNormal);
+    read_key(run);  // as every copy failure, seen before the plan goes on
     return;
   }
   copy_bytes(run, p.source(old_name), p.target(new_name), convert);

@@ -3,8 +3,8 @@
 // records into one buffer, so millions of records cost a few thousand reads.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <vector>
 
 #include "platform/filesystem.hpp"
 
@@ -22,15 +22,15 @@ class RecordBlocks {
   std::size_t count() const { return count_; }
   // Record i of the block, always a whole record length.
   std::span<std::uint8_t> record(std::size_t i) {
-    return std::span(buffer_).subspan(i * record_length_, record_length_);
+    return std::span(buffer_.get() + i * record_length_, record_length_);
   }
   // Bytes of record i that came from the file.
   std::size_t length_read(std::size_t i) const {
     return i + 1 == count_ ? last_length_ : record_length_;
   }
   // The block buffer itself, for compacting kept records in place.
-  std::uint8_t* data() { return buffer_.data(); }
-  std::size_t records_per_block() const { return buffer_.size() / record_length_; }
+  std::uint8_t* data() { return buffer_.get(); }
+  std::size_t records_per_block() const { return size_ / record_length_; }
 
   // The file ended with this block (or nothing more could be read).
   bool at_end() const { return at_end_; }
@@ -40,7 +40,10 @@ class RecordBlocks {
  private:
   platform::File& file_;
   std::size_t record_length_;
-  std::vector<std::uint8_t> buffer_;
+  // Left unfilled: only the bytes read are ever used, and most files are far
+  // smaller than a block, so zeroing it would cost more than their copy.
+  std::size_t size_;
+  std::unique_ptr<std::uint8_t[]> buffer_;
   std::size_t count_ = 0;
   std::size_t last_length_ = 0;
   bool at_end_ = false;

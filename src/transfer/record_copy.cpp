@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -107,7 +108,10 @@ bool convert_records(Run& run, std::string_view source, std::string_view target,
   pause_if_slow(run);
 
   RecordBlocks blocks(files.source(), old_length);
-  std::vector<std::uint8_t> fresh(blocks.records_per_block() * new_length);
+  // Each new record is zeroed before it is built; the rest stays unfilled.
+  const std::size_t fresh_size = blocks.records_per_block() * new_length;
+  const auto fresh_bytes = std::make_unique_for_overwrite<std::uint8_t[]>(fresh_size);
+  const std::span<std::uint8_t> fresh(fresh_bytes.get(), fresh_size);
   for (;;) {
     blocks.next();
     std::size_t kept = 0;

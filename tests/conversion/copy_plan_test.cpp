@@ -81,7 +81,7 @@ TEST(CopyPlanOpening, UnreadableStampStopsTheCompany) {
 }
 
 TEST(CopyPlanSteps, ListedFilesAreCopiedUnderTheirNewNames) {
-  PlanCase c;
+  PlanCase c("x\nx\n");  // one key for each refused name
   c.r.run().loc.company_file_list = {"DANE.TXT>NOWE.TXT", "INNE.DAT", "../ZLY.TXT", "X>../Y"};
   write_file(c.dirs.old_file("DANE.TXT"), std::string("abc"));
   write_file(c.dirs.old_file("INNE.DAT"), std::string("\x86\x01", 2));
@@ -94,6 +94,8 @@ TEST(CopyPlanSteps, ListedFilesAreCopiedUnderTheirNewNames) {
   EXPECT_EQ(read_file(c.dirs.new_file("INNE.DAT")), as_bytes(std::string("\x86\x01", 2)));
   EXPECT_FALSE(file_exists(c.dirs.tmp / "18" / "ZLY.TXT"));
   EXPECT_FALSE(file_exists(c.dirs.tmp / "18" / "Y"));
+  EXPECT_TRUE(c.shown("Niedozwolona nazwa pliku: ../ZLY.TXT"));
+  EXPECT_TRUE(c.shown("Niedozwolona nazwa pliku: X>../Y"));
 }
 
 TEST(CopyPlanSteps, UnsettledDocumentsGoFirstAndJanuaryFollows) {
