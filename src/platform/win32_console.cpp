@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <array>
 #include <deque>
 #include <string>
 #include <vector>
