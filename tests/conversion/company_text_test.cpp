@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "platform/filesystem.hpp"
 #include "support/fixture.hpp"
 #include "support/scripted_run.hpp"
 
@@ -78,7 +79,7 @@ TEST_F(CompanyText, TemporaryFileGoesToTheTemporaryDirectory) {
   ScriptedRun sr("Enter\n");
   prepare(sr.run(), true);
   conversion::rewrite_company_text(sr.run(), kCompany);
-  EXPECT_TRUE(sr.row(1).starts_with("Błąd utworzenia pliku " + (dir_ / "gone").string() + "/~vx"))
+  EXPECT_TRUE(sr.row(1).starts_with("Błąd utworzenia pliku " + (dir_ / "gone").string() + platform::kSeparator + "~vx"))
       << sr.row(1);
   EXPECT_EQ(sr.console().screens_shown(), 1);
   EXPECT_FALSE(file_exists(target()));
