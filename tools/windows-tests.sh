@@ -93,8 +93,10 @@ for side in linux windows; do
     failed=1
   fi
 done
+# Byte for byte, except the line of FIRMATXT.INI that records where the
+# company's 2017 folder was, each in its own system's form.
 files=$(find "$work/linux/office/WEX_2018" -type f | wc -l)
-if diff -r "$work/linux/office/WEX_2018" "$work/windows/office/WEX_2018" >&2 &&
+if diff -r -I '^WEX2017=' "$work/linux/office/WEX_2018" "$work/windows/office/WEX_2018" >&2 &&
    diff -r "$work/office/WEX_2017" "$work/windows/office/WEX_2017" >&2 &&
    [ "$files" -gt 1 ]; then
   echo "2018 trees identical: $files files ($(( $(date +%s) - start )) s)"
@@ -102,5 +104,13 @@ else
   echo "the 2018 trees differ (or the run carried nothing)" >&2
   failed=1
 fi
+for ini in "$work/windows/office/WEX_2018"/*/FIRMATXT.INI; do
+  dir="$(basename "$(dirname "$ini")")"
+  want="WEX2017=$(winpath "$work/windows/office/WEX_2017")\\$dir"
+  grep -qxF "$want"$'\r' "$ini" || grep -qxF "$want" "$ini" || {
+    echo "$ini does not name its 2017 folder as $want" >&2
+    failed=1
+  }
+done
 
 exit "$failed"
