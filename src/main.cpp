@@ -8,6 +8,7 @@
 
 int main(int argc, char** argv) {
   using namespace vx;
+  platform::use_binary_standard_streams();
   const auto process = platform::process_info(argc, argv);
   auto console = platform::make_console();
   Run run(*console);

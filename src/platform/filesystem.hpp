@@ -2,13 +2,15 @@
 // File-system access for the whole program. Paths are CP852 text formed as
 // the installation's own programs form them (root + directory + separator +
 // name); on Linux both separators are accepted, a drive prefix is dropped and
-// every component is found without regard to case, as on Windows.
+// every component is found without regard to case, as on Windows; on
+// Windows the system takes them as they are.
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vx::platform {
@@ -105,6 +107,8 @@ class File {
   bool unlock(std::uint64_t offset, std::uint64_t length);
 
  private:
+  void use_buffer();
+
   std::FILE* fp_ = nullptr;
   // The stream's buffer, owned here: stdio would otherwise pick a small one.
   std::unique_ptr<char[]> buffer_;
@@ -112,6 +116,9 @@ class File {
   bool failed_ = false;
   bool writing_ = false;  // last operation, for the read/write switch rule
   bool reading_ = false;
+  // Ranges this file holds locked where the system's locks do not stack
+  // (Windows): offset and length.
+  std::vector<std::pair<std::uint64_t, std::uint64_t>> locks_;
 };
 
 // Whole-file helpers for small files (side files, INI files, tests).

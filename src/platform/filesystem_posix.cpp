@@ -9,30 +9,12 @@
 
 #include "charset/polish.hpp"
 #include "charset/utf8.hpp"
+#include "platform/file_errors.hpp"
 #include "platform/filesystem.hpp"
 
 namespace vx::platform {
 
 namespace {
-
-constexpr std::size_t kFileBuffer = 1 << 16;
-
-int error_from_errno(int e) {
-  switch (e) {
-    case 0: return kOk;
-    case ENOENT: return kFileNotFound;
-    case ENOTDIR: return kPathNotFound;
-    case EACCES:
-    case EPERM:
-    case EISDIR:
-    case EROFS: return kAccessDenied;
-    case EAGAIN: return kLockViolation;
-    case ENOSPC: return kDiskFull;
-    case ENAMETOOLONG:
-    case EILSEQ: return kBadFormat;
-    default: return kOtherError;
-  }
-}
 
 // CP852 path text to the UTF-8 path of the file system, both separators
 // taken as separators and a leading drive prefix dropped.
@@ -138,11 +120,6 @@ bool remove_file(std::string_view path) {
   return ::unlink(p.c_str()) == 0;
 }
 
-std::string_view last_component(std::string_view path) {
-  const auto p = path.find_last_of("\\/");
-  return p == std::string_view::npos ? path : path.substr(p + 1);
-}
-
 std::vector<DirEntry> list_directory(std::string_view dir, std::string_view mask) {
   std::string full(dir);
   std::string_view name_mask = mask;
@@ -170,28 +147,6 @@ std::vector<DirEntry> list_directory(std::string_view dir, std::string_view mask
     return charset::upper_text(a.name) < charset::upper_text(b.name);
   });
   return out;
-}
-
-// --- File -------------------------------------------------------------------
-
-File::File(File&& other) noexcept { *this = std::move(other); }
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    if (fp_) std::fclose(fp_);
-    fp_ = other.fp_;
-    buffer_ = std::move(other.buffer_);
-    error_ = other.error_;
-    failed_ = other.failed_;
-    writing_ = other.writing_;
-    reading_ = other.reading_;
-    other.fp_ = nullptr;
-  }
-  return *this;
-}
-
-File::~File() {
-  if (fp_) std::fclose(fp_);
 }
 
 bool File::open(std::string_view path, Mode mode) {
@@ -223,43 +178,10 @@ bool File::open(std::string_view path, Mode mode) {
     error_ = kAccessDenied;
     return false;
   }
-  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kFileBuffer);
-  std::setvbuf(fp_, buffer_.get(), _IOFBF, kFileBuffer);
+  use_buffer();
   error_ = kOk;
   if (mode == Mode::kAppend && !seek_end()) return false;
   return true;
-}
-
-std::size_t File::read(void* buffer, std::size_t length) {
-  if (!fp_) {
-    failed_ = true;
-    return 0;
-  }
-  if (writing_) std::fseek(fp_, 0, SEEK_CUR);
-  writing_ = false;
-  reading_ = true;
-  const std::size_t n = std::fread(buffer, 1, length, fp_);
-  if (n < length && std::ferror(fp_)) {
-    failed_ = true;
-    error_ = error_from_errno(errno);
-  }
-  return n;
-}
-
-std::size_t File::write(const void* buffer, std::size_t length) {
-  if (!fp_) {
-    failed_ = true;
-    return 0;
-  }
-  if (reading_) std::fseek(fp_, 0, SEEK_CUR);
-  reading_ = false;
-  writing_ = true;
-  const std::size_t n = std::fwrite(buffer, 1, length, fp_);
-  if (n < length) {
-    failed_ = true;
-    error_ = error_from_errno(errno);
-  }
-  return n;
 }
 
 bool File::seek(std::uint64_t offset) {
@@ -280,23 +202,9 @@ std::optional<std::uint64_t> File::size() {
   return static_cast<std::uint64_t>(st.st_size);
 }
 
-bool File::flush() {
-  if (!fp_) return false;
-  // Handed to the operating system, where every other station sees it.
-  return std::fflush(fp_) == 0;
-}
-
 bool File::truncate(std::uint64_t length) {
   if (!fp_ || std::fflush(fp_) != 0) return false;
   return ::ftruncate(::fileno(fp_), static_cast<off_t>(length)) == 0;
-}
-
-bool File::close() {
-  if (!fp_) return false;
-  const bool ok = std::fclose(fp_) == 0;
-  fp_ = nullptr;
-  if (!ok) error_ = error_from_errno(errno);
-  return ok;
 }
 
 namespace {
@@ -327,27 +235,6 @@ bool File::lock(std::uint64_t offset, std::uint64_t length) {
 bool File::unlock(std::uint64_t offset, std::uint64_t length) {
   if (fp_) std::fflush(fp_);
   return set_lock(fp_, F_UNLCK, offset, length);
-}
-
-std::optional<std::string> read_whole_file(std::string_view path) {
-  File f;
-  if (!f.open(path, File::Mode::kRead)) return std::nullopt;
-  std::string out;
-  char buf[1 << 14];
-  for (;;) {
-    const std::size_t n = f.read(buf, sizeof buf);
-    out.append(buf, n);
-    if (f.failed()) return std::nullopt;
-    if (n < sizeof buf) break;
-  }
-  return out;
-}
-
-bool write_whole_file(std::string_view path, std::string_view bytes) {
-  File f;
-  if (!f.open(path, File::Mode::kCreate)) return false;
-  const bool wrote = f.write(bytes.data(), bytes.size()) == bytes.size();
-  return f.close() && wrote;
 }
 
 }  // namespace vx::platform

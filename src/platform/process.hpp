@@ -20,4 +20,11 @@ std::string environment_value(const std::string& name);
 // Whether standard input is a terminal.
 bool stdin_is_terminal();
 
+// The system's directory for temporary files (CP852), or empty.
+std::string system_temp_directory();
+
+// Standard input, output and error pass bytes as they are: no line-end
+// translation, so that scripts and screen dumps are the same everywhere.
+void use_binary_standard_streams();
+
 }  // namespace vx::platform

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
 #include "charset/utf8.hpp"
 #include "platform/process.hpp"
@@ -30,5 +31,13 @@ std::string environment_value(const std::string& name) {
 }
 
 bool stdin_is_terminal() { return ::isatty(0) == 1; }
+
+std::string system_temp_directory() {
+  std::error_code ec;
+  const auto p = std::filesystem::temp_directory_path(ec);
+  return ec ? std::string() : charset::utf8_to_cp852(p.string());
+}
+
+void use_binary_standard_streams() {}  // POSIX streams never translate
 
 }  // namespace vx::platform

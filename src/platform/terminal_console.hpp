@@ -1,5 +1,6 @@
 #pragma once
-// The console on a real terminal, drawn with ncursesw.
+// The console on a real screen: a terminal drawn with ncursesw, or the
+// console window of Windows.
 #include <memory>
 
 #include "platform/console.hpp"

@@ -1,9 +1,7 @@
 #include "recordfile/temp_names.hpp"
 
-#include <filesystem>
 #include <random>
 
-#include "charset/utf8.hpp"
 #include "platform/filesystem.hpp"
 #include "platform/process.hpp"
 
@@ -20,12 +18,6 @@ std::string with_separator(std::string dir) {
   return dir;
 }
 
-std::string system_temp_directory() {
-  std::error_code ec;
-  const auto p = std::filesystem::temp_directory_path(ec);
-  return ec ? std::string() : charset::utf8_to_cp852(p.string());
-}
-
 }  // namespace
 
 std::string temporary_directory(config::EnvLookup env) {
@@ -33,7 +25,7 @@ std::string temporary_directory(config::EnvLookup env) {
     const std::string value = env(name);
     if (!value.empty()) return with_separator(value);
   }
-  const std::string system = system_temp_directory();
+  const std::string system = platform::system_temp_directory();
   return system.empty() ? std::string() : with_separator(system);
 }
 

@@ -4,6 +4,8 @@
 
 #include <map>
 
+#include "platform/filesystem.hpp"
+
 namespace vx::config {
 namespace {
 
@@ -49,8 +51,8 @@ TEST(Environment, ConfigurationPrinterAndSound) {
   EXPECT_EQ(e.config_ini, "/opt/wex2018/WEX_2018.INI");
   EXPECT_EQ(e.printer_file, "/opt/wex2018/DRUKARKI.SET");
   EXPECT_FALSE(e.sound_off);
-  EXPECT_EQ(e.xy_dir, "/opt/wex2018/XY/");
-  EXPECT_EQ(e.archive_dir, "/opt/wex2018/ARK/");
+  EXPECT_EQ(e.xy_dir, std::string("/opt/wex2018/XY") + platform::kSeparator);
+  EXPECT_EQ(e.archive_dir, std::string("/opt/wex2018/ARK") + platform::kSeparator);
   auto full = settle({"/EXC", "/lfn"}, {{"WEXCNF", "C:\\WEX\\MY.INI"}, {"VXSOUND", "OFF"}});
   EXPECT_EQ(full.config_ini, "C:\\WEX\\MY.INI");
   EXPECT_TRUE(full.sound_off);

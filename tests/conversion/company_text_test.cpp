@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "platform/filesystem.hpp"
 #include "support/fixture.hpp"
 #include "support/scripted_run.hpp"
 
@@ -15,9 +16,9 @@ class CompanyText : public ::testing::Test {
   void SetUp() override {
     std::filesystem::create_directories(dir_ / "2018" / kCompany);
     std::filesystem::create_directories(dir_ / "tmp");
-    ::setenv("vxTEMP", (dir_ / "tmp").c_str(), 1);
+    set_environment("vxTEMP", (dir_ / "tmp").string());
   }
-  void TearDown() override { ::unsetenv("vxTEMP"); }
+  void TearDown() override { set_environment("vxTEMP", ""); }
 
   void prepare(vx::Run& run, bool convert) {
     run.loc.source_root = dir_.str() + "/2017/";
@@ -73,12 +74,12 @@ TEST_F(CompanyText, ConvertedThroughATemporaryFileLeftNowhere) {
 }
 
 TEST_F(CompanyText, TemporaryFileGoesToTheTemporaryDirectory) {
-  ::setenv("vxTEMP", (dir_ / "gone").c_str(), 1);
+  set_environment("vxTEMP", (dir_ / "gone").string());
   write_file(source(), "[FIRMA]\r\nNIP=9\r\n");
   ScriptedRun sr("Enter\n");
   prepare(sr.run(), true);
   conversion::rewrite_company_text(sr.run(), kCompany);
-  EXPECT_TRUE(sr.row(1).starts_with("Błąd utworzenia pliku " + (dir_ / "gone").string() + "/~vx"))
+  EXPECT_TRUE(sr.row(1).starts_with("Błąd utworzenia pliku " + (dir_ / "gone").string() + platform::kSeparator + "~vx"))
       << sr.row(1);
   EXPECT_EQ(sr.console().screens_shown(), 1);
   EXPECT_FALSE(file_exists(target()));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/filesystem.hpp"
 #include "support/fixture.hpp"
 #include "support/scripted_run.hpp"
 
@@ -14,8 +15,10 @@ TEST(DataLocations, DefaultsWithoutArgumentOrSideFiles) {
   s.run().env.program_dir = dir.str() + "/";
   s.run().env.program_base = dir.str() + "/vx17-18";
   settle_data_roots(s.run(), {});
-  EXPECT_EQ(s.run().loc.source_root, "/WEX_2017/");
-  EXPECT_EQ(s.run().loc.target_root, dir.str() + "/");
+  EXPECT_EQ(s.run().loc.source_root, std::string(1, platform::kSeparator) + "WEX_2017" + platform::kSeparator);
+  // The program's own directory, without its drive.
+  const std::string own = dir.str();
+  EXPECT_EQ(s.run().loc.target_root, (own[1] == ':' ? own.substr(2) : own) + "/");
   settle_data_roots(s.run(), {"/dane/2018"});
   EXPECT_EQ(s.run().loc.target_root, "/dane/2018");
   settle_data_roots(s.run(), {"/wexspis:X.DAT", "/dane/2018"});
@@ -49,8 +52,8 @@ TEST(DataLocations, PathFileOverridesArgumentLineByLine) {
   test::ScriptedRun s;
   s.run().env.program_base = dir.str() + "/vx17-18";
   settle_data_roots(s.run(), {"/arg"});
-  EXPECT_EQ(s.run().loc.source_root, "/a/2017//");  // the separator is always appended
-  EXPECT_EQ(s.run().loc.target_root, "/b/2018/");
+  EXPECT_EQ(s.run().loc.source_root, std::string("/a/2017/") + platform::kSeparator);  // the separator is always appended
+  EXPECT_EQ(s.run().loc.target_root, std::string("/b/2018") + platform::kSeparator);
   EXPECT_EQ(s.row(1), "Ustalenie ścieżek dostępu");
 }
 
@@ -61,7 +64,7 @@ TEST(DataLocations, LongPathsFromThePathFileAreKeptWhole) {
   test::ScriptedRun s;
   s.run().env.program_base = dir.str() + "/vx17-18";
   settle_data_roots(s.run(), {});
-  EXPECT_EQ(s.run().loc.source_root, deep + "/");
+  EXPECT_EQ(s.run().loc.source_root, deep + platform::kSeparator);
 }
 
 TEST(DataLocations, ListEntriesCutTo25Characters) {

@@ -175,7 +175,7 @@ TEST(LocationCheck, ShortOrEmptyTargetSkipsTheDirectoryTest) {
 
 TEST(LocationCheck, SameLocationInAnotherCaseIsRefused) {
   TempDir dir;
-  test::write_file(dir / "żółw_ęć" / "SPISFIRM.DAT", std::string(103, 'x'));
+  test::write_file(dir.path() / std::filesystem::path(u8"żółw_ęć") / "SPISFIRM.DAT", std::string(103, 'x'));
   ScriptedRun sr(keys({"Enter"}));
   ScreenCapture capture(sr);
   auto& run = sr.run();

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "platform/filesystem.hpp"
 #include "driver/data_locations.hpp"
 #include "driver/program_flow.hpp"
 #include "driver/wizard.hpp"
@@ -158,7 +159,7 @@ TEST(WizardLoop, LongLocationFromThePathFileIsKeptWhole) {
   ScreenCapture capture(sr);
   auto& run = sr.run();
   ASSERT_TRUE(apply_path_file(run, (roots.dir / "vx17-18.PTH").string()));
-  const std::string source = deep + "/";
+  const std::string source = deep + platform::kSeparator;
   ASSERT_GT(source.size(), 50u);
   EXPECT_FALSE(run_wizard(run));
   EXPECT_EQ(run.loc.source_root, source);

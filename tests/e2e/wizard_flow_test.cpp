@@ -101,7 +101,7 @@ TEST(WizardFlow, SameLocationsInAnotherCaseAreRefused) {
   Office office;
   with_register(office);
   // The .PTH file is CP852 text; the two names differ only in case.
-  const auto dir = office.root17() / "żółw";
+  const auto dir = office.root17() / std::filesystem::path(u8"żółw");
   write_file(dir / "SPISFIRM.DAT", register_record({.name = "Alfa", .dir = "ALFA"}).bytes());
   const std::string base = office.root17().string() + "/";
   office.path_file = "WEX_2017=" + base + cp852_bytes("żółw") + "\r\nWEX_2018=" + base +

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "platform/filesystem.hpp"
 #include "support/fixture.hpp"
 
 namespace vx::test {
@@ -19,7 +20,7 @@ TEST(TempNames, DirectoryFromTheFirstVariableSet) {
   g_env = {{"TMP", "/d/tmp"}, {"TEMP", "/d/temp/"}, {"WEXBOX", ""}, {"vxTEMP", ""}};
   EXPECT_EQ(recordfile::temporary_directory(lookup), "/d/temp/");
   g_env["WEXBOX"] = "/d/box";
-  EXPECT_EQ(recordfile::temporary_directory(lookup), "/d/box/");
+  EXPECT_EQ(recordfile::temporary_directory(lookup), std::string("/d/box") + platform::kSeparator);
   g_env["vxTEMP"] = "C:\\VX\\";
   EXPECT_EQ(recordfile::temporary_directory(lookup), "C:\\VX\\");
   g_env.clear();
@@ -30,12 +31,12 @@ TEST(TempNames, NameIsNeverOneThatExists) {
   TempDir dir;
   write_file(dir / "~vx41.tmp", "x");
   write_file(dir / "~VX42.TMP", "x");  // names ignore case
-  EXPECT_EQ(recordfile::unique_temp_name(dir.str(), ".tmp", 40), dir.str() + "/~vx40.tmp");
-  EXPECT_EQ(recordfile::unique_temp_name(dir.str(), ".tmp", 41), dir.str() + "/~vx43.tmp");
+  EXPECT_EQ(recordfile::unique_temp_name(dir.str(), ".tmp", 40), dir.str() + platform::kSeparator + "~vx40.tmp");
+  EXPECT_EQ(recordfile::unique_temp_name(dir.str(), ".tmp", 41), dir.str() + platform::kSeparator + "~vx43.tmp");
   write_file(dir / "~vx32766.tmp", "x");
   EXPECT_EQ(recordfile::unique_temp_name(dir.str() + "/", ".tmp", 32766), dir.str() + "/~vx0.tmp");
   const std::string any = recordfile::unique_temp_name(dir.str());
-  EXPECT_TRUE(any.starts_with(dir.str() + "/~vx") && any.ends_with(".tmp")) << any;
+  EXPECT_TRUE(any.starts_with(dir.str() + platform::kSeparator + "~vx") && any.ends_with(".tmp")) << any;
   EXPECT_FALSE(file_exists(any));
 }
 

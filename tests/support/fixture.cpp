@@ -1,9 +1,10 @@
 #include "support/fixture.hpp"
 
-#include <unistd.h>
-
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
+#include <cstdio>
+#include <random>
 #include <stdexcept>
 
 #include "charset/polish.hpp"
@@ -20,9 +21,19 @@ Bytes concat(const std::vector<Record>& records) {
 Bytes as_bytes(std::string_view s) { return Bytes(s.begin(), s.end()); }
 
 TempDir::TempDir() {
-  std::string tmpl = (std::filesystem::temp_directory_path() / "vxXXXXXX").string();
-  if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = tmpl;
+  // A name nobody holds yet: create_directory fails on an existing one.
+  static std::mt19937 pick{std::random_device{}()};
+  const auto base = std::filesystem::temp_directory_path();
+  for (int tries = 0; tries < 100; ++tries) {
+    char name[16];
+    std::snprintf(name, sizeof name, "vx%06x", static_cast<unsigned>(pick() & 0xFFFFFF));
+    std::error_code ec;
+    if (std::filesystem::create_directory(base / name, ec)) {
+      path_ = base / name;
+      return;
+    }
+  }
+  throw std::runtime_error("no temporary directory could be made");
 }
 
 TempDir::~TempDir() {
@@ -52,6 +63,17 @@ Bytes read_file(const std::filesystem::path& p) {
   std::ifstream f(p, std::ios::binary);
   if (!f) throw std::runtime_error("cannot read " + p.string());
   return Bytes(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+void set_environment(const std::string& name, const std::string& value) {
+#ifdef _WIN32
+  _putenv_s(name.c_str(), value.c_str());
+#else
+  if (value.empty())
+    ::unsetenv(name.c_str());
+  else
+    ::setenv(name.c_str(), value.c_str(), 1);
+#endif
 }
 
 bool file_exists(const std::filesystem::path& p) { return std::filesystem::exists(p); }

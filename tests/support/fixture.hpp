@@ -68,6 +68,9 @@ bool file_exists(const std::filesystem::path& p);
 // Snapshot of every file under a directory, for "left untouched" checks.
 std::vector<std::pair<std::string, Bytes>> snapshot_tree(const std::filesystem::path& root);
 
+// Sets a variable of the test's own environment; empty removes it.
+void set_environment(const std::string& name, const std::string& value);
+
 // Mazovia and CP852 forms of a few Polish words used across the tests.
 std::string mazovia(std::string_view utf8);
 std::string cp852_bytes(std::string_view utf8);

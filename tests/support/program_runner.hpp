@@ -27,4 +27,11 @@ struct ProgramRun {
 
 ProgramResult run_program(const ProgramRun& r);
 
+// The program's file name in the build ("vx17-18", "vx17-18.exe").
+inline constexpr const char* kProgramFileName = VX_PROGRAM_NAME;
+
+// Shared by the runners of both systems.
+std::string slurp_file(const std::string& path);
+std::vector<std::vector<std::string>> split_screens(const std::string& output);
+
 }  // namespace vx::test

@@ -1,5 +1,17 @@
 #include "support/unprivileged_user.hpp"
 
+#ifdef _WIN32
+
+namespace vx::test {
+
+// Windows has no POSIX permission bits to take away: never active.
+UnprivilegedUser::UnprivilegedUser() = default;
+UnprivilegedUser::~UnprivilegedUser() = default;
+
+}  // namespace vx::test
+
+#else
+
 #include <unistd.h>
 
 namespace vx::test {
@@ -25,3 +37,5 @@ UnprivilegedUser::~UnprivilegedUser() {
 }
 
 }  // namespace vx::test
+
+#endif

@@ -103,6 +103,9 @@ TEST(ByteCopy, UnreadableSourceIsReportedWithAKeyWait) {
 }
 
 TEST(ByteCopy, WritesThatFailAreReportedAndTheCopyFails) {
+#ifdef _WIN32
+  GTEST_SKIP() << "no device that is always full";
+#endif
   TempDir d;
   write_file(d / "small.bin", "abc");
   write_file(d / "large.bin", Bytes(200000, 'x'));

@@ -1,6 +1,7 @@
 #include "sample_files.hpp"
 
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 
 #include "charset/polish.hpp"
@@ -40,11 +41,12 @@ OutDir::OutDir(std::filesystem::path dir) : dir_(std::move(dir)) {
 
 void OutDir::file(std::string_view name, std::span<const std::uint8_t> bytes) const {
   const std::filesystem::path p = dir_ / name;
-  std::FILE* f = std::fopen(p.c_str(), "wb");
-  bool ok = f != nullptr;
-  if (ok && !bytes.empty()) ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  if (f && std::fclose(f) != 0) ok = false;
-  if (!ok) {
+  // The stream takes the path in the system's own form (wide on Windows).
+  std::ofstream f(p, std::ios::binary | std::ios::trunc);
+  if (f && !bytes.empty())
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  f.close();
+  if (!f) {
     std::cerr << "vx-sample: cannot write " << p << '\n';
     totals_.failed = true;
     return;
