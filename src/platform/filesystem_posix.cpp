@@ -58,6 +58,17 @@ std::optional<std::string> find_case_insensitive(const std::string& base, const 
 std::string native_path(std::string_view path) {
   const std::string s = os_form(path);
   if (s.empty() || exists(s)) return s;
+  // Most misses are files not there yet in a folder that is: look in that
+  // folder alone rather than walking the whole path.
+  const auto cut = s.find_last_of('/');
+  if (cut != std::string::npos && cut > 0 && cut + 1 < s.size()) {
+    const std::string parent = s.substr(0, cut);
+    const std::string last = s.substr(cut + 1);
+    if (last != "." && last != ".." && exists(parent)) {
+      const auto real = find_case_insensitive(parent, last);
+      return parent + "/" + (real ? *real : last);
+    }
+  }
   std::string out = s[0] == '/' ? "/" : "";
   std::size_t i = 0;
   bool resolving = true;
