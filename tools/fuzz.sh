@@ -8,15 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-20}"
 
-need=()
-for pkg in clang libclang-rt-14-dev; do
-  dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
-done
-if [ ${#need[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq "${need[@]}"
-fi
+bash tools/install-packages.sh clang libclang-rt-14-dev
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVX_FUZZ=ON \
   -DBUILD_TESTING=OFF >/dev/null

@@ -2,6 +2,8 @@
 // The one door to the screen and keyboard: an 80 x 25 grid of CP852 cells,
 // PC key codes, mouse clicks, beeps, a clock and sleeps. The terminal and the
 // scripted backends implement it.
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -16,6 +18,24 @@ struct Cell {
   std::uint8_t ch = ' ';
   std::uint8_t attr = 0x07;  // background high nibble, foreground low nibble
   bool operator==(const Cell&) const = default;
+};
+
+// The cells a backend keeps; writes off the screen are dropped.
+struct ScreenGrid {
+  std::array<Cell, kScreenCols * kScreenRows> cells{};
+
+  static bool on_screen(int col, int row) {
+    return col >= 1 && col <= kScreenCols && row >= 1 && row <= kScreenRows;
+  }
+  static std::size_t index(int col, int row) {
+    return static_cast<std::size_t>((row - 1) * kScreenCols + col - 1);
+  }
+  bool put(int col, int row, Cell cell) {
+    if (!on_screen(col, row)) return false;
+    cells[index(col, row)] = cell;
+    return true;
+  }
+  Cell get(int col, int row) const { return on_screen(col, row) ? cells[index(col, row)] : Cell{}; }
 };
 
 // PC key: scan code in the high byte, character in the low byte.

@@ -10,15 +10,9 @@ namespace vx::platform {
 ScriptConsole::ScriptConsole(std::istream& script, std::ostream& out)
     : script_(script), out_(out) {}
 
-void ScriptConsole::put(int col, int row, Cell cell) {
-  if (col < 1 || col > kScreenCols || row < 1 || row > kScreenRows) return;
-  cells_[static_cast<std::size_t>((row - 1) * kScreenCols + col - 1)] = cell;
-}
+void ScriptConsole::put(int col, int row, Cell cell) { grid_.put(col, row, cell); }
 
-Cell ScriptConsole::get(int col, int row) const {
-  if (col < 1 || col > kScreenCols || row < 1 || row > kScreenRows) return {};
-  return cells_[static_cast<std::size_t>((row - 1) * kScreenCols + col - 1)];
-}
+Cell ScriptConsole::get(int col, int row) const { return grid_.get(col, row); }
 
 void ScriptConsole::set_cursor(int, int) {}
 void ScriptConsole::show_cursor(bool, bool) {}

@@ -39,7 +39,7 @@ class ScriptConsole final : public Console {
 
   std::istream& script_;
   std::ostream& out_;
-  std::array<Cell, kScreenCols * kScreenRows> cells_{};
+  ScreenGrid grid_;
   std::deque<ScriptInput> line_rest_;       // further keys of a "text" line
   std::optional<ScriptInput> available_;    // the input the program may take
   int line_number_ = 0;

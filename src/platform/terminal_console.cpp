@@ -39,22 +39,17 @@ bool on_grid(const MouseEvent& m) {
 class TerminalConsole final : public Console {
  public:
   TerminalConsole() {
-    cells_.fill(Cell{});
     tty::install_guards();
   }
   ~TerminalConsole() override { close_down(); }
 
   void put(int col, int row, Cell cell) override {
-    if (col < 1 || col > kScreenCols || row < 1 || row > kScreenRows) return;
-    cells_[static_cast<std::size_t>((row - 1) * kScreenCols + col - 1)] = cell;
+    if (!grid_.put(col, row, cell)) return;
     drawn_ = true;
     show_if_due();
   }
 
-  Cell get(int col, int row) const override {
-    if (col < 1 || col > kScreenCols || row < 1 || row > kScreenRows) return {};
-    return cells_[static_cast<std::size_t>((row - 1) * kScreenCols + col - 1)];
-  }
+  Cell get(int col, int row) const override { return grid_.get(col, row); }
 
   void set_cursor(int col, int row) override {
     cursor_.col = col;
@@ -140,7 +135,7 @@ class TerminalConsole final : public Console {
       if (!screen_.start()) throw ProgramExit{1};
     }
     follow_resize();
-    screen_.show(cells_, cursor_);
+    screen_.show(grid_.cells, cursor_);
   }
 
   // Thousands of progress lines in a row reach the terminal a few times a
@@ -165,7 +160,7 @@ class TerminalConsole final : public Console {
     }
     const auto start = Clock::now();
     for (;;) {
-      if (follow_resize()) screen_.show(cells_, cursor_);
+      if (follow_resize()) screen_.show(grid_.cells, cursor_);
       int wait = timeout_ms < 0 ? -1 : std::max(0, timeout_ms - ms_since(start));
       if (parser_.pending()) {
         const int left = kEscapeDelayMs - ms_since(last_byte_);
@@ -212,7 +207,7 @@ class TerminalConsole final : public Console {
     tty::remove_guards();
   }
 
-  ScreenCells cells_{};
+  ScreenGrid grid_;
   CursorState cursor_;
   CursesScreen screen_;
   TerminalKeyParser parser_;

@@ -30,7 +30,6 @@ struct Input {
 class Win32Console final : public Console {
  public:
   Win32Console() {
-    cells_.fill(Cell{});
     in_ = GetStdHandle(STD_INPUT_HANDLE);
     out_ = GetStdHandle(STD_OUTPUT_HANDLE);
     have_input_mode_ = GetConsoleMode(in_, &input_mode_) != 0;
@@ -41,16 +40,12 @@ class Win32Console final : public Console {
   ~Win32Console() override { close_down(); }
 
   void put(int col, int row, Cell cell) override {
-    if (col < 1 || col > kScreenCols || row < 1 || row > kScreenRows) return;
-    cells_[static_cast<std::size_t>((row - 1) * kScreenCols + col - 1)] = cell;
+    if (!grid_.put(col, row, cell)) return;
     drawn_ = true;
     show_if_due();
   }
 
-  Cell get(int col, int row) const override {
-    if (col < 1 || col > kScreenCols || row < 1 || row > kScreenRows) return {};
-    return cells_[static_cast<std::size_t>((row - 1) * kScreenCols + col - 1)];
-  }
+  Cell get(int col, int row) const override { return grid_.get(col, row); }
 
   void set_cursor(int col, int row) override {
     cursor_col_ = col;
@@ -156,11 +151,11 @@ class Win32Console final : public Console {
     last_show_ = GetTickCount();
     if (!drawn_ || closed_) return;
     if (!step_in()) throw ProgramExit{1};
-    std::vector<CHAR_INFO> grid(cells_.size());
-    for (std::size_t i = 0; i < cells_.size(); ++i) {
-      grid[i].Char.UnicodeChar = static_cast<WCHAR>(charset::kCp852ToUnicode[cells_[i].ch]);
+    std::vector<CHAR_INFO> grid(grid_.cells.size());
+    for (std::size_t i = 0; i < grid_.cells.size(); ++i) {
+      grid[i].Char.UnicodeChar = static_cast<WCHAR>(charset::kCp852ToUnicode[grid_.cells[i].ch]);
       // The console's attribute bits are the PC's.
-      grid[i].Attributes = cells_[i].attr;
+      grid[i].Attributes = grid_.cells[i].attr;
     }
     SMALL_RECT area{0, 0, kCols - 1, kRows - 1};
     WriteConsoleOutputW(screen_, grid.data(), COORD{kCols, kRows}, COORD{0, 0}, &area);
@@ -237,7 +232,7 @@ class Win32Console final : public Console {
     if (have_input_mode_) SetConsoleMode(in_, input_mode_);
   }
 
-  std::array<Cell, kScreenCols * kScreenRows> cells_{};
+  ScreenGrid grid_;
   std::deque<Input> queue_;
   HANDLE in_ = INVALID_HANDLE_VALUE;
   HANDLE out_ = INVALID_HANDLE_VALUE;

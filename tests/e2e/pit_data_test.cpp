@@ -4,25 +4,19 @@
 
 #include <cstring>
 
+#include "support/pit_groups.hpp"
 #include "e2e/run_keys.hpp"
 #include "support/office.hpp"
 
 namespace vx::test {
 namespace {
 
-constexpr std::size_t kSize = 13952;
-
-// Groups of items, each item with a block of values.
-struct Group {
-  std::size_t items, item_size, values, value_size, count;
-};
-constexpr Group kA{388, 103, 1212, 424, 8};
-constexpr Group kB{4604, 103, 5428, 424, 8};
-constexpr Group kC{8820, 169, 9158, 522, 2};
-
-void copy(Record& to, const Record& from, std::size_t at, std::size_t length) {
-  std::memcpy(to.bytes().data() + at, from.bytes().data() + at, length);
-}
+constexpr std::size_t kSize = test::kPitSize;
+using Group = test::PitGroup;
+constexpr Group kA = test::kPitGroupA;
+constexpr Group kB = test::kPitGroupB;
+constexpr Group kC = test::kPitGroupC;
+using test::copy_range;
 double f64_of(const Record& r, std::size_t at) { return ConstRecordView{r.bytes()}.f64(at); }
 std::uint16_t u16_of(const Record& r, std::size_t at) { return ConstRecordView{r.bytes()}.u16(at); }
 
@@ -52,18 +46,18 @@ void switches_on(Record& e) {
 // the opening amounts, the trailing fields.
 Record fresh_pid5(const Record& old) {
   Record e(kSize);
-  copy(e, old, 0, 8);
+  copy_range(e, old, 0, 8);
   e.date(12, 1, 1, 2018);
-  copy(e, old, 20, 388 - 20);
+  copy_range(e, old, 20, 388 - 20);
   for (const auto& g : {kA, kB, kC})
     for (std::size_t i = 0; i < g.count; ++i) {
-      copy(e, old, g.items + i * g.item_size, g.item_size);
+      copy_range(e, old, g.items + i * g.item_size, g.item_size);
       const auto values = g.values + i * g.value_size;
       e.f64(values, f64_of(old, values + 88));
     }
   for (const auto& [at, length] : {std::pair<std::size_t, std::size_t>{13884, 1}, {13886, 2}, {13888, 3},
                                   {13899, 2}, {13901, 2}, {13903, 2}, {13929, 1}, {13930, 1}, {13943, 1}})
-    copy(e, old, at, length);
+    copy_range(e, old, at, length);
   switches_on(e);
   return e;
 }
@@ -82,12 +76,12 @@ Record whole_pid5(const Record& old) {
 // source's at 5783) and byte 3, the byte at 13943.
 Record fresh_pit28(const Record& old, bool keeps_second_date = false) {
   Record e(kSize);
-  copy(e, old, 0, 8);
+  copy_range(e, old, 0, 8);
   e.date(12, 1, 1, 2018);
-  if (keeps_second_date) copy(e, old, 16, 4);
-  copy(e, old, 20, 388 - 20);
+  if (keeps_second_date) copy_range(e, old, 16, 4);
+  copy_range(e, old, 20, 388 - 20);
   for (std::size_t m = 1; m <= 12; ++m) e.u16(490 * m - 97, u16_of(old, 5783)).u8(490 * m + 387, 3);
-  copy(e, old, 13943, 1);
+  copy_range(e, old, 13943, 1);
   return e;
 }
 

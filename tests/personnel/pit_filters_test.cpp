@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "support/pit_groups.hpp"
 #include "personnel/filter_fixture.hpp"
 #include "personnel/personnel_state.hpp"
 
@@ -14,19 +15,12 @@ using test::apply;
 using test::Record;
 using test::ScriptedRun;
 
-constexpr std::size_t kSize = 13952;
-
-// Where the values of the groups lie: items, values, counts.
-struct Group {
-  std::size_t items, item_size, values, value_size, count;
-};
-constexpr Group kA{388, 103, 1212, 424, 8};
-constexpr Group kB{4604, 103, 5428, 424, 8};
-constexpr Group kC{8820, 169, 9158, 522, 2};
-
-void copy(Record& to, const Record& from, std::size_t at, std::size_t length) {
-  std::memcpy(to.bytes().data() + at, from.bytes().data() + at, length);
-}
+constexpr std::size_t kSize = test::kPitSize;
+using Group = test::PitGroup;
+constexpr Group kA = test::kPitGroupA;
+constexpr Group kB = test::kPitGroupB;
+constexpr Group kC = test::kPitGroupC;
+using test::copy_range;
 
 // A source with every byte set, dated 2017, with amounts of the year before
 // at +88 of every value block and two of the three switches at 13888 off.
@@ -47,18 +41,18 @@ Record source(std::int64_t id) {
 // amounts of the year before as opening amounts.
 Record fresh_pid5(const Record& old) {
   Record e(kSize);
-  copy(e, old, 0, 8);
+  copy_range(e, old, 0, 8);
   e.date(12, 1, 1, 2018);
-  copy(e, old, 20, 388 - 20);  // office, person, address
+  copy_range(e, old, 20, 388 - 20);  // office, person, address
   for (const auto& g : {kA, kB, kC})
     for (std::size_t i = 0; i < g.count; ++i) {
-      copy(e, old, g.items + i * g.item_size, g.item_size);
+      copy_range(e, old, g.items + i * g.item_size, g.item_size);
       const auto values = g.values + i * g.value_size;
       e.f64(values, ConstRecordView{old.bytes()}.f64(values + 88));
     }
   for (const auto& [at, length] : {std::pair<std::size_t, std::size_t>{13884, 1},
                                   {13886, 2}, {13888, 3}, {13899, 6}, {13929, 2}, {13943, 1}})
-    copy(e, old, at, length);
+    copy_range(e, old, at, length);
   for (std::size_t at = 13888; at < 13891; ++at)
     if (e.bytes()[at] == 0) e.u8(at, 1);
   return e;
@@ -134,9 +128,9 @@ TEST(PitFilters, TheQuestionTakesOnlyTAndN) {
 // The PIT-28 record of 2018: the head, every month's value and flag.
 Record fresh_pit28(const Record& old) {
   Record e(kSize);
-  copy(e, old, 0, 8);
+  copy_range(e, old, 0, 8);
   e.date(12, 1, 1, 2018);
-  copy(e, old, 20, 388 - 20);
+  copy_range(e, old, 20, 388 - 20);
   const ConstRecordView from{old.bytes()};
   for (std::size_t m = 1; m <= 12; ++m) e.u16(490 * m - 97, from.u16(5783)).u8(490 * m + 387, 3);
   e.u8(13943, from.u8(13943));

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs the Debian packages named on the command line that are missing.
+#   tools/install-packages.sh PACKAGE...
+set -euo pipefail
+need=()
+for pkg in "$@"; do
+  dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
+done
+if [ ${#need[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${need[@]}"
+fi
