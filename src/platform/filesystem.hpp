@@ -107,7 +107,9 @@ class File {
   bool unlock(std::uint64_t offset, std::uint64_t length);
 
  private:
-  void use_buffer();
+  // The buffer, the clean state and, for appending, the end: what every
+  // system does once its file is open.
+  bool opened(Mode mode);
 
   std::FILE* fp_ = nullptr;
   // The stream's buffer, owned here: stdio would otherwise pick a small one.

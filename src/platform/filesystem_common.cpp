@@ -53,9 +53,11 @@ File::~File() {
   if (fp_) std::fclose(fp_);
 }
 
-void File::use_buffer() {
+bool File::opened(Mode mode) {
   if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kFileBuffer);
   std::setvbuf(fp_, buffer_.get(), _IOFBF, kFileBuffer);
+  error_ = kOk;
+  return mode != Mode::kAppend || seek_end();
 }
 
 std::size_t File::read(void* buffer, std::size_t length) {

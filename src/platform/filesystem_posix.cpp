@@ -53,45 +53,24 @@ std::optional<std::string> find_case_insensitive(const std::string& base, const 
   return found;
 }
 
+// The existing folder of a path in its stored case, then the last name
+// looked up there alone; a name not found is kept as given (it is still to
+// be created, or the folder is missing).
+std::string resolve(const std::string& s) {
+  if (s.empty() || exists(s)) return s;
+  const auto cut = s.find_last_of('/');
+  if (cut != std::string::npos && cut + 1 == s.size()) return resolve(s.substr(0, cut)) + "/";
+  const std::string parent = cut == std::string::npos ? "" : cut == 0 ? "/" : resolve(s.substr(0, cut));
+  const std::string joined = parent.empty() || parent.back() == '/' ? parent : parent + "/";
+  const std::string last = cut == std::string::npos ? s : s.substr(cut + 1);
+  if (last == "." || last == "..") return joined + last;
+  const auto real = find_case_insensitive(parent, last);
+  return joined + (real ? *real : last);
+}
+
 }  // namespace
 
-std::string native_path(std::string_view path) {
-  const std::string s = os_form(path);
-  if (s.empty() || exists(s)) return s;
-  // Most misses are files not there yet in a folder that is: look in that
-  // folder alone rather than walking the whole path.
-  const auto cut = s.find_last_of('/');
-  if (cut != std::string::npos && cut > 0 && cut + 1 < s.size()) {
-    const std::string parent = s.substr(0, cut);
-    const std::string last = s.substr(cut + 1);
-    if (last != "." && last != ".." && exists(parent)) {
-      const auto real = find_case_insensitive(parent, last);
-      return parent + "/" + (real ? *real : last);
-    }
-  }
-  std::string out = s[0] == '/' ? "/" : "";
-  std::size_t i = 0;
-  bool resolving = true;
-  while (i <= s.size()) {
-    std::size_t j = s.find('/', i);
-    if (j == std::string::npos) j = s.size();
-    std::string comp = s.substr(i, j - i);
-    i = j + 1;
-    if (comp.empty()) continue;
-    std::string base = out;
-    std::string candidate = out + (out.empty() || out.back() == '/' ? "" : "/") + comp;
-    if (resolving && comp != "." && comp != ".." && !exists(candidate)) {
-      if (auto real = find_case_insensitive(base.empty() ? "." : base, comp)) {
-        candidate = out + (out.empty() || out.back() == '/' ? "" : "/") + *real;
-      } else {
-        resolving = false;  // the rest does not exist yet
-      }
-    }
-    out = candidate;
-  }
-  if (!s.empty() && s.back() == '/' && (out.empty() || out.back() != '/')) out += '/';
-  return out;
-}
+std::string native_path(std::string_view path) { return resolve(os_form(path)); }
 
 std::optional<DirEntry> find_entry(std::string_view path, int* error) {
   const std::string p = native_path(path);
@@ -189,10 +168,7 @@ bool File::open(std::string_view path, Mode mode) {
     error_ = kAccessDenied;
     return false;
   }
-  use_buffer();
-  error_ = kOk;
-  if (mode == Mode::kAppend && !seek_end()) return false;
-  return true;
+  return opened(mode);
 }
 
 bool File::seek(std::uint64_t offset) {

@@ -161,10 +161,7 @@ bool File::open(std::string_view path, Mode mode) {
     error_ = kOtherError;
     return false;
   }
-  use_buffer();
-  error_ = kOk;
-  if (mode == Mode::kAppend && !seek_end()) return false;
-  return true;
+  return opened(mode);
 }
 
 bool File::seek(std::uint64_t offset) {

@@ -315,29 +315,28 @@ TEST_F(AnnualSettings, AFailedReadKeepsWhatWasSettledBeforeIt) {
   auto src = source_records(4, 1.0);
   Bytes short_file = src[0].bytes();
   short_file.resize(kSize + 200, 7);
-  write_file(source("FIRMA1", "2018_ROK.REK"), short_file);
-  {
+  // Converting with the standards as they stand before the company.
+  const auto convert = [&](const Bytes& annual_2018, auto&& check) {
+    write_file(source("FIRMA1", "2018_ROK.REK"), annual_2018);
     ScriptedRun sr("Enter\n");
     prepare(sr.run());
     sr.run().cs = {1, 2, 2};
     conversion::convert_annual_settings(sr.run(), "FIRMA1");
     EXPECT_FALSE(file_exists(target()));
     EXPECT_TRUE(sr.run().conversion.from_2018_files);
+    check(sr);
+  };
+  convert(short_file, [&](ScriptedRun& sr) {
     EXPECT_EQ(sr.run().cs.source_charset, 1);
     EXPECT_EQ(sr.run().cs.target_charset, 2);
     EXPECT_TRUE(shows(sr, "Błąd odczytu danych z 2017"));
     EXPECT_EQ(sr.console().screens_shown(), 1);
-  }
+  });
   // Not even the first record: the standards stay as they were.
-  write_file(source("FIRMA1", "2018_ROK.REK"), Bytes(100, 7));
-  ScriptedRun sr("Enter\n");
-  prepare(sr.run());
-  sr.run().cs = {1, 2, 2};
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
-  EXPECT_FALSE(file_exists(target()));
-  EXPECT_TRUE(sr.run().conversion.from_2018_files);
-  EXPECT_EQ(sr.run().cs.source_charset, 2);
-  EXPECT_EQ(sr.run().cs.target_charset, 2);
+  convert(Bytes(100, 7), [](ScriptedRun& sr) {
+    EXPECT_EQ(sr.run().cs.source_charset, 2);
+    EXPECT_EQ(sr.run().cs.target_charset, 2);
+  });
 }
 
 TEST_F(AnnualSettings, TheQuestionIgnoresOtherKeysAndShowsTheChoice) {

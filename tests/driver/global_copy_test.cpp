@@ -36,18 +36,25 @@ std::vector<std::string> lines_of(const std::string& transcript) {
   return lines;
 }
 
-TEST(GlobalCopyItems, HeadingsInTheirOrderThenTheStop) {
-  Trees t;
+// Every global item ticked, each source a one-line file, and the stop after
+// the copy answered with one key.
+void copy_every_item_with_stop(Trees& t, ScriptedRun& sr) {
   for (const char* name : {"baza_ad8.rek", "wex_2017.ini", "baza_us8.rek", "baza_ff.txt", "2017_BR.REK",
                            "WEX_VX.INI", "2017spd.ini", "2017_lp.cc", "KOLORY.VX", "OPERATOR.REK",
                            "ZUS_PEL.INI", "UMOWY.INI"})
     write_file(t.bin970 / name, std::string("x=1\r\n"));
-  ScriptedRun sr(std::string("x") + "\n");
   auto& run = sr.run();
   t.apply(run);
   run.options.global_items = 0x07FF;
   run.options.stop_per_company = 1;
   copy_global_data(run);
+}
+
+TEST(GlobalCopyItems, HeadingsInTheirOrderThenTheStop) {
+  Trees t;
+  ScriptedRun sr("x\n");
+  auto& run = sr.run();
+  copy_every_item_with_stop(t, sr);
 
   std::vector<std::string> headings;
   const std::vector<std::string> expected = {
@@ -80,16 +87,8 @@ std::vector<std::string> first_screen(const std::string& output) {
 
 TEST(GlobalCopyItems, PrintsOnlyItsLinesInAWindowThatClearsWhenFull) {
   Trees t;
-  for (const char* name : {"baza_ad8.rek", "wex_2017.ini", "baza_us8.rek", "baza_ff.txt", "2017_BR.REK",
-                           "WEX_VX.INI", "2017spd.ini", "2017_lp.cc", "KOLORY.VX", "OPERATOR.REK",
-                           "ZUS_PEL.INI", "UMOWY.INI"})
-    write_file(t.bin970 / name, std::string("x=1\r\n"));
-  ScriptedRun sr(std::string("x") + "\n");
-  auto& run = sr.run();
-  t.apply(run);
-  run.options.global_items = 0x07FF;
-  run.options.stop_per_company = 1;
-  copy_global_data(run);
+  ScriptedRun sr("x\n");
+  copy_every_item_with_stop(t, sr);
 
   const std::string src = (t.dir / "17" / "#BIN970").string() + "/";
   auto records = [&](const char* name) { return "Kopiuje " + src + name + "  0 pozycji ..."; };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ struct DamageCase {
   const char* before_list = "";  // keys for the waits of the register reading
   bool convert = false;          // Polish letters converted from Mazovia
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const DamageCase& c, std::ostream* os) { *os << c.label; }
 
 // Noise that depends on the position only, the same in every run.
 Bytes noise(std::size_t n, std::uint32_t seed) {
