@@ -4,6 +4,7 @@
 #include "charset/polish.hpp"
 #include "companies/register_file.hpp"
 #include "companies/selection_screen.hpp"
+#include "platform/filesystem.hpp"
 #include "conversion/copy_plan.hpp"
 #include "recordfile/record_file.hpp"
 #include "transfer/console_prompts.hpp"
@@ -23,6 +24,8 @@ void convert_register_texts(Run& run, CompanyEntry& entry) {
 }
 
 void copy_selected(Run& run, recordfile::RecordFile& target_register) {
+  // The roots are read once for all the companies, not once per company.
+  const platform::ListingScope listings;
   for (auto& entry : run.companies.entries) {
     if (!entry.selected) continue;
     clear_screen(run);

@@ -2,6 +2,7 @@
 
 #include "charset/cp852.hpp"
 #include "companies/register_file.hpp"
+#include "platform/filesystem.hpp"
 #include "recordfile/record_file.hpp"
 #include "transfer/console_prompts.hpp"
 #include "ui/message_box.hpp"
@@ -48,6 +49,8 @@ int load_register(Run& run) {
   }
 
   std::array<std::uint8_t, kRegisterRecordSize> record{};
+  // The two roots are read once for all the companies' folders.
+  const platform::ListingScope listings;
   for (long i = 0; i < count; ++i) {
     if (table.entries.size() >= kMaxCompanies) {
       print_line(run, cp852("Przekroczona maksymalna ilość firm ") + "2048");

@@ -100,6 +100,8 @@ bool write_stamp(Run& run, const CompanyPaths& p, std::array<std::uint8_t, kStam
 }  // namespace
 
 bool copy_company(Run& run, const std::string& company_dir) {
+  // Each folder of the company is read once for all its names.
+  const platform::ListingScope listings;
   PlanWindow window(run);
   const CompanyPaths paths(run, company_dir);
   plan::start_company(run);

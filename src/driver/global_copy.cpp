@@ -93,6 +93,7 @@ void copy_items(Run& run, const GlobalPaths& p) {
 }  // namespace
 
 void copy_global_data(Run& run) {
+  const platform::ListingScope listings;
   if (run.cs.charset_mode == 1) {
     run.cs.source_charset = charset::kMazovia;
     run.cs.target_charset = charset::kCp852;

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/buffer_pool.hpp"
+
 namespace vx::platform {
 
 #ifdef _WIN32
@@ -44,6 +46,23 @@ struct DirEntry {
 // The native path of an existing entry, or the best candidate for creating
 // one: components that exist in another case are taken in that case.
 std::string native_path(std::string_view path);
+
+// While one is alive, the folders read for the case-blind lookup are kept
+// and this program's own creations, renames and removals kept in them; a
+// file another program creates meanwhile under a name found only in another
+// case is not seen. A copy holds one per company, so that each folder is
+// read once and not once per name looked up. Nothing to keep on Windows,
+// whose file system finds names in any case itself.
+class ListingScope {
+ public:
+  ListingScope();
+  ~ListingScope();
+  ListingScope(const ListingScope&) = delete;
+  ListingScope& operator=(const ListingScope&) = delete;
+};
+// The operator may have changed files while the program waited: what was
+// kept is read again.
+void forget_listings();
 
 // The entry of that name; when none is found, *error (if given) tells why.
 std::optional<DirEntry> find_entry(std::string_view path, int* error = nullptr);
@@ -113,7 +132,7 @@ class File {
 
   std::FILE* fp_ = nullptr;
   // The stream's buffer, owned here: stdio would otherwise pick a small one.
-  std::unique_ptr<char[]> buffer_;
+  PooledBuffer buffer_;
   int error_ = kOk;
   bool failed_ = false;
   bool writing_ = false;  // last operation, for the read/write switch rule

@@ -54,8 +54,8 @@ File::~File() {
 }
 
 bool File::opened(Mode mode) {
-  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kFileBuffer);
-  std::setvbuf(fp_, buffer_.get(), _IOFBF, kFileBuffer);
+  if (!buffer_) buffer_ = PooledBuffer(kFileBuffer);
+  std::setvbuf(fp_, reinterpret_cast<char*>(buffer_.data()), _IOFBF, buffer_.size());
   error_ = kOk;
   return mode != Mode::kAppend || seek_end();
 }

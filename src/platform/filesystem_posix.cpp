@@ -11,6 +11,7 @@
 #include "charset/utf8.hpp"
 #include "platform/file_errors.hpp"
 #include "platform/filesystem.hpp"
+#include "platform/listing_cache.hpp"
 
 namespace vx::platform {
 
@@ -36,12 +37,29 @@ std::string name_key(std::string_view utf8_name) {
   return charset::upper_text(charset::utf8_to_cp852(utf8_name));
 }
 
+// The whole folder, for the listings kept while a scope is alive.
+std::optional<listing::Names> read_names(const std::string& base) {
+  DIR* d = ::opendir(base.empty() ? "." : base.c_str());
+  if (!d) return std::nullopt;
+  listing::Names names;
+  while (dirent* e = ::readdir(d)) names.emplace(name_key(e->d_name), e->d_name);
+  ::closedir(d);
+  return names;
+}
+
 // Finds a directory entry of base whose name equals comp without regard to
 // case.
 std::optional<std::string> find_case_insensitive(const std::string& base, const std::string& comp) {
+  const std::string want = name_key(comp);
+  if (listing::active()) {
+    const auto* names = listing::of(base, [&base] { return read_names(base); });
+    if (!names) return std::nullopt;
+    const auto it = names->find(want);
+    if (it == names->end()) return std::nullopt;
+    return it->second;
+  }
   DIR* d = ::opendir(base.empty() ? "." : base.c_str());
   if (!d) return std::nullopt;
-  const std::string want = name_key(comp);
   std::optional<std::string> found;
   while (dirent* e = ::readdir(d)) {
     if (name_key(e->d_name) == want) {
@@ -53,19 +71,51 @@ std::optional<std::string> find_case_insensitive(const std::string& base, const 
   return found;
 }
 
+// What the lookup learnt of the last name: a kept listing answers for sure.
+enum class Found { kYes, kNo, kUnsure };
+
 // The existing folder of a path in its stored case, then the last name
 // looked up there alone; a name not found is kept as given (it is still to
 // be created, or the folder is missing).
-std::string resolve(const std::string& s) {
-  if (s.empty() || exists(s)) return s;
+std::string resolve(const std::string& s, Found* found = nullptr) {
+  if (found) *found = Found::kUnsure;
+  if (s.empty()) return s;
   const auto cut = s.find_last_of('/');
   if (cut != std::string::npos && cut + 1 == s.size()) return resolve(s.substr(0, cut)) + "/";
-  const std::string parent = cut == std::string::npos ? "" : cut == 0 ? "/" : resolve(s.substr(0, cut));
-  const std::string joined = parent.empty() || parent.back() == '/' ? parent : parent + "/";
+  const std::string folder = cut == std::string::npos ? "" : cut == 0 ? "/" : s.substr(0, cut);
   const std::string last = cut == std::string::npos ? s : s.substr(cut + 1);
-  if (last == "." || last == "..") return joined + last;
+  const bool plain = last != "." && last != "..";
+  // A folder read before answers without asking the system again.
+  if (const auto* names = plain ? listing::cached(folder) : nullptr) {
+    const auto it = names->find(name_key(last));
+    if (found) *found = it == names->end() ? Found::kNo : Found::kYes;
+    return (folder.empty() || folder.back() == '/' ? folder : folder + "/") +
+           (it == names->end() ? last : it->second);
+  }
+  if (exists(s)) {
+    if (found) *found = Found::kYes;
+    return s;
+  }
+  const std::string parent = cut == std::string::npos ? "" : cut == 0 ? "/" : resolve(folder);
+  const std::string joined = parent.empty() || parent.back() == '/' ? parent : parent + "/";
+  if (!plain) return joined + last;
   const auto real = find_case_insensitive(parent, last);
+  if (found && real) *found = Found::kYes;
   return joined + (real ? *real : last);
+}
+
+// The folder part of a native path as resolve() forms it, and the name.
+std::pair<std::string_view, std::string_view> split_native(std::string_view p) {
+  const auto cut = p.find_last_of('/');
+  if (cut == std::string_view::npos) return {std::string_view(), p};
+  return {cut == 0 ? p.substr(0, 1) : p.substr(0, cut), p.substr(cut + 1)};
+}
+
+// This program made the entry p.
+void note_created(std::string_view p) {
+  if (!listing::active()) return;
+  const auto [dir, name] = split_native(p);
+  if (!name.empty()) listing::added(dir, name_key(name), std::string(name));
 }
 
 }  // namespace
@@ -73,10 +123,11 @@ std::string resolve(const std::string& s) {
 std::string native_path(std::string_view path) { return resolve(os_form(path)); }
 
 std::optional<DirEntry> find_entry(std::string_view path, int* error) {
-  const std::string p = native_path(path);
+  Found found = Found::kUnsure;
+  const std::string p = resolve(os_form(path), &found);
   struct stat st;
-  if (p.empty() || ::stat(p.c_str(), &st) != 0) {
-    if (error) *error = p.empty() ? kFileNotFound : error_from_errno(errno);
+  if (p.empty() || found == Found::kNo || ::stat(p.c_str(), &st) != 0) {
+    if (error) *error = p.empty() || found == Found::kNo ? kFileNotFound : error_from_errno(errno);
     return std::nullopt;
   }
   if (error) *error = kOk;
@@ -94,7 +145,10 @@ bool is_directory(std::string_view path) {
 
 bool make_directory(std::string_view path) {
   const std::string p = native_path(path);
-  return !p.empty() && ::mkdir(p.c_str(), 0777) == 0;
+  if (p.empty() || ::mkdir(p.c_str(), 0777) != 0) return false;
+  note_created(p);
+  listing::made_empty(p);
+  return true;
 }
 
 bool rename_entry(std::string_view from, std::string_view to) {
@@ -102,12 +156,17 @@ bool rename_entry(std::string_view from, std::string_view to) {
   const std::string b = native_path(to);
   // Never replace an existing entry, as the DOS rename would not.
   if (exists(b)) return false;
-  return ::rename(a.c_str(), b.c_str()) == 0;
+  if (::rename(a.c_str(), b.c_str()) != 0) return false;
+  listing::changed(split_native(a).first, a);
+  listing::changed(split_native(b).first);
+  return true;
 }
 
 bool remove_file(std::string_view path) {
   const std::string p = native_path(path);
-  return ::unlink(p.c_str()) == 0;
+  if (::unlink(p.c_str()) != 0) return false;
+  listing::changed(split_native(p).first);
+  return true;
 }
 
 std::vector<DirEntry> list_directory(std::string_view dir, std::string_view mask) {
@@ -168,6 +227,7 @@ bool File::open(std::string_view path, Mode mode) {
     error_ = kAccessDenied;
     return false;
   }
+  if (mode == Mode::kCreate) note_created(p);
   return opened(mode);
 }
 

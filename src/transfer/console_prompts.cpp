@@ -39,6 +39,8 @@ std::uint8_t read_key(Run& run) {
   const auto key = run.console.read_key();
   while (run.console.key_waiting()) run.console.read_key();
   run.console.show_cursor(false);
+  // The operator had the time to change files meanwhile.
+  platform::forget_listings();
   return key.ch();
 }
 

@@ -13,10 +13,10 @@ RecordBlocks::RecordBlocks(platform::File& file, std::size_t record_length)
     : file_(file),
       record_length_(record_length),
       size_(std::max<std::size_t>(1, kBlockBytes / record_length) * record_length),
-      buffer_(std::make_unique_for_overwrite<std::uint8_t[]>(size_)) {}
+      buffer_(size_) {}
 
 void RecordBlocks::next() {
-  const std::size_t read = file_.read(buffer_.get(), size_);
+  const std::size_t read = file_.read(buffer_.data(), size_);
   failed_ = file_.failed();
   at_end_ = read < size_;
   count_ = read / record_length_;
@@ -24,7 +24,7 @@ void RecordBlocks::next() {
   const std::size_t rest = read % record_length_;
   // A part of a record before a failed read is not a record.
   if (rest == 0 || failed_) return;
-  std::memset(buffer_.get() + read, 0, record_length_ - rest);
+  std::memset(buffer_.data() + read, 0, record_length_ - rest);
   ++count_;
   last_length_ = rest;
 }

@@ -3,7 +3,6 @@
 // records into one buffer, so millions of records cost a few thousand reads.
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <span>
 
 #include "platform/filesystem.hpp"
@@ -22,14 +21,14 @@ class RecordBlocks {
   std::size_t count() const { return count_; }
   // Record i of the block, always a whole record length.
   std::span<std::uint8_t> record(std::size_t i) {
-    return std::span(buffer_.get() + i * record_length_, record_length_);
+    return std::span(buffer_.data() + i * record_length_, record_length_);
   }
   // Bytes of record i that came from the file.
   std::size_t length_read(std::size_t i) const {
     return i + 1 == count_ ? last_length_ : record_length_;
   }
   // The block buffer itself, for compacting kept records in place.
-  std::uint8_t* data() { return buffer_.get(); }
+  std::uint8_t* data() { return buffer_.data(); }
   std::size_t records_per_block() const { return size_ / record_length_; }
 
   // The file ended with this block (or nothing more could be read).
@@ -43,7 +42,7 @@ class RecordBlocks {
   // Left unfilled: only the bytes read are ever used, and most files are far
   // smaller than a block, so zeroing it would cost more than their copy.
   std::size_t size_;
-  std::unique_ptr<std::uint8_t[]> buffer_;
+  platform::PooledBuffer buffer_;
   std::size_t count_ = 0;
   std::size_t last_length_ = 0;
   bool at_end_ = false;

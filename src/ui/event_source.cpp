@@ -4,6 +4,7 @@
 
 #include "charset/cp852.hpp"
 #include "driver/run.hpp"
+#include "platform/filesystem.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/dialog_form.hpp"
 #include "ui/screen.hpp"
@@ -109,6 +110,8 @@ UiEvent read_event(Run& run) {
     console.present();
     console.idle(kIdlePause);
   }
+  // The operator had the time to change files meanwhile.
+  platform::forget_listings();
   if (run.ui.status_bar) run.ui.status_bar->translate(ev);
   run.ui.last_event = ev;
   return ev;

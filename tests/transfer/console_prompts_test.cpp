@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "charset/cp852.hpp"
+#include "platform/filesystem.hpp"
 #include "support/fixture.hpp"
 #include "support/queue_console.hpp"
 #include "support/scripted_run.hpp"
@@ -102,6 +103,16 @@ TEST(ReadKey, ForgetsTypeAhead) {
   vx::Run run(console);
   EXPECT_EQ(read_key(run), 't');
   EXPECT_EQ(console.keys_left(), 0u);
+}
+
+TEST(ReadKey, FilesChangedWhileTheKeyWaitedAreSeen) {
+  test::TempDir dir;
+  const platform::ListingScope listings;
+  EXPECT_FALSE(file_size_of(dir.str() + "/dane.rek"));
+  test::write_file(dir / "DANE.REK", std::string(5, 'x'));
+  ScriptedRun s("Enter\n");
+  read_key(s.run());
+  EXPECT_EQ(file_size_of(dir.str() + "/dane.rek"), 5u);
 }
 
 TEST(ReadKey, SpecialKeysGiveZero) {

@@ -4,6 +4,7 @@
 
 #include "charset/cp852.hpp"
 #include "screen_capture.hpp"
+#include "platform/filesystem.hpp"
 #include "platform/key_codes.hpp"
 #include "support/fixture.hpp"
 #include "ui/event_source.hpp"
@@ -173,6 +174,16 @@ TEST(Keys, WithoutPolishInputAltLettersAreExtendedKeys) {
   }
   EXPECT_EQ(key_event({0x3B00, 0}, true).extended, 1);
   EXPECT_EQ(key_event({0x1C0D, 0}, true).ch, 0x0D);
+}
+
+TEST(Events, FilesChangedWhileAnEventWaitedAreSeen) {
+  test::TempDir dir;
+  const platform::ListingScope listings;
+  EXPECT_FALSE(platform::find_entry(dir.str() + "/firma.ini"));
+  test::write_file(dir / "FIRMA.INI", std::string("x"));
+  ScriptedRun sr(test::keys({"Enter"}));
+  read_event(sr.run());
+  EXPECT_TRUE(platform::find_entry(dir.str() + "/firma.ini"));
 }
 
 TEST(Events, ClickOnTheTopLeftCornerIsEsc) {
