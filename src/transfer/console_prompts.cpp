@@ -45,6 +45,14 @@ std::uint8_t read_key(Run& run) {
 }
 
 bool ask_yes_no(Run& run, std::string_view question) {
+  // The question and its answers on one page: on the window's last line the
+  // answers would start a cleared window and the operator would be asked
+  // without seeing what.
+  const auto& w = run.out.window();
+  if (run.out.y() + 1 + (w.top - 1) >= w.bottom - 1) {
+    run.out.clear();
+    run.out.go_to(1, 1);
+  }
   set_colour(run, kError);
   print_line(run, question);
   set_colour(run, kOffered);

@@ -79,6 +79,23 @@ TEST(PrintLine, WindowsKeepTheirCursor) {
   EXPECT_EQ(r.row(3), "c");
 }
 
+TEST(AskYesNo, QuestionOnTheLastLineStartsAClearedWindowWithItsAnswers) {
+  for (const int filled : {21, 22, 23}) {
+    ScriptedRun s("t\n");
+    for (int i = 1; i <= filled; ++i) print_line(s.run(), "linia " + std::to_string(i));
+    EXPECT_TRUE(ask_yes_no(s.run(), "Pytanie ?"));
+    // The screen the operator answered on.
+    const std::string shown = s.output().substr(s.output().rfind("--- screen"));
+    if (filled == 21) {  // rows 22 and 23 still take the question and " T - tak"
+      EXPECT_NE(shown.find("linia 21\nPytanie ?\n T - tak\n N - nie ?   T / N\n"), std::string::npos);
+    } else {
+      EXPECT_NE(shown.find("---\nPytanie ?\n T - tak\n N - nie ?   T / N\n\n"), std::string::npos)
+          << filled << shown;
+      EXPECT_EQ(shown.find("linia"), std::string::npos) << filled;
+    }
+  }
+}
+
 TEST(AskYesNo, IgnoresOtherKeysAndTakesEitherCase) {
   ScriptedRun yes("Enter\nEsc\nx\nt\n");
   EXPECT_TRUE(ask_yes_no(yes.run(), "Pytanie ?"));
