@@ -7,6 +7,7 @@ namespace vx::test {
 // Windows has no POSIX permission bits to take away: never active.
 UnprivilegedUser::UnprivilegedUser() = default;
 UnprivilegedUser::~UnprivilegedUser() = default;
+const char* UnprivilegedUser::why_inactive() { return "no permission bits to take away on Windows"; }
 
 }  // namespace vx::test
 
@@ -28,6 +29,8 @@ UnprivilegedUser::UnprivilegedUser() {
   switched_ = ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
   active_ = switched_;
 }
+
+const char* UnprivilegedUser::why_inactive() { return "no ordinary user to run as"; }
 
 UnprivilegedUser::~UnprivilegedUser() {
   if (!switched_) return;

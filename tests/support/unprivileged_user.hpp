@@ -13,6 +13,8 @@ class UnprivilegedUser {
   UnprivilegedUser& operator=(const UnprivilegedUser&) = delete;
 
   bool active() const { return active_; }
+  // Why a test that needs permissions cannot run here.
+  static const char* why_inactive();
 
  private:
   bool switched_ = false;

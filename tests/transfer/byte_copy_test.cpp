@@ -92,7 +92,7 @@ TEST(ByteCopy, UnreadableSourceIsReportedWithAKeyWait) {
   bool result = true;
   {
     UnprivilegedUser user;
-    if (!user.active()) GTEST_SKIP() << "no ordinary user to run as";
+    if (!user.active()) GTEST_SKIP() << UnprivilegedUser::why_inactive();
     result = copy_bytes(r.run(), path_of(d / "a.bin"), path_of(d / "b.bin"), false);
   }
   EXPECT_FALSE(result);
