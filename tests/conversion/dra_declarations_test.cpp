@@ -153,7 +153,7 @@ TEST(Dra, AnUnreadableDeclarationEndsTheStep) {
   std::filesystem::permissions(c.new_file("x").parent_path(), std::filesystem::perms::all);
   std::filesystem::permissions(c.old_file("2018D401.001"), std::filesystem::perms::none);
   {
-    UnprivilegedUser user;
+    UnprivilegedUser user(c.old_file("2018D401.001"));
     if (!user.active()) GTEST_SKIP() << UnprivilegedUser::why_inactive();
     carry_dra_declarations(r.run(), c.company);
   }

@@ -99,7 +99,7 @@ TEST(TextCopy, UnreadableSourceIsReportedWithAKeyWait) {
   std::filesystem::permissions(d / "a.ini", std::filesystem::perms::none);
   ScriptedRun r("x\n");
   {
-    UnprivilegedUser user;
+    UnprivilegedUser user(d / "a.ini");
     if (!user.active()) GTEST_SKIP() << UnprivilegedUser::why_inactive();
     copy_text_file(r.run(), path_of(d / "a.ini"), path_of(d / "b.ini"));
   }
