@@ -34,21 +34,13 @@ start=$(date +%s)
 wineboot -i >/dev/null 2>&1 || true
 echo "wine prefix: $(( $(date +%s) - start )) s"
 
-# Tests that still take Linux paths or a Linux temporary tree for granted;
-# they run on Linux only until their fixtures learn the Windows forms.
-declare -A excluded=(
-  [vx_unit_tests]="RecordFileLayer.FileExistsGivesTheSizeAndRefusesNamesTheSystemCannotTake:GlobalCopyItems.PrintsOnlyItsLinesInAWindowThatClearsWhenFull"
-  [vx_e2e_tests]="Safety.*:EveryKind/DamagedFile.*"
-)
-
 failed=0
 for test in build-win/tests/vx_unit_tests.exe build-win/tests/vx_e2e_tests.exe; do
   name="$(basename "$test" .exe)"
   log="build-win/$name.log"
   start=$(date +%s)
   rc=0
-  echo "$name: not run under wine: ${excluded[$name]}"
-  wine "$test" --gtest_color=no --gtest_filter="-${excluded[$name]}" >"$log" 2>&1 || rc=$?
+  wine "$test" --gtest_color=no >"$log" 2>&1 || rc=$?
   echo "== $name under wine: $(( $(date +%s) - start )) s"
   grep -E '^\[( +PASSED +| +FAILED +| +SKIPPED +|==========)\]' "$log" || true
   if [ "$rc" -eq 0 ] && grep -q '^\[  FAILED  \]' "$log"; then rc=1; fi

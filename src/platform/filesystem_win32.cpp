@@ -21,7 +21,6 @@ int error_from_system(DWORD e) {
     case ERROR_SUCCESS: return kOk;
     case ERROR_FILE_NOT_FOUND: return kFileNotFound;
     case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
     case ERROR_DIRECTORY:
     case ERROR_INVALID_DRIVE: return kPathNotFound;
@@ -29,6 +28,10 @@ int error_from_system(DWORD e) {
     case ERROR_WRITE_PROTECT:
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS: return kAccessDenied;
+    // Characters the system refuses in a name, or a name longer than it
+    // takes: as the too long name on Linux.
+    case ERROR_INVALID_NAME:
+    case ERROR_FILENAME_EXCED_RANGE: return kBadFormat;
     case ERROR_SHARING_VIOLATION: return kSharingViolation;
     case ERROR_LOCK_VIOLATION: return kLockViolation;
     case ERROR_HANDLE_DISK_FULL:

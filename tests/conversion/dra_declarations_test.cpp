@@ -153,8 +153,8 @@ TEST(Dra, AnUnreadableDeclarationEndsTheStep) {
   std::filesystem::permissions(c.new_file("x").parent_path(), std::filesystem::perms::all);
   std::filesystem::permissions(c.old_file("2018D401.001"), std::filesystem::perms::none);
   {
-    UnprivilegedUser user;
-    if (!user.active()) GTEST_SKIP() << "no ordinary user to run as";
+    UnprivilegedUser user(c.old_file("2018D401.001"));
+    if (!user.active()) GTEST_SKIP() << UnprivilegedUser::why_inactive();
     carry_dra_declarations(r.run(), c.company);
   }
   EXPECT_EQ(r.console().screens_shown(), 1);

@@ -24,8 +24,8 @@ struct Trees {
   std::filesystem::path bin980 = dir / "18" / "#BIN980";
   Trees() { std::filesystem::create_directories(dir / "18"); }
   void apply(Run& run) const {
-    run.loc.source_root = (dir / "17").string() + "/";
-    run.loc.target_root = (dir / "18").string() + "/";
+    run.loc.source_root = test::dir_prefix(dir / "17");
+    run.loc.target_root = test::dir_prefix(dir / "18");
   }
 };
 
@@ -90,7 +90,7 @@ TEST(GlobalCopyItems, PrintsOnlyItsLinesInAWindowThatClearsWhenFull) {
   ScriptedRun sr("x\n");
   copy_every_item_with_stop(t, sr);
 
-  const std::string src = (t.dir / "17" / "#BIN970").string() + "/";
+  const std::string src = test::dir_prefix(t.dir / "17" / "#BIN970");
   auto records = [&](const char* name) { return "Kopiuje " + src + name + "  0 pozycji ..."; };
   auto bytes = [&](const char* name) { return "Kopiuję " + src + name + "  5 bytów..."; };
   const std::vector<std::string> expected = {

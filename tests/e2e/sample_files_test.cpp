@@ -362,5 +362,19 @@ TEST(SampleTool, RefusesBadArgumentsWithoutWriting) {
   }
 }
 
+// The path file the tool leaves for the program: both roots, absolute and
+// in the system's form, each line ending in one CR LF.
+TEST(SampleTool, PathFileNamesBothRootsInLinesOfTheirOwn) {
+  TempDir tmp;
+  const fs::path pth = tmp.path() / "vx17-18.PTH";
+  const auto r = run_program({.arguments = {(tmp.path() / "o").string() + "/", "--companies", "1", "--persons", "1",
+                                            "--docs", "1", "--pth", pth.string()},
+                              .program = VX_SAMPLE_TOOL});
+  ASSERT_EQ(r.exit_code, 0) << r.errors;
+  const std::string root = dir_prefix(tmp.path() / "o");
+  EXPECT_EQ(read_file(pth), as_bytes("WEX_2017=" + root + "WEX_2017\r\nWEX_2018=" + root + "WEX_2018\r\n"));
+  EXPECT_TRUE(fs::is_regular_file(tmp.path() / "o" / "WEX_2017" / "SPISFIRM.DAT"));
+}
+
 }  // namespace
 }  // namespace vx::test

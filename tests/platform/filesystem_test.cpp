@@ -101,6 +101,23 @@ TEST(Files, ShortReadsAndChecks) {
   EXPECT_FALSE(nowhere.open((dir / "no" / "f").string(), File::Mode::kCreate));
 }
 
+TEST(Files, NameTheSystemCannotTakeIsToldFromAMissingOne) {
+  test::TempDir dir;
+  int error = kOk;
+  EXPECT_FALSE(find_entry(dir.str() + "/none.dat", &error));
+  EXPECT_EQ(error, kFileNotFound);
+#ifdef _WIN32
+  const std::vector<std::string> refused = {"a|b.dat", "a<b", "a>b", "a\"b", "a?b", "a*b", "a\x01b"};
+#else
+  const std::vector<std::string> refused = {std::string(300, 'n')};
+#endif
+  for (const auto& name : refused) {
+    error = kOk;
+    EXPECT_FALSE(find_entry(dir.str() + "/" + name, &error)) << name;
+    EXPECT_EQ(error, kBadFormat) << name;
+  }
+}
+
 // A file locked whole is locked again, and within, by the same station as
 // the record-file layer does it (open exclusive, then whole-file and marker
 // locks); on Windows, where locks do not stack, another handle is refused.

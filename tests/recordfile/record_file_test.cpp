@@ -1,18 +1,14 @@
 #include "recordfile/record_file.hpp"
 
 #include <gtest/gtest.h>
-#ifndef _WIN32
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 #include <chrono>
 #include <random>
-#include <thread>
 
 #include "companies/register_file.hpp"
 #include "support/fixture.hpp"
 #include "support/queue_console.hpp"
+#include "support/second_station.hpp"
 #include "support/scripted_run.hpp"
 
 namespace vx::recordfile {
@@ -21,11 +17,7 @@ namespace {
 using test::Bytes;
 using test::Record;
 
-// Records of 8 bytes whose key is their first byte.
-class ByteKeyClass final : public RecordClass {
- public:
-  void key(ConstRecordView r, std::string& out) const override { out.assign(1, static_cast<char>(r.u8(0))); }
-};
+using test::ByteKeyClass;
 
 Bytes rec(char key, char tag) { return Bytes{static_cast<std::uint8_t>(key), static_cast<std::uint8_t>(tag), 0, 0, 0, 0, 0, 0}; }
 
@@ -103,28 +95,11 @@ TEST(InsertInOrder, TwoThousandCompaniesInRandomOrderAreQuick) {
 }
 
 TEST(InsertInOrder, WaitsForAnotherProcessHoldingTheFile) {
-#ifdef _WIN32
-  GTEST_SKIP() << "a second station is a forked process";
-#else
   test::TempDir dir;
   const auto path = (dir / "r.dat").string();
   test::write_file(dir / "r.dat", rec('a', 1));
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  const pid_t child = ::fork();
-  if (child == 0) {
-    // Another station: holds the whole-file lock for a while, then inserts.
-    test::ScriptedRun other;
-    const ByteKeyClass cls;
-    RecordFile f(other.run(), path, 8, cls);
-    if (!f.open(LockWait::kRetry, OpenMode::kOpenExisting) || !f.lock_file(LockWait::kRetry)) ::_exit(2);
-    (void)!::write(ready[1], "x", 1);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    f.unlock_file();
-    ::_exit(f.insert_in_order(rec('z', 9)) ? 0 : 3);
-  }
-  char c;
-  ASSERT_EQ(::read(ready[0], &c, 1), 1);
+  // Another station holds the whole-file lock for a while, then inserts.
+  test::SecondStation other(test::StationJob::kHoldAndInsert, path);
   // This station's lock wait really waits: 30 tries 50 ms apart outlast the
   // other station's hold, so no question is asked.
   test::QueueConsole console({});
@@ -136,48 +111,32 @@ TEST(InsertInOrder, WaitsForAnotherProcessHoldingTheFile) {
   EXPECT_TRUE(f.insert_in_order(rec('m', 5)));
   EXPECT_GT(console.slept_ms, 0);  // it did wait
   f.close();
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(other.finish(), 0);
   const Bytes all = test::read_file(dir / "r.dat");
   ASSERT_EQ(all.size(), 24u);  // no record lost
   EXPECT_EQ(all[0], 'a');
   EXPECT_EQ(all[8], 'm');
   EXPECT_EQ(all[16], 'z');
-#endif
+  EXPECT_EQ(all[17], 9);
 }
 
 TEST(RecordFileLayer, LockFailsWhileAnotherProcessHoldsIt) {
-#ifdef _WIN32
-  GTEST_SKIP() << "a second station is a forked process";
-#else
   test::TempDir dir;
   const auto path = (dir / "r.dat").string();
   test::write_file(dir / "r.dat", rec('a', 1));
-  int ready[2], done[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  ASSERT_EQ(::pipe(done), 0);
-  const pid_t child = ::fork();
-  if (child == 0) {
-    platform::File f;
-    if (!f.open(path, platform::File::Mode::kReadWrite) || !f.lock(0, kWholeFileLockLength)) ::_exit(2);
-    (void)!::write(ready[1], "x", 1);
-    char c;
-    (void)!::read(done[0], &c, 1);
-    ::_exit(0);
-  }
-  char c;
-  ASSERT_EQ(::read(ready[0], &c, 1), 1);
+  test::SecondStation other(test::StationJob::kHold, path);
   test::ScriptedRun s;
   RecordFile f(s.run(), path, 8);
   ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenExisting));
   EXPECT_FALSE(f.lock_file(LockWait::kRetry));
   s.run().files.network_mode = false;  // no network: locks succeed at once
   EXPECT_TRUE(f.lock_file(LockWait::kRetry));
-  (void)!::write(done[1], "x", 1);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-#endif
+  f.close();
+  EXPECT_EQ(other.finish(), 0);
+  // Let go, the lock is this station's.
+  s.run().files.network_mode = true;
+  ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenExisting));
+  EXPECT_TRUE(f.lock_file(LockWait::kRetry));
 }
 
 TEST(RecordFileLayer, OpenModes) {
@@ -225,7 +184,13 @@ TEST(RecordFileLayer, FileExistsGivesTheSizeAndRefusesNamesTheSystemCannotTake) 
   EXPECT_FALSE(file_exists(s.run(), (dir / "b.dat").string(), &size));
   EXPECT_EQ(size, -1);
   EXPECT_EQ(s.output().find("Niepoprawny"), std::string::npos);  // a missing file asks nothing
-  EXPECT_FALSE(file_exists(s.run(), dir.str() + "/" + std::string(300, 'n'), &size));
+#ifdef _WIN32
+  const std::string refused = "a|b.dat";  // a character no Windows name holds
+#else
+  const std::string refused(300, 'n');  // longer than a name may be
+#endif
+  EXPECT_FALSE(file_exists(s.run(), dir.str() + "/" + refused, &size));
+  EXPECT_EQ(size, -1);
   EXPECT_NE(s.output().find("Niepoprawny format nazwy"), std::string::npos);
 }
 

@@ -9,6 +9,7 @@
 
 #include "charset/polish.hpp"
 #include "charset/utf8.hpp"
+#include "platform/filesystem.hpp"
 
 namespace vx::test {
 
@@ -48,6 +49,8 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
+std::string dir_prefix(const std::filesystem::path& dir) { return dir.string() + platform::kSeparator; }
+
 void write_file(const std::filesystem::path& p, const Bytes& bytes) {
   std::filesystem::create_directories(p.parent_path());
   std::ofstream f(p, std::ios::binary | std::ios::trunc);
@@ -81,7 +84,8 @@ bool file_exists(const std::filesystem::path& p) { return std::filesystem::exist
 std::vector<std::pair<std::string, Bytes>> snapshot_tree(const std::filesystem::path& root) {
   std::vector<std::pair<std::string, Bytes>> out;
   for (const auto& e : std::filesystem::recursive_directory_iterator(root)) {
-    const auto rel = std::filesystem::relative(e.path(), root).string();
+    // The generic form: the same names on every system.
+    const auto rel = std::filesystem::relative(e.path(), root).generic_string();
     out.emplace_back(rel + (e.is_directory() ? "/" : ""),
                      e.is_regular_file() ? read_file(e.path()) : Bytes{});
   }

@@ -60,6 +60,10 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// A directory as the program's paths begin with it: its name and the
+// system's separator ("/tmp/a/", "C:\Temp\a\").
+std::string dir_prefix(const std::filesystem::path& dir);
+
 void write_file(const std::filesystem::path& p, const Bytes& bytes);
 void write_file(const std::filesystem::path& p, std::string_view bytes);
 Bytes read_file(const std::filesystem::path& p);

@@ -7,8 +7,6 @@
 
 namespace vx::test {
 
-std::string disk_name(const std::string& cp852);
-
 Record register_record(const CompanyRow& c) {
   Record r(103);
   r.text(0, 31, c.name).text(32, 8, c.dir).text(41, 25, c.info);
@@ -29,7 +27,11 @@ Office::Office() {
 }
 
 // A directory name of the register (CP852) as the file system holds it.
-std::string disk_name(const std::string& cp852) { return charset::cp852_text_to_utf8(cp852); }
+// UTF-8 on Linux; the same letters in the wide names of Windows.
+std::filesystem::path disk_name(const std::string& cp852) {
+  const std::string utf8 = charset::cp852_text_to_utf8(cp852);
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 Office& Office::company(const CompanyRow& c, bool with_files) {
   companies.push_back(c);

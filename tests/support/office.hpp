@@ -21,7 +21,7 @@ struct CompanyRow {
 
 Record register_record(const CompanyRow& c);
 // A directory name of the register (CP852) as the file system holds it.
-std::string disk_name(const std::string& cp852);
+std::filesystem::path disk_name(const std::string& cp852);
 
 class Office {
  public:

@@ -32,8 +32,8 @@ ProgramResult SampleRun::migrate(const std::string& before_list, bool convert) {
 
 std::vector<std::pair<std::string, Bytes>> SampleRun::outside_2018() const {
   auto all = snapshot_tree(tmp_.path());
-  const std::string tree = fs::relative(new_root(), tmp_.path()).string() + "/";
-  const std::string temp = fs::relative(temp_, tmp_.path()).string() + "/";
+  const std::string tree = fs::relative(new_root(), tmp_.path()).generic_string() + "/";
+  const std::string temp = fs::relative(temp_, tmp_.path()).generic_string() + "/";
   std::erase_if(all, [&](const auto& e) { return e.first.starts_with(tree) || e.first.starts_with(temp); });
   return all;
 }

@@ -91,8 +91,8 @@ TEST(ByteCopy, UnreadableSourceIsReportedWithAKeyWait) {
   ScriptedRun r("x\n");
   bool result = true;
   {
-    UnprivilegedUser user;
-    if (!user.active()) GTEST_SKIP() << "no ordinary user to run as";
+    UnprivilegedUser user(d / "a.bin");
+    if (!user.active()) GTEST_SKIP() << UnprivilegedUser::why_inactive();
     result = copy_bytes(r.run(), path_of(d / "a.bin"), path_of(d / "b.bin"), false);
   }
   EXPECT_FALSE(result);

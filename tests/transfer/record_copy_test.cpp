@@ -246,8 +246,8 @@ TEST_F(RecordCopy, UnreadableSourceIsReportedWithAKeyWait) {
   ScriptedRun r("x\nx\n");
   bool same = true, two = true;
   {
-    UnprivilegedUser user;
-    if (!user.active()) GTEST_SKIP() << "no ordinary user to run as";
+    UnprivilegedUser user(dir / "a.rek");
+    if (!user.active()) GTEST_SKIP() << UnprivilegedUser::why_inactive();
     same = copy_records(r.run(), at("a.rek"), at("b.rek"), 300);
     two = convert_records(r.run(), at("a.rek"), at("c.rek"), 300, 300, drop_all_new);
   }

@@ -99,8 +99,8 @@ TEST(TextCopy, UnreadableSourceIsReportedWithAKeyWait) {
   std::filesystem::permissions(d / "a.ini", std::filesystem::perms::none);
   ScriptedRun r("x\n");
   {
-    UnprivilegedUser user;
-    if (!user.active()) GTEST_SKIP() << "no ordinary user to run as";
+    UnprivilegedUser user(d / "a.ini");
+    if (!user.active()) GTEST_SKIP() << UnprivilegedUser::why_inactive();
     copy_text_file(r.run(), path_of(d / "a.ini"), path_of(d / "b.ini"));
   }
   EXPECT_EQ(r.console().screens_shown(), 1);

@@ -56,8 +56,9 @@ int main(int argc, char** argv) {
     // Absolute roots: the program may be started from anywhere.
     std::filesystem::path where = std::filesystem::absolute(root).lexically_normal();
     if (!where.has_filename()) where = where.parent_path();  // "dir/" names dir
-    std::ofstream f(pth, std::ios::trunc);
-    f << "WEX_2017=" << where.string() << "/WEX_2017\r\nWEX_2018=" << where.string() << "/WEX_2018\r\n";
+    // Binary: the lines end in CR LF as written, on every system.
+    std::ofstream f(pth, std::ios::binary | std::ios::trunc);
+    f << "WEX_2017=" << (where / "WEX_2017").string() << "\r\nWEX_2018=" << (where / "WEX_2018").string() << "\r\n";
     f.close();
     if (!f) {
       std::cerr << "vx-sample: cannot write " << pth << '\n';
