@@ -32,9 +32,13 @@ Spares& spares() {
 
 PooledBuffer::PooledBuffer(std::size_t size) {
   auto& kept = spares();
+  // The smallest that will do; of several alike, the one given back last,
+  // whose memory is the likeliest still to be in the cache.
   auto best = kept.buffers.end();
-  for (auto it = kept.buffers.begin(); it != kept.buffers.end(); ++it)
+  for (auto it = kept.buffers.end(); it != kept.buffers.begin();) {
+    --it;
     if (it->size >= size && (best == kept.buffers.end() || it->size < best->size)) best = it;
+  }
   if (best != kept.buffers.end()) {
     bytes_ = std::move(best->bytes);
     size_ = best->size;
