@@ -4,6 +4,7 @@
 # times, their ratio and the migration's peak memory.
 #   bench/migrate_office.sh [companies] [persons] [documents]
 #   VX_BENCH_BUILD=build bench/migrate_office.sh   (programs of an existing build)
+#   VX_BENCH_DIR=/dev/shm bench/migrate_office.sh  (office kept in another file system)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 companies="${1:-200}"
@@ -18,7 +19,7 @@ if [ -z "${VX_BENCH_BUILD:-}" ]; then
   cmake --build build-bench -j"$(nproc)" --target vx17-18 vx-sample >/dev/null
 fi
 
-work="$(mktemp -d /tmp/vxbench.XXXXXX)"
+work="$(mktemp -d "${VX_BENCH_DIR:-/tmp}/vxbench.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/bin"
 cp "$build/vx17-18" "$work/bin/"

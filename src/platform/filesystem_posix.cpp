@@ -37,29 +37,27 @@ std::string name_key(std::string_view utf8_name) {
   return charset::upper_text(charset::utf8_to_cp852(utf8_name));
 }
 
-// The whole folder, for the listings kept while a scope is alive.
+// The whole folder, for the listings kept while a scope is alive. Names
+// alike but for case share a key; theirs is left empty, and the system is
+// asked for the one meant.
 std::optional<listing::Names> read_names(const std::string& base) {
   DIR* d = ::opendir(base.empty() ? "." : base.c_str());
   if (!d) return std::nullopt;
   listing::Names names;
-  while (dirent* e = ::readdir(d)) names.emplace(name_key(e->d_name), e->d_name);
+  while (dirent* e = ::readdir(d)) {
+    const auto [it, fresh] = names.emplace(name_key(e->d_name), e->d_name);
+    if (!fresh) it->second.clear();
+  }
   ::closedir(d);
   return names;
 }
 
 // Finds a directory entry of base whose name equals comp without regard to
-// case.
-std::optional<std::string> find_case_insensitive(const std::string& base, const std::string& comp) {
-  const std::string want = name_key(comp);
-  if (listing::active()) {
-    const auto* names = listing::of(base, [&base] { return read_names(base); });
-    if (!names) return std::nullopt;
-    const auto it = names->find(want);
-    if (it == names->end()) return std::nullopt;
-    return it->second;
-  }
+// case, reading the folder until one is found.
+std::optional<std::string> scan_folder(const std::string& base, const std::string& comp) {
   DIR* d = ::opendir(base.empty() ? "." : base.c_str());
   if (!d) return std::nullopt;
+  const std::string want = name_key(comp);
   std::optional<std::string> found;
   while (dirent* e = ::readdir(d)) {
     if (name_key(e->d_name) == want) {
@@ -74,9 +72,14 @@ std::optional<std::string> find_case_insensitive(const std::string& base, const 
 // What the lookup learnt of the last name: a kept listing answers for sure.
 enum class Found { kYes, kNo, kUnsure };
 
+std::string joined(const std::string& folder, const std::string& name) {
+  return (folder.empty() || folder.back() == '/' ? folder : folder + "/") + name;
+}
+
 // The existing folder of a path in its stored case, then the last name
 // looked up there alone; a name not found is kept as given (it is still to
-// be created, or the folder is missing).
+// be created, or the folder is missing). While listings are kept, the
+// folder's listing answers instead of the system.
 std::string resolve(const std::string& s, Found* found = nullptr) {
   if (found) *found = Found::kUnsure;
   if (s.empty()) return s;
@@ -85,23 +88,36 @@ std::string resolve(const std::string& s, Found* found = nullptr) {
   const std::string folder = cut == std::string::npos ? "" : cut == 0 ? "/" : s.substr(0, cut);
   const std::string last = cut == std::string::npos ? s : s.substr(cut + 1);
   const bool plain = last != "." && last != "..";
-  // A folder read before answers without asking the system again.
-  if (const auto* names = plain ? listing::cached(folder) : nullptr) {
-    const auto it = names->find(name_key(last));
-    if (found) *found = it == names->end() ? Found::kNo : Found::kYes;
-    return (folder.empty() || folder.back() == '/' ? folder : folder + "/") +
-           (it == names->end() ? last : it->second);
-  }
-  if (exists(s)) {
+  const bool kept = plain && listing::active();
+  if (!kept && exists(s)) {
     if (found) *found = Found::kYes;
     return s;
   }
-  const std::string parent = cut == std::string::npos ? "" : cut == 0 ? "/" : resolve(folder);
-  const std::string joined = parent.empty() || parent.back() == '/' ? parent : parent + "/";
-  if (!plain) return joined + last;
-  const auto real = find_case_insensitive(parent, last);
+  const std::string parent =
+      cut == std::string::npos ? "" : cut == 0 || (kept && listing::cached(folder)) ? folder : resolve(folder);
+  if (!plain) return joined(parent, last);
+  if (kept) {
+    if (const auto* names = listing::of(parent, [&parent] { return read_names(parent); })) {
+      const auto it = names->find(name_key(last));
+      if (it == names->end()) {
+        if (found) *found = Found::kNo;
+        return joined(parent, last);
+      }
+      if (!it->second.empty()) {
+        if (found) *found = Found::kYes;
+        return joined(parent, it->second);
+      }
+    }
+    // Unreadable, or several names alike: the name as given, if it is there.
+    const std::string as_given = joined(parent, last);
+    if (exists(as_given)) {
+      if (found) *found = Found::kYes;
+      return as_given;
+    }
+  }
+  const auto real = scan_folder(parent, last);
   if (found && real) *found = Found::kYes;
-  return joined + (real ? *real : last);
+  return joined(parent, real ? *real : last);
 }
 
 // The folder part of a native path as resolve() forms it, and the name.

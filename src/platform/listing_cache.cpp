@@ -72,8 +72,12 @@ void added(std::string_view dir, std::string key, std::string name) {
   Cache& c = cache();
   if (c.scopes == 0) return;
   const auto it = c.folders.find(folder_key(dir));
-  // The first of several names differing in case stays the one found.
-  if (it != c.folders.end() && it->second.emplace(std::move(key), std::move(name)).second) ++c.names;
+  if (it == c.folders.end()) return;
+  const auto [entry, fresh] = it->second.emplace(std::move(key), name);
+  if (fresh)
+    ++c.names;
+  else if (entry->second != name)
+    entry->second.clear();  // now names alike but for case: the system decides
 }
 
 void made_empty(std::string_view dir) {

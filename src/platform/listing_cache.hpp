@@ -13,7 +13,8 @@
 
 namespace vx::platform::listing {
 
-// Stored names of one folder by their upper-cased CP852 key.
+// Stored names of one folder by their upper-cased CP852 key; empty where
+// several names differ only in case.
 using Names = std::unordered_map<std::string, std::string>;
 
 bool active();
