@@ -50,9 +50,10 @@ std::string native_path(std::string_view path);
 // While one is alive, the folders read for the case-blind lookup are kept
 // and this program's own creations, renames and removals kept in them; a
 // file another program creates meanwhile under a name found only in another
-// case is not seen. A copy holds one per company, so that each folder is
-// read once and not once per name looked up. Nothing to keep on Windows,
-// whose file system finds names in any case itself.
+// case is not seen. The register load, the global copy and the company
+// loop each hold one, so that each folder is read once and not once per name
+// looked up. Nothing to keep on Windows, whose file system finds names in
+// any case itself.
 class ListingScope {
  public:
   ListingScope();

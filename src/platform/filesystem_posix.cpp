@@ -37,35 +37,43 @@ std::string name_key(std::string_view utf8_name) {
   return charset::upper_text(charset::utf8_to_cp852(utf8_name));
 }
 
+// Calls each(name) for every entry of base but "." and "..", until it
+// returns false; false when the folder cannot be read.
+template <typename Each>
+bool for_each_entry(const std::string& base, Each&& each) {
+  DIR* d = ::opendir(base.empty() ? "." : base.c_str());
+  if (!d) return false;
+  while (dirent* e = ::readdir(d)) {
+    if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
+    if (!each(e->d_name)) break;
+  }
+  ::closedir(d);
+  return true;
+}
+
 // The whole folder, for the listings kept while a scope is alive. Names
 // alike but for case share a key; theirs is left empty, and the system is
 // asked for the one meant.
 std::optional<listing::Names> read_names(const std::string& base) {
-  DIR* d = ::opendir(base.empty() ? "." : base.c_str());
-  if (!d) return std::nullopt;
   listing::Names names;
-  while (dirent* e = ::readdir(d)) {
-    const auto [it, fresh] = names.emplace(name_key(e->d_name), e->d_name);
+  const bool read = for_each_entry(base, [&names](const char* name) {
+    const auto [it, fresh] = names.emplace(name_key(name), name);
     if (!fresh) it->second.clear();
-  }
-  ::closedir(d);
+    return true;
+  });
+  if (!read) return std::nullopt;
   return names;
 }
 
 // Finds a directory entry of base whose name equals comp without regard to
 // case, reading the folder until one is found.
 std::optional<std::string> scan_folder(const std::string& base, const std::string& comp) {
-  DIR* d = ::opendir(base.empty() ? "." : base.c_str());
-  if (!d) return std::nullopt;
   const std::string want = name_key(comp);
   std::optional<std::string> found;
-  while (dirent* e = ::readdir(d)) {
-    if (name_key(e->d_name) == want) {
-      found = e->d_name;
-      break;
-    }
-  }
-  ::closedir(d);
+  for_each_entry(base, [&](const char* name) {
+    if (name_key(name) == want) found = name;
+    return !found;
+  });
   return found;
 }
 
@@ -195,19 +203,14 @@ std::vector<DirEntry> list_directory(std::string_view dir, std::string_view mask
   }
   std::vector<DirEntry> out;
   const std::string native = native_path(full);
-  DIR* d = ::opendir(native.empty() ? "." : native.c_str());
-  if (!d) return out;
-  while (dirent* e = ::readdir(d)) {
-    if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
-    std::string name = charset::utf8_to_cp852(e->d_name);
-    if (!wildcard_match(name_mask, name)) continue;
+  for_each_entry(native, [&](const char* entry) {
+    std::string name = charset::utf8_to_cp852(entry);
     struct stat st;
-    const std::string child = native + (native.empty() || native.back() == '/' ? "" : "/") + e->d_name;
-    if (::stat(child.c_str(), &st) != 0) continue;
-    out.push_back({std::move(name), S_ISDIR(st.st_mode),
-                   S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0});
-  }
-  ::closedir(d);
+    if (wildcard_match(name_mask, name) && ::stat(joined(native, entry).c_str(), &st) == 0)
+      out.push_back({std::move(name), S_ISDIR(st.st_mode),
+                     S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0});
+    return true;
+  });
   std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) {
     return charset::upper_text(a.name) < charset::upper_text(b.name);
   });

@@ -19,11 +19,19 @@ void write_clipped(Run& run, std::string_view text) {
   run.out.write(text.substr(0, std::min<std::size_t>(text.size(), static_cast<std::size_t>(room))));
 }
 
-void print_line(Run& run, std::string_view text) {
+namespace {
+// Whether print_line writes on row y of the window, counted from 1, or
+// starts a cleared window instead.
+bool row_takes_a_line(Run& run, int y) {
   const auto& w = run.out.window();
+  return y + (w.top - 1) < w.bottom - 1;
+}
+}  // namespace
+
+void print_line(Run& run, std::string_view text) {
   const int y = run.out.y();
   int next;
-  if (y + (w.top - 1) < w.bottom - 1) {
+  if (row_takes_a_line(run, y)) {
     write_clipped(run, text);
     next = y + 1;
   } else {
@@ -48,8 +56,7 @@ bool ask_yes_no(Run& run, std::string_view question) {
   // The question and its answers on one page: on the window's last line the
   // answers would start a cleared window and the operator would be asked
   // without seeing what.
-  const auto& w = run.out.window();
-  if (run.out.y() + 1 + (w.top - 1) >= w.bottom - 1) {
+  if (!row_takes_a_line(run, run.out.y() + 1)) {
     run.out.clear();
     run.out.go_to(1, 1);
   }
