@@ -8,18 +8,11 @@
 #include <stdexcept>
 
 #include "support/program_runner.hpp"
+#include "support/win32_process.hpp"
 
 namespace vx::test {
 
 namespace {
-
-std::wstring wide(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-  return out;
-}
 
 // One argument as the C runtime's command-line parser splits it back.
 std::wstring quoted(const std::wstring& arg) {
@@ -88,16 +81,10 @@ ProgramResult run_program(const ProgramRun& r) {
   std::wstring env = environment_block(r.environment);
   const std::wstring dir = wide(r.working_dir);
 
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdInput = in;
-  si.hStdOutput = out;
-  si.hStdError = err;
   PROCESS_INFORMATION pi{};
-  const BOOL started = CreateProcessW(wide(program).c_str(), command.data(), nullptr, nullptr, TRUE,
-                                      CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, env.data(),
-                                      dir.empty() ? nullptr : dir.c_str(), &si, &pi);
+  const bool started = start_with_handles(wide(program), command, in, out, err,
+                                          CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, env.data(),
+                                          dir.empty() ? nullptr : dir.c_str(), pi);
   CloseHandle(in);
   CloseHandle(out);
   CloseHandle(err);

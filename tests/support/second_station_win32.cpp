@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "support/second_station.hpp"
+#include "support/win32_process.hpp"
 
 // The other station is a process of its own (vx-station.exe) whose
 // standard output says it holds the lock and whose standard input lets it
@@ -10,13 +11,6 @@
 namespace vx::test {
 
 namespace {
-
-std::wstring wide(const std::string& utf8) {
-  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-  return out;
-}
 
 void close_handle(HANDLE& h) {
   if (h) CloseHandle(h);
@@ -47,15 +41,9 @@ SecondStation::SecondStation(StationJob job, const std::string& path) : process_
     if (c == L'/') c = L'\\';
   std::wstring command = L"\"" + program + L"\" " + (job == StationJob::kHold ? L"hold" : L"insert") + L" \"" +
                          wide(path) + L"\"";
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdInput = child_in;
-  si.hStdOutput = child_out;
-  si.hStdError = child_out;
   PROCESS_INFORMATION pi{};
-  const BOOL started = CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                      nullptr, nullptr, &si, &pi);
+  const bool started = start_with_handles(program, command, child_in, child_out, child_out, CREATE_NO_WINDOW,
+                                          nullptr, nullptr, pi);
   CloseHandle(child_out);
   CloseHandle(child_in);
   if (!started) throw std::runtime_error("the second station could not start");
