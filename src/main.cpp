@@ -1,14 +1,19 @@
 // vx17-18: carries a tax-book installation's data from 2017 into 2018.
+#include <cstdio>
+
+#include "charset/utf8.hpp"
 #include "config/environment.hpp"
 #include "driver/program_flow.hpp"
 #include "driver/run.hpp"
 #include "platform/console.hpp"
 #include "platform/process.hpp"
+#include "platform/stop_request.hpp"
 #include "ui/toolkit.hpp"
 
 int main(int argc, char** argv) {
   using namespace vx;
   platform::use_binary_standard_streams();
+  platform::install_stop_handlers();
   const auto process = platform::process_info(argc, argv);
   auto console = platform::make_console();
   Run run(*console);
@@ -21,6 +26,13 @@ int main(int argc, char** argv) {
     code = e.code;
   } catch (const platform::ScriptStop& s) {
     return s.code;
+  } catch (const platform::RunStopped&) {
+    // What was carried before stays; the company being built was discarded.
+    code = platform::kStoppedExitCode;
+    console->finish(code);
+    std::fputs(charset::cp852_to_utf8(driver::kRunStoppedLine).c_str(), stderr);
+    std::fputs("\n", stderr);
+    return code;
   }
   console->finish(code);
   return code;

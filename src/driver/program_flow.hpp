@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "charset/cp852.hpp"
 #include "driver/run.hpp"
 
 namespace vx::driver {
@@ -11,6 +12,10 @@ inline constexpr std::uint16_t cmNext = 0x1001;
 inline constexpr std::uint16_t cmBack = 0x1002;
 inline constexpr std::uint16_t cmStart = 0x1003;
 inline constexpr std::uint16_t cmCancel = 0xDD04;
+
+// Said when Ctrl+C, a closed terminal or a kill stopped the run.
+inline constexpr auto kRunStoppedLine =
+    cp852("vx17-18: praca przerwana - firma w toku nie została przeniesiona (zaproponuję ją ponownie).");
 
 // Runs the program; the exit code is always 0 unless a fatal error ends it.
 void run_program(Run& run, const std::vector<std::string>& arguments);

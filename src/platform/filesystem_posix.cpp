@@ -12,6 +12,7 @@
 #include "platform/file_errors.hpp"
 #include "platform/filesystem.hpp"
 #include "platform/listing_cache.hpp"
+#include "platform/staged_folder.hpp"
 
 namespace vx::platform {
 
@@ -19,7 +20,9 @@ namespace {
 
 // CP852 path text to the UTF-8 path of the file system, both separators
 // taken as separators and a leading drive prefix dropped.
-std::string os_form(std::string_view path) {
+std::string os_form(std::string_view given) {
+  const std::string staged = staged_form(given);
+  std::string_view path = staged;
   if (path.size() >= 2 && path[1] == ':' &&
       ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')))
     path.remove_prefix(2);

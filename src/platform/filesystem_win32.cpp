@@ -8,6 +8,7 @@
 #include "charset/polish.hpp"
 #include "platform/file_errors.hpp"
 #include "platform/filesystem.hpp"
+#include "platform/staged_folder.hpp"
 #include "platform/win32_text.hpp"
 
 // Windows itself finds names without regard to case, takes either separator
@@ -68,7 +69,7 @@ DWORD high_part(std::uint64_t v) { return static_cast<DWORD>(v >> 32); }
 }  // namespace
 
 std::string native_path(std::string_view path) {
-  std::string s(path);
+  std::string s = staged_form(path);
   std::replace(s.begin(), s.end(), '/', '\\');
   return s;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "charset/utf8.hpp"
+#include "platform/stop_request.hpp"
 
 namespace vx::platform {
 
@@ -32,11 +33,14 @@ void ScriptConsole::dump_rows() {
 }
 
 void ScriptConsole::pull() {
+  stop_if_requested();
   out_ << "--- screen " << ++screens_ << " ---\n";
   dump_rows();
   while (line_rest_.empty()) {
     std::string line;
-    if (!std::getline(script_, line)) {
+    const bool got = static_cast<bool>(std::getline(script_, line));
+    stop_if_requested();  // a stop wakes the read
+    if (!got) {
       out_ << "--- script exhausted ---\n";
       out_.flush();
       throw ScriptStop{3};
@@ -85,7 +89,10 @@ void ScriptConsole::beep(int frequency_hz, int length_units) {
   out_ << "--- beep " << frequency_hz << ' ' << length_units << " ---\n";
 }
 
-void ScriptConsole::sleep_ms(int ms) { clock_ms_ += ms; }
+void ScriptConsole::sleep_ms(int ms) {
+  clock_ms_ += ms;
+  stop_if_requested();
+}
 
 int ScriptConsole::seconds_of_day() {
   return static_cast<int>((clock_ms_ / 1000) % 86400);

@@ -10,6 +10,7 @@
 #include "charset/utf8.hpp"
 #include "platform/terminal_keys.hpp"
 #include "platform/terminal_screen.hpp"
+#include "platform/stop_request.hpp"
 #include "platform/terminal_tty.hpp"
 
 namespace vx::platform {
@@ -23,6 +24,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int kEscapeDelayMs = 50;
 // Drawing without waiting for input reaches the terminal at most this often.
 constexpr auto kShowInterval = std::chrono::milliseconds(30);
+constexpr std::uint8_t kCtrlC = 0x03;
 
 int ms_since(Clock::time_point t) {
   return static_cast<int>(
@@ -103,6 +105,7 @@ class TerminalConsole final : public Console {
   void sleep_ms(int ms) override {
     show();
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    stop_if_requested();
   }
 
   int seconds_of_day() override {
@@ -176,6 +179,7 @@ class TerminalConsole final : public Console {
       std::string bytes;
       const auto result = tty::read_input(bytes, wait);
       if (result == tty::ReadResult::kClosed) {
+        stop_if_requested();  // the terminal was closed: a stop, not a fault
         close_down();
         std::cerr << "vx17-18: the keyboard is gone\n";
         throw ProgramExit{1};
@@ -186,6 +190,7 @@ class TerminalConsole final : public Console {
         parser_.feed(bytes, inputs);
         take(inputs);
       }
+      stop_if_requested();
       if (!queue_.empty()) return;
       if (timeout_ms >= 0 && ms_since(start) >= timeout_ms) return;
     }
@@ -194,8 +199,11 @@ class TerminalConsole final : public Console {
   void take(const std::vector<TerminalInput>& inputs) {
     // Keys typed while the grid cannot be seen would answer questions blind.
     if (screen_.active() && !screen_.fits()) return;
-    for (const auto& in : inputs)
+    for (const auto& in : inputs) {
+      // Raw input leaves Ctrl+C to us: it stops the run.
+      if (in.kind == TerminalInput::kKey && in.key.ch() == kCtrlC) request_stop();
       if (in.kind == TerminalInput::kKey || on_grid(in.mouse)) queue_.push_back(in);
+    }
   }
 
   void close_down() {

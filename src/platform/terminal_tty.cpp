@@ -13,6 +13,8 @@
 #include <exception>
 #include <iterator>
 
+#include "platform/stop_request.hpp"
+
 namespace vx::platform::tty {
 
 namespace {
@@ -27,8 +29,9 @@ volatile sig_atomic_t g_undo_length = 0;
 volatile sig_atomic_t g_resized = 0;
 std::terminate_handler g_previous_terminate = nullptr;
 
-constexpr int kFatalSignals[] = {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGABRT,
-                                 SIGSEGV, SIGBUS, SIGFPE, SIGILL};
+// SIGHUP, SIGINT and SIGTERM ask the run to stop (stop_request); a second
+// one comes here through put_back_terminal.
+constexpr int kFatalSignals[] = {SIGQUIT, SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL};
 struct sigaction g_previous_actions[std::size(kFatalSignals)];
 struct sigaction g_previous_winch;
 
@@ -77,6 +80,7 @@ void install_guards() {
   sigemptyset(&winch.sa_mask);
   ::sigaction(SIGWINCH, &winch, &g_previous_winch);
   g_previous_terminate = std::set_terminate(on_terminate);
+  install_stop_handlers(put_back_terminal);
   g_guarded = true;
 }
 
@@ -86,6 +90,7 @@ void remove_guards() {
     ::sigaction(kFatalSignals[i], &g_previous_actions[i], nullptr);
   ::sigaction(SIGWINCH, &g_previous_winch, nullptr);
   std::set_terminate(g_previous_terminate);
+  install_stop_handlers();
   g_undo_length = 0;
   g_guarded = false;
 }

@@ -1,0 +1,29 @@
+#pragma once
+// A company folder is built under another name beside its final place and
+// renamed into place when it is complete, so that a run stopped halfway
+// never leaves a company half there. While a StagedFolder is alive, every
+// path inside the final folder is taken inside the staging folder instead:
+// the copies form and show the final names, the files land in staging.
+#include <string>
+#include <string_view>
+
+namespace vx::platform {
+
+class StagedFolder {
+ public:
+  // Both as the program forms paths (root + directory, no final separator).
+  StagedFolder(std::string final_folder, std::string staging_folder);
+  ~StagedFolder();
+  StagedFolder(const StagedFolder&) = delete;
+  StagedFolder& operator=(const StagedFolder&) = delete;
+};
+
+// The path with the final folder of a live StagedFolder replaced by its
+// staging folder; any other path as given.
+std::string staged_form(std::string_view path);
+
+// Removes a folder with everything in it; a link inside is removed, never
+// followed. False when something could not be removed.
+bool remove_tree(std::string_view path);
+
+}  // namespace vx::platform
