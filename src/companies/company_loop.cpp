@@ -1,11 +1,18 @@
 #include "companies/company_loop.hpp"
 
+#include <algorithm>
+#include <array>
+#include <string>
+#include <unordered_set>
+
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
+#include "companies/company_staging.hpp"
 #include "companies/register_file.hpp"
 #include "companies/selection_screen.hpp"
-#include "platform/filesystem.hpp"
 #include "conversion/copy_plan.hpp"
+#include "conversion/hide_converted.hpp"
+#include "platform/filesystem.hpp"
 #include "recordfile/record_file.hpp"
 #include "transfer/console_prompts.hpp"
 #include "ui/message_box.hpp"
@@ -16,6 +23,10 @@ using namespace transfer;
 
 namespace {
 
+constexpr auto kPartialRecord = cp852("Plik ");
+constexpr auto kPartialRecordBytes = cp852(" kończy się niepełnym rekordem (bajtów: ");
+constexpr auto kPartialRecordRest = cp852("Nowe firmy zapisuję za ostatnim pełnym rekordem.");
+
 // The register name and info in the target standard; the rest as read.
 void convert_register_texts(Run& run, CompanyEntry& entry) {
   const RecordView rec = entry.view();
@@ -23,18 +34,87 @@ void convert_register_texts(Run& run, CompanyEntry& entry) {
   rec.set_text(kRegisterInfo.offset, kRegisterInfo.capacity, charset::convert_text(run.cs, entry.info()));
 }
 
+std::string folder_key(const std::string& dir) { return charset::upper_text(dir); }
+
+// The folders of the selected companies that the 2018 register already
+// names: a company is entered once, whatever stopped an earlier run between
+// its register entry and its folder being put in place.
+std::unordered_set<std::string> folders_already_registered(Run& run, recordfile::RecordFile& reg) {
+  std::unordered_set<std::string> wanted, found;
+  for (const auto& e : run.companies.entries)
+    if (e.selected) wanted.insert(folder_key(e.directory()));
+  const long count = reg.seek_end();
+  std::array<std::uint8_t, kRegisterRecordSize> record{};
+  for (long i = 0; i < count && found.size() < wanted.size(); ++i) {
+    if (!reg.read(i, record)) break;
+    const std::string key = folder_key(ConstRecordView(record).text(kRegisterDirectory.offset, kRegisterDirectory.capacity));
+    if (wanted.contains(key)) found.insert(key);
+  }
+  return found;
+}
+
+// A register whose size is no whole number of records ends with a piece of
+// one; said once, before the first company.
+void report_partial_record(Run& run, recordfile::RecordFile& reg) {
+  const auto bytes = reg.byte_size();
+  if (!bytes || *bytes % kRegisterRecordSize == 0) return;
+  set_colour(run, kError);
+  print_line(run, kPartialRecord + reg.name() + kPartialRecordBytes +
+                      std::to_string(*bytes % kRegisterRecordSize) + ")");
+  print_line(run, kPartialRecordRest);
+  set_colour(run, kNormal);
+  read_key(run);
+}
+
+class CompanyCopier {
+ public:
+  CompanyCopier(Run& run, recordfile::RecordFile& reg)
+      : run_(run), register_(reg), registered_(folders_already_registered(run, reg)) {}
+
+  void copy(CompanyEntry& entry) {
+    clear_screen(run_);
+    print_line(run_, cp852("Kopiowanie  - FIRMA   : ") + entry.name());
+    print_line(run_, cp852("              Katalog : ") + entry.directory());
+    const std::string dir = entry.directory();
+    // A second register entry naming a folder carried meanwhile.
+    if (directory_exists(run_.loc.target_root + dir)) {
+      print_line(run_, cp852("Odnaleziono katalog docelowy ") + dir + cp852(" dla firmy ") + entry.name());
+      return;
+    }
+    CompanyStaging staging(run_, dir);
+    conversion::copy_company(run_, dir, [&] { return put_in_place(entry, staging); });
+  }
+
+ private:
+  // Register entry first, then the folder: a run stopped in between leaves
+  // the company to be offered again and entered no second time.
+  bool put_in_place(CompanyEntry& entry, CompanyStaging& staging) {
+    const std::string dir = entry.directory();
+    if (!conversion::write_pending_hides(run_, dir)) return false;
+    staging.end_mapping();
+    const std::string key = folder_key(dir);
+    if (!registered_.contains(key)) {
+      convert_register_texts(run_, entry);
+      if (!register_.insert_in_order(entry.record)) return false;
+      registered_.insert(key);
+    }
+    if (!staging.put_in_place()) return false;
+    conversion::finish_pending_hides(run_, dir);
+    return true;
+  }
+
+  Run& run_;
+  recordfile::RecordFile& register_;
+  std::unordered_set<std::string> registered_;
+};
+
 void copy_selected(Run& run, recordfile::RecordFile& target_register) {
   // The roots are read once for all the companies, not once per company.
   const platform::ListingScope listings;
-  for (auto& entry : run.companies.entries) {
-    if (!entry.selected) continue;
-    clear_screen(run);
-    print_line(run, cp852("Kopiowanie  - FIRMA   : ") + entry.name());
-    print_line(run, cp852("              Katalog : ") + entry.directory());
-    if (!conversion::copy_company(run, entry.directory())) continue;
-    convert_register_texts(run, entry);
-    target_register.insert_in_order(entry.record);
-  }
+  report_partial_record(run, target_register);
+  CompanyCopier copier(run, target_register);
+  for (auto& entry : run.companies.entries)
+    if (entry.selected) copier.copy(entry);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "companies/register_loader.hpp"
 
 #include "charset/cp852.hpp"
+#include "companies/company_staging.hpp"
 #include "companies/register_file.hpp"
+#include "conversion/hide_converted.hpp"
 #include "platform/filesystem.hpp"
 #include "recordfile/record_file.hpp"
 #include "transfer/console_prompts.hpp"
@@ -21,6 +23,7 @@ int load_register(Run& run) {
   clear_screen(run);
   print_line(run, cp852("ROZPOZNANIE ŚRODOWISKA PRACY WEX 2017"));
   print_line(run, "");
+  remove_abandoned_staging(run);
 
   const std::string path = run.loc.source_root + run.env.register_file_name;
   recordfile::set_access_mode(run, recordfile::exclusive_read_mode(run));
@@ -65,6 +68,8 @@ int load_register(Run& run) {
     const bool safe = safe_directory_name(dir);
     if (safe && directory_exists(run.loc.target_root + dir)) {
       print_line(run, cp852("Odnaleziono katalog docelowy ") + dir + cp852(" dla firmy ") + name);
+      // A run stopped after putting the company in place still owes the hiding.
+      conversion::finish_pending_hides(run, dir);
       continue;
     }
     if (!safe || !directory_exists(run.loc.source_root + dir)) {

@@ -2,6 +2,7 @@
 // Run-wide state of the company data conversion.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vx::conversion {
 
@@ -15,6 +16,8 @@ struct ConversionState {
   // Number given to the next converted document: its position in the 2018
   // document file, counted from 1.
   std::uint32_t next_document_number = 1;
+  // Names of the company's 2017 files to hide once it is in place.
+  std::vector<std::string> pending_hides;
 
   // For the whole run: the operator answered "A" at the annual-data question,
   // so every later company with both annual files takes its 2018 file.
@@ -28,6 +31,7 @@ struct ConversionState {
     from_2018_files = false;
     company_path_2017.clear();
     next_document_number = 1;
+    pending_hides.clear();
   }
 };
 

@@ -99,7 +99,7 @@ bool write_stamp(Run& run, const CompanyPaths& p, std::array<std::uint8_t, kStam
 
 }  // namespace
 
-bool copy_company(Run& run, const std::string& company_dir) {
+bool copy_company(Run& run, const std::string& company_dir, const std::function<bool()>& put_in_place) {
   // Each folder of the company is read once for all its names.
   const platform::ListingScope listings;
   PlanWindow window(run);
@@ -116,6 +116,7 @@ bool copy_company(Run& run, const std::string& company_dir) {
   plan::convert_annual_settings(run, company_dir);
 
   run_transfer_steps(run, paths);
+  if (!put_in_place()) return false;
 
   print_line(run, cp852("Koniec konwersji danych firmy"));
   if (run.options.stop_per_company) {

@@ -1,14 +1,17 @@
 #pragma once
 // The ordered plan of everything carried from one company's 2017 directory
 // into its 2018 directory.
+#include <functional>
 #include <string>
 
 #include "driver/run.hpp"
 
 namespace vx::conversion {
 
-// True when the plan ran to its end and the company is to be entered in the
-// 2018 register; false when an opening check stopped it.
-bool copy_company(Run& run, const std::string& company_dir);
+// Runs the plan, then put_in_place (register entry, folder renamed into
+// place, 2017 files hidden) before the closing line. True when the company
+// was carried over; false when an opening check stopped the plan or it could
+// not be put in place.
+bool copy_company(Run& run, const std::string& company_dir, const std::function<bool()>& put_in_place);
 
 }  // namespace vx::conversion

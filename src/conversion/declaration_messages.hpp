@@ -19,6 +19,7 @@ inline constexpr auto kDraAttachmentWriteFailed = cp852("Błąd zapisu załączn
 inline constexpr auto kRenameFailed = cp852("Błąd zmiany nazwy pliku ");
 inline constexpr auto kRenamed = cp852("Zmiana nazwy pliku ");
 inline constexpr auto kRenamedTo = cp852(" na ");
+inline constexpr auto kHideListFailed = cp852("Błąd zapisu listy plików do zasłonięcia ");
 
 // A register name from the list that would lead out of the company directory.
 inline constexpr auto kBadRegisterName = cp852("Niedozwolona nazwa rejestru środków trwałych: ");

@@ -1,8 +1,11 @@
 #include "driver/program_flow.hpp"
 
+#include <optional>
+
 #include "charset/cp852.hpp"
 #include "driver/data_locations.hpp"
 #include "driver/global_copy.hpp"
+#include "driver/run_lock.hpp"
 #include "driver/usage_screen.hpp"
 #include "driver/wizard.hpp"
 #include "companies/company_loop.hpp"
@@ -60,8 +63,13 @@ bool run_wizard(Run& run) {
 
 void copy_data(Run& run) {
   const Options& o = run.options;
-  if (has_bit(o.copy_scope, kCopyGlobal) && o.global_items != 0) copy_global_data(run);
-  if (has_bit(o.copy_scope, kCopyCompanies)) companies::copy_companies(run);
+  const bool global = has_bit(o.copy_scope, kCopyGlobal) && o.global_items != 0;
+  const bool companies = has_bit(o.copy_scope, kCopyCompanies);
+  // Held from the first write to the end of the copying.
+  std::optional<RunLock> lock;
+  if (global || companies) lock.emplace(run);
+  if (global) copy_global_data(run);
+  if (companies) companies::copy_companies(run);
   print_line(run, "");
   print_line(run, "");
   print_line(run, cp852("Koniec pracy kopiera danych WEX_VX na rok 2018"));

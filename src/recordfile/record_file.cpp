@@ -273,65 +273,91 @@ void RecordFile::fatal(std::string_view operation) {
     throw platform::ProgramExit{255};
 }
 
+bool RecordFile::grow(long n, std::uint64_t bytes, const std::vector<std::uint8_t>& tail) {
+  const std::uint64_t boundary = static_cast<std::uint64_t>(n) * record_size_;
+  if (seek(n) && class_.write(file_, fresh_) && file_.flush()) return true;
+  // The disk is full (or the share gone): the register stays as it was.
+  if (file_.truncate(boundary) && !tail.empty() && file_.seek(boundary))
+    file_.write(tail.data(), tail.size());
+  file_.truncate(bytes);
+  file_.flush();
+  return false;
+}
+
+long RecordFile::shift_up(long n, bool& ok) {
+  const std::size_t size = record_size_;
+  std::unique_ptr<ProgressWindow> progress;
+  if (n + 1 > kInsertProgressAbove && run_.files.insert_progress)
+    progress = std::make_unique<ProgressWindow>(run_.console, cp852("Wstawianie...").str(), n + 1);
+  std::string fresh_key, stored_key;
+  class_.compare_key(ConstRecordView(fresh_), fresh_key);
+  // Blocks read back from the end; the records of a block that sort after
+  // the new one are written one record further up before the block in
+  // front of it is read, so one block is all the memory the insert takes.
+  scratch_.resize(static_cast<std::size_t>(kInsertBlockRecords) * size);
+  const auto at = [&](long first, long j) {
+    return scratch_.data() + static_cast<std::size_t>(j - first) * size;
+  };
+  long position = n;
+  bool found = false;
+  while (position > 0 && !found) {
+    const long first = std::max(0L, position - kInsertBlockRecords);
+    const std::size_t length = static_cast<std::size_t>(position - first) * size;
+    if (!seek(first) || file_.read(scratch_.data(), length) != length) {
+      fatal(cp852("odczytu danych").str());
+      ok = false;
+      break;
+    }
+    long k = position;
+    for (; k > first; --k) {
+      if (progress) progress->advance();
+      class_.compare_key(ConstRecordView(std::span<const std::uint8_t>(at(first, k - 1), size)), stored_key);
+      if (class_.compare(stored_key, fresh_key) >= 0) {
+        found = true;
+        break;
+      }
+    }
+    const std::size_t moved = static_cast<std::size_t>(position - k) * size;
+    if (moved > 0 && (!seek(k + 1) || file_.write(at(first, k), moved) != moved)) {
+      fatal(cp852("zapisu danych").str());
+      ok = false;
+      break;
+    }
+    position = k;
+  }
+  return position;
+}
+
 bool RecordFile::insert_in_order(std::span<const std::uint8_t> record) {
   const std::size_t size = record_size_;
   fresh_.assign(size, 0);
-  auto& fresh = fresh_;
-  std::copy_n(record.begin(), std::min(record.size(), size), fresh.begin());
+  std::copy_n(record.begin(), std::min(record.size(), size), fresh_.begin());
   if (!lock_file(LockWait::kAsk)) return false;
 
-  if (!append(fresh)) fatal(cp852("dopisania do  pliku").str());
-  const long n = seek_end();
-  if (n < 0) fatal(cp852("ustawienia końca pliku").str());
-  std::unique_ptr<ProgressWindow> progress;
-  if (n > kInsertProgressAbove && run_.files.insert_progress)
-    progress = std::make_unique<ProgressWindow>(run_.console, cp852("Wstawianie...").str(), n);
+  const auto bytes = file_.size();
+  const long n = bytes ? static_cast<long>(*bytes / size) : -1;
+  std::vector<std::uint8_t> tail;
+  if (bytes && *bytes % size != 0) {
+    tail.resize(static_cast<std::size_t>(*bytes % size));
+    if (!seek(n) || file_.read(tail.data(), tail.size()) != tail.size()) tail.clear();
+  }
+  if (n < 0 || !grow(n, *bytes, tail)) {
+    if (!unlock_file()) fatal(cp852("odblokowania pliku").str());
+    fatal(cp852("dopisania do  pliku").str());
+    return false;
+  }
 
-  // The stored records are read back from the end in blocks until one that
-  // does not sort after the new record is found; the new record goes behind
-  // it and the records read move up by one, written back in one pass.
-  bool final_write_ok = true;
-  long position = 0;
-  if (n > 1) {
-    const long count = n - 1;
-    // Record j of the file at j * size; kept between inserts.
-    scratch_.resize(static_cast<std::size_t>(count) * size);
-    const auto at = [&](long j) { return scratch_.data() + static_cast<std::size_t>(j) * size; };
-    std::string fresh_key, stored_key;
-    class_.compare_key(ConstRecordView(fresh), fresh_key);
-    position = count;
-    bool found = false;
-    while (position > 0 && !found) {
-      const long first = std::max(0L, position - kInsertBlockRecords);
-      const std::size_t length = static_cast<std::size_t>(position - first) * size;
-      if (!seek(first) || file_.read(at(first), length) != length) {
-        fatal(cp852("odczytu danych").str());
-        std::fill_n(at(first), length, std::uint8_t{0});
-      }
-      for (; position > first; --position) {
-        if (progress) progress->advance();
-        class_.compare_key(ConstRecordView(std::span<const std::uint8_t>(at(position - 1), size)), stored_key);
-        if (class_.compare(stored_key, fresh_key) >= 0) {
-          found = true;
-          break;
-        }
-      }
-    }
-    if (position < count) {
-      const std::size_t moved = static_cast<std::size_t>(count - position) * size;
-      if (!seek(position) || file_.write(fresh.data(), size) != size ||
-          file_.write(at(position), moved) != moved) {
-        fatal(cp852("zapisu danych").str());
-        final_write_ok = false;
-      }
-    }
+  bool ok = true;
+  const long position = shift_up(n, ok);
+  if (ok && position < n && (!seek(position) || !class_.write(file_, fresh_))) {
+    fatal(cp852("zapisu danych").str());
+    ok = false;
   }
   current_position_ = position;
-  progress.reset();
   if (!unlock_file()) fatal(cp852("odblokowania pliku").str());
-  if (!final_write_ok) fatal(cp852("wstawienia do pliku").str());
+  if (!ok) fatal(cp852("wstawienia do pliku").str());
   flush();
-  return final_write_ok;
+  return ok;
 }
 
 // --- file-level operations ----------------------------------------------------------

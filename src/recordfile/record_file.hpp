@@ -4,6 +4,7 @@
 // retried while another station holds it, and every failed read, write or
 // unlock of an insert turned into the fatal input/output dialog.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -85,10 +86,15 @@ class RecordFile {
   bool seek(long number);
   // The record count, or -1.
   long seek_end();
+  // The file's size in bytes.
+  std::optional<std::uint64_t> byte_size() { return file_.size(); }
   bool flush();
 
   // Inserts the record in the order of the class comparison; new records go
-  // after equal ones.
+  // after equal ones. The file first grows by one record at the boundary of
+  // its whole records (a piece of a record at its end is overwritten); when
+  // it cannot grow it is left as it was and false is returned. The records
+  // that move are read back a block at a time.
   bool insert_in_order(std::span<const std::uint8_t> record);
 
  private:
@@ -96,6 +102,11 @@ class RecordFile {
   bool wait_for(LockWait wait, bool (RecordFile::*attempt)());
   bool try_lock_whole();
   bool try_unlock_whole();
+  // Writes the new record behind the n whole records; on failure puts the
+  // file back as it was (bytes is its size, tail the bytes past the records).
+  bool grow(long n, std::uint64_t bytes, const std::vector<std::uint8_t>& tail);
+  // Moves the records sorting after the new one up by one; its position.
+  long shift_up(long n, bool& ok);
   // The fatal dialog; returns when the operator chooses to go on.
   void fatal(std::string_view operation);
 

@@ -1,4 +1,5 @@
 #include "conversion/copy_plan.hpp"
+#include "conversion/hide_converted.hpp"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,16 @@ namespace {
 
 using transfer::print_line;
 
+// The plan with its company put in place where it was built: only the
+// hiding of 2017 files waits for that.
+bool copy_in_place(Run& run, const std::string& dir) {
+  return conversion::copy_company(run, dir, [&run, &dir] {
+    if (!conversion::write_pending_hides(run, dir)) return false;
+    conversion::finish_pending_hides(run, dir);
+    return true;
+  });
+}
+
 // A company whose 2017 directory passes the opening checks.
 struct PlanCase {
   explicit PlanCase(const std::string& keys = "") : r(keys), dirs(r) {
@@ -24,7 +35,7 @@ struct PlanCase {
     stamp.u16(0, 2017).u16(2, 2017).u16(4, 2017).u8(6, 0x33).u8(7, 0).fill(8, 248, 0x5A);
     write_file(dirs.old_file("_vx_wex.rek"), stamp.bytes());
   }
-  bool run_plan() { return conversion::copy_company(r.run(), dirs.company); }
+  bool run_plan() { return copy_in_place(r.run(), dirs.company); }
   bool shown(std::string_view utf8) const { return r.transcript().find(utf8) != std::string::npos; }
 
   ScriptedRun r;
@@ -373,7 +384,7 @@ TEST(CopyPlanSteps, ChosenSourcePathsAreNotCut) {
   write_file(c.old_dir / "2017p5.13", pid.bytes());
   write_file(c.old_dir / "2018K880.2", Record(400).bytes());
   ASSERT_GT((c.old_dir / "2018K880.2").string().size(), 80u);
-  ASSERT_TRUE(conversion::copy_company(r.run(), "F1"));
+  ASSERT_TRUE(copy_in_place(r.run(), "F1"));
   EXPECT_EQ(ConstRecordView(read_file(c.new_dir / "2018p5.13")).i64(0), 5);
   EXPECT_EQ(read_file(c.new_dir / "2018K880.2").size(), 400u);
 }
@@ -386,7 +397,7 @@ TEST(CopyPlanSteps, PrintsInColumns3To76OfRows6To19AndGivesTheWindowBack) {
   r.run().options.addon_items = 0;
   r.run().out.set_window(ui::kCopyWindow);
   print_line(r.run(), "firma");
-  ASSERT_TRUE(conversion::copy_company(r.run(), "F1"));
+  ASSERT_TRUE(copy_in_place(r.run(), "F1"));
   const auto rows = r.screen();
   EXPECT_EQ(rows[2], "  firma");  // the caller's line, untouched
   const std::string missing = "Brak :" + (c.old_dir / "2017_ROK.REK").string();

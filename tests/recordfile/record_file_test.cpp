@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <random>
 
 #include "companies/register_file.hpp"
@@ -38,6 +41,77 @@ TEST(InsertInOrder, KeepsTheFileSortedAndPutsEqualKeysAfter) {
   Bytes expected;
   for (auto r : {rec('c', 2), rec('m', 1), rec('m', 4), rec('x', 3)}) expected.insert(expected.end(), r.begin(), r.end());
   EXPECT_EQ(test::read_file(dir / "r.dat"), expected);
+}
+
+// Whatever the register holds, one insert leaves its whole records sorted,
+// the new one after its equals, the records moved across block boundaries
+// intact, and a piece of a record at the end overwritten, never followed.
+TEST(InsertInOrder, AnyFileGetsOneRecordMoreInOrderFromItsLastWholeRecord) {
+  std::mt19937 random(2018);
+  for (const std::size_t n : {0u, 1u, 255u, 256u, 257u, 700u}) {
+    for (const std::size_t tail : {0u, 5u}) {
+      test::TempDir dir;
+      test::ScriptedRun s;
+      s.run().files.insert_progress = false;
+      std::vector<Bytes> records;
+      for (std::size_t i = 0; i < n; ++i)
+        records.push_back(rec(static_cast<char>('a' + random() % 20), static_cast<char>(i % 251)));
+      std::stable_sort(records.begin(), records.end(), [](const Bytes& a, const Bytes& b) { return a[0] < b[0]; });
+      Bytes file;
+      for (const auto& r : records) file.insert(file.end(), r.begin(), r.end());
+      file.insert(file.end(), tail, 0xEE);
+      test::write_file(dir / "r.dat", file);
+
+      const Bytes fresh = rec(static_cast<char>('a' + random() % 20), static_cast<char>(0xFF));
+      const test::ByteKeyClass cls;
+      RecordFile f(s.run(), (dir / "r.dat").string(), 8, cls);
+      ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenExisting));
+      ASSERT_TRUE(f.insert_in_order(fresh));
+      f.close();
+
+      const auto after = std::upper_bound(records.begin(), records.end(), fresh,
+                                          [](const Bytes& a, const Bytes& b) { return a[0] < b[0]; });
+      records.insert(after, fresh);
+      Bytes expected;
+      for (const auto& r : records) expected.insert(expected.end(), r.begin(), r.end());
+      EXPECT_EQ(test::read_file(dir / "r.dat"), expected) << n << " records, tail " << tail;
+    }
+  }
+}
+
+// A register that cannot grow (the disk is full) is left byte for byte as
+// it was: no piece of the new record at its end, nothing moved.
+TEST(InsertInOrder, AFullDiskLeavesTheRegisterAsItWas) {
+  test::TempDir dir;
+  const auto disk = dir / "disk";
+  std::filesystem::create_directories(disk);
+  if (std::system(("mount -t tmpfs -o size=8k tmpfs " + disk.string() + " 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "no small file system can be mounted here";
+  struct Unmount {
+    std::string at;
+    ~Unmount() { std::system(("umount " + at).c_str()); }
+  } unmount{disk.string()};
+  Bytes file;
+  for (int i = 0; i < 512; ++i) {
+    const Bytes r = rec(static_cast<char>('b' + i % 2 * 2), static_cast<char>(i));
+    file.insert(file.end(), r.begin(), r.end());
+  }
+  std::sort(file.begin(), file.end());  // any bytes: only its keeping counts
+  test::write_file(disk / "r.dat", file);  // one whole page
+  {
+    std::ofstream filler(disk / "filler", std::ios::binary);
+    const std::string page(4096, 'f');
+    for (int i = 0; i < 4 && filler; ++i) filler.write(page.data(), page.size());
+  }
+  test::ScriptedRun s("Enter\n");  // "Czy KONTYNUOWAĆ PRACĘ ?": yes
+  s.run().files.insert_progress = false;
+  const test::ByteKeyClass cls;
+  RecordFile f(s.run(), (disk / "r.dat").string(), 8, cls);
+  ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenExisting));
+  EXPECT_FALSE(f.insert_in_order(rec('c', 1)));
+  f.close();
+  EXPECT_EQ(test::read_file(disk / "r.dat"), file);
+  EXPECT_NE(s.output().find("dopisania do  pliku"), std::string::npos) << s.output();
 }
 
 TEST(InsertInOrder, RegisterKeysFollowThePolishOrder) {

@@ -83,7 +83,13 @@ bool file_exists(const std::filesystem::path& p) { return std::filesystem::exist
 
 std::vector<std::pair<std::string, Bytes>> snapshot_tree(const std::filesystem::path& root) {
   std::vector<std::pair<std::string, Bytes>> out;
-  for (const auto& e : std::filesystem::recursive_directory_iterator(root)) {
+  for (auto it = std::filesystem::recursive_directory_iterator(root); it != std::filesystem::recursive_directory_iterator(); ++it) {
+    const auto& e = *it;
+    // The run's own folder (lock, reports) is no data of the installation.
+    if (e.path().filename() == kRunFolder) {
+      if (e.is_directory()) it.disable_recursion_pending();
+      continue;
+    }
     // The generic form: the same names on every system.
     const auto rel = std::filesystem::relative(e.path(), root).generic_string();
     out.emplace_back(rel + (e.is_directory() ? "/" : ""),

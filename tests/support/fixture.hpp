@@ -70,6 +70,9 @@ Bytes read_file(const std::filesystem::path& p);
 bool file_exists(const std::filesystem::path& p);
 
 // Snapshot of every file under a directory, for "left untouched" checks.
+// Every entry below root with its bytes, in name order; the run folder
+// "VX1718" of a 2018 root left out.
+inline constexpr const char* kRunFolder = "VX1718";
 std::vector<std::pair<std::string, Bytes>> snapshot_tree(const std::filesystem::path& root);
 
 // Sets a variable of the test's own environment; empty removes it.
