@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/stop_request.hpp"
+
 namespace vx::transfer {
 
 namespace {
@@ -16,6 +18,8 @@ RecordBlocks::RecordBlocks(platform::File& file, std::size_t record_length)
       buffer_(size_) {}
 
 void RecordBlocks::next() {
+  // Between two blocks a requested stop is safe: the target is a temporary.
+  platform::stop_if_requested();
   const std::size_t read = file_.read(buffer_.data(), size_);
   failed_ = file_.failed();
   at_end_ = read < size_;

@@ -23,6 +23,10 @@ struct ProgramRun {
   std::map<std::string, std::string> environment = {};  // added to a clean environment
   std::string program = {};           // defaults to the built program
   std::string working_dir = {};
+  // When set, the program is sent this signal after so many microseconds
+  // unless it ended before (POSIX only).
+  long signal_after_us = -1;
+  int signal = 9;
 };
 
 ProgramResult run_program(const ProgramRun& r);

@@ -2,7 +2,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <signal.h>
+
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <stdexcept>
 
 #include "support/program_runner.hpp"
@@ -44,7 +48,20 @@ ProgramResult run_program(const ProgramRun& r) {
     ::_exit(127);
   }
   int status = 0;
-  ::waitpid(pid, &status, 0);
+  if (r.signal_after_us >= 0) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::microseconds(r.signal_after_us);
+    bool ended = false;
+    while (!ended && std::chrono::steady_clock::now() < deadline) {
+      ended = ::waitpid(pid, &status, WNOHANG) == pid;
+      if (!ended) std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    if (!ended) {
+      ::kill(pid, r.signal);
+      ::waitpid(pid, &status, 0);
+    }
+  } else {
+    ::waitpid(pid, &status, 0);
+  }
   ::close(in_fd);
   ::close(out_fd);
   ::close(err_fd);
