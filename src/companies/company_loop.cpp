@@ -24,7 +24,7 @@ using namespace transfer;
 namespace {
 
 constexpr auto kPartialRecord = cp852("Plik ");
-constexpr auto kPartialRecordBytes = cp852(" kończy się niepełnym rekordem (bajtów: ");
+constexpr auto kPartialRecordBytes = cp852("kończy się niepełnym rekordem (bajtów: ");
 constexpr auto kPartialRecordRest = cp852("Nowe firmy zapisuję za ostatnim pełnym rekordem.");
 
 // The register name and info in the target standard; the rest as read.
@@ -59,8 +59,8 @@ void report_partial_record(Run& run, recordfile::RecordFile& reg) {
   const auto bytes = reg.byte_size();
   if (!bytes || *bytes % kRegisterRecordSize == 0) return;
   set_colour(run, kError);
-  print_line(run, kPartialRecord + reg.name() + kPartialRecordBytes +
-                      std::to_string(*bytes % kRegisterRecordSize) + ")");
+  print_line(run, kPartialRecord + reg.name());
+  print_line(run, kPartialRecordBytes + std::to_string(*bytes % kRegisterRecordSize) + ").");
   print_line(run, kPartialRecordRest);
   set_colour(run, kNormal);
   read_key(run);
@@ -76,9 +76,13 @@ class CompanyCopier {
     print_line(run_, cp852("Kopiowanie  - FIRMA   : ") + entry.name());
     print_line(run_, cp852("              Katalog : ") + entry.directory());
     const std::string dir = entry.directory();
-    // A second register entry naming a folder carried meanwhile.
+    // A second register entry naming a folder carried meanwhile: the
+    // register needs mending, and the company is not carried twice.
     if (directory_exists(run_.loc.target_root + dir)) {
+      set_colour(run_, kOffered);
       print_line(run_, cp852("Odnaleziono katalog docelowy ") + dir + cp852(" dla firmy ") + entry.name());
+      set_colour(run_, kNormal);
+      read_key(run_);
       return;
     }
     CompanyStaging staging(run_, dir);

@@ -34,7 +34,7 @@ class KilledOffice {
                                    .program = VX_SAMPLE_TOOL});
     ASSERT_EQ(made.exit_code, 0) << made.errors;
   }
-  ProgramResult run(bool hide, long kill_after_us = -1) {
+  ProgramResult run(bool hide, long kill_after_us = -1, int signal = 9) {
     // Every prompt answered alike in every run, wherever it comes: each
     // takes the first of these keys it knows. Overwrite and annual
     // questions "A", yes/no ones "t", the company list F5.
@@ -44,10 +44,16 @@ class KilledOffice {
     return run_program({.script = keys,
                         .environment = {{"TEMP", (tmp_ / "temp").string()}},
                         .program = (bin() / kProgramFileName).string(),
-                        .signal_after_us = kill_after_us});
+                        .signal_after_us = kill_after_us,
+                        .signal = signal});
   }
   Tree tree_2017() const { return snapshot_tree(tmp_ / "o" / "WEX_2017"); }
   Tree tree_2018() const { return snapshot_tree(tmp_ / "o" / "WEX_2018"); }
+  bool staging_left() const {
+    for (const auto& e : fs::directory_iterator(tmp_ / "o" / "WEX_2018"))
+      if (e.path().filename().string().starts_with("~vx1718")) return true;
+    return false;
+  }
 
  private:
   fs::path bin() const { return tmp_ / "o" / "bin"; }
@@ -81,14 +87,24 @@ TEST_P(KillAnywhere, TheNextRunMakesTheTreeWhole) {
 
   std::mt19937 random(hide ? 1718 : 1817);
   std::uniform_int_distribution<long> moment(0, took.count());
+  // Every other trial is a polite stop (Ctrl+C): the run ends by itself
+  // with 130, the company being built discarded.
   constexpr int kTrials = 12;
+  int stopped_politely = 0;
   for (int trial = 0; trial < kTrials; ++trial) {
     office.write_anew();
     const Tree untouched_2017 = office.tree_2017();
     const long kill_at = moment(random);
-    office.run(hide, kill_at);
+    const bool polite = trial % 2 == 1;
+    const auto killed = office.run(hide, kill_at, polite ? 2 : 9);
+    const std::string when = (polite ? "stopped at " : "killed at ") + std::to_string(kill_at) + " of " +
+                             std::to_string(took.count()) + " us";
+    if (polite) {
+      EXPECT_TRUE(killed.exit_code == 130 || killed.exit_code == 0) << when << ": " << killed.exit_code;
+      EXPECT_FALSE(office.staging_left()) << when;
+      if (killed.errors.find("praca przerwana") != std::string::npos) ++stopped_politely;
+    }
     const auto redo = office.run(hide);
-    const std::string when = "killed at " + std::to_string(kill_at) + " of " + std::to_string(took.count()) + " us";
     ASSERT_EQ(redo.exit_code, 0) << when << "\n" << redo.output << redo.errors;
     const Tree got_2018 = office.tree_2018();
     EXPECT_TRUE(got_2018 == want_2018) << when << ": " << first_difference(got_2018, want_2018);
@@ -96,6 +112,7 @@ TEST_P(KillAnywhere, TheNextRunMakesTheTreeWhole) {
     const Tree& want = hide ? want_2017 : untouched_2017;
     EXPECT_TRUE(got_2017 == want) << when << ": " << first_difference(got_2017, want);
   }
+  EXPECT_GT(stopped_politely, 0) << "no stop fell inside the run";
 }
 
 INSTANTIATE_TEST_SUITE_P(Hiding, KillAnywhere, ::testing::Values(false, true),
