@@ -99,6 +99,10 @@ bool CursesScreen::start() {
   typeahead(-1);
   set_escdelay(25);
   scrollok(stdscr, FALSE);
+  // Ctrl+C stops the run even while no key is read; curses keeps these
+  // modes as its own from here on.
+  tty::keep_ctrl_c_as_signal();
+  def_prog_mode();
   colour_count_ = 0;
   if (has_colors() && start_color() == OK)
     colour_count_ = COLORS >= 16 ? 16 : COLORS >= 8 ? 8 : 0;

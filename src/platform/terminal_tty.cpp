@@ -102,14 +102,36 @@ void set_undo_sequence(std::string_view sequence) {
   g_undo_length = static_cast<sig_atomic_t>(n);
 }
 
+namespace {
+// Ctrl+C must stop the run even while the program reads no key: the
+// terminal turns it into SIGINT. Its other signal keys stay ordinary keys.
+void ctrl_c_as_signal(termios& modes) {
+  modes.c_lflag |= ISIG;
+  modes.c_cc[VINTR] = 0x03;
+  modes.c_cc[VQUIT] = _POSIX_VDISABLE;
+  modes.c_cc[VSUSP] = _POSIX_VDISABLE;
+#ifdef VDSUSP
+  modes.c_cc[VDSUSP] = _POSIX_VDISABLE;
+#endif
+}
+}  // namespace
+
 void enter_raw_input() {
   if (!g_have_modes) return;
   termios raw = g_found_modes;
-  raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG | IEXTEN);
+  raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | IEXTEN);
   raw.c_iflag &= ~static_cast<tcflag_t>(IXON | ICRNL | INLCR | ISTRIP | BRKINT);
   raw.c_cc[VMIN] = 1;
   raw.c_cc[VTIME] = 0;
+  ctrl_c_as_signal(raw);
   ::tcsetattr(STDIN_FILENO, TCSANOW, &raw);
+}
+
+void keep_ctrl_c_as_signal() {
+  termios modes{};
+  if (::tcgetattr(STDIN_FILENO, &modes) != 0) return;
+  ctrl_c_as_signal(modes);
+  ::tcsetattr(STDIN_FILENO, TCSANOW, &modes);
 }
 
 void restore_modes() {

@@ -19,9 +19,12 @@ void remove_guards();
 // reports, keypad mode, the alternate screen); written by the guards.
 void set_undo_sequence(std::string_view sequence);
 
-// Keys byte by byte without echo, line editing or Ctrl+C; output keeps its
-// line-end processing. Used while the full screen is not up.
+// Keys byte by byte without echo or line editing, Ctrl+C sent as SIGINT;
+// output keeps its line-end processing. Used while the full screen is not up.
 void enter_raw_input();
+// Under the full screen's raw modes: Ctrl+C sent as SIGINT, the terminal's
+// other signal keys left as keys.
+void keep_ctrl_c_as_signal();
 // The modes as found.
 void restore_modes();
 
