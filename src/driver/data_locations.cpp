@@ -47,6 +47,8 @@ std::vector<std::string> read_company_file_list(std::string_view list_path) {
   if (!content) return list;
   for (auto& line : text_lines(*content)) {
     if (line.size() > kListEntryMax) line.resize(kListEntryMax);
+    // A blank line names no file: passed over like a file that is missing.
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;
     list.push_back(std::move(line));
   }
   return list;

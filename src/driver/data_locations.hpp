@@ -8,7 +8,8 @@
 
 namespace vx::driver {
 
-// ".LST": extra company files, one per line, each cut to 25 characters.
+// ".LST": extra company files, one per line, each cut to 25 characters;
+// blank lines are skipped.
 std::vector<std::string> read_company_file_list(std::string_view list_path);
 
 // The first argument that is not a switch: the 2018 data root.

@@ -67,14 +67,12 @@ TEST(DataLocations, LongPathsFromThePathFileAreKeptWhole) {
   EXPECT_EQ(s.run().loc.source_root, deep + platform::kSeparator);
 }
 
-TEST(DataLocations, ListEntriesCutTo25Characters) {
+TEST(DataLocations, ListEntriesCutTo25CharactersBlankLinesSkipped) {
   test::TempDir dir;
-  test::write_file(dir / "x.LST", std::string(40, 'a') + "\r\n\r\nDANE.TXT>NOWE.TXT\r\n");
+  test::write_file(dir / "x.LST", "\r\n" + std::string(40, 'a') + "\r\n\r\n \t \nDANE.TXT>NOWE.TXT\r\n" +
+                                      std::string(30, ' ') + "X\r\n\n");
   auto list = read_company_file_list((dir / "x.LST").string());
-  ASSERT_EQ(list.size(), 3u);
-  EXPECT_EQ(list[0], std::string(25, 'a'));
-  EXPECT_EQ(list[1], "");
-  EXPECT_EQ(list[2], "DANE.TXT>NOWE.TXT");
+  EXPECT_EQ(list, (std::vector<std::string>{std::string(25, 'a'), "DANE.TXT>NOWE.TXT"}));
   EXPECT_TRUE(read_company_file_list((dir / "none.LST").string()).empty());
 }
 
