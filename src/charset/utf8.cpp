@@ -78,4 +78,28 @@ std::string utf8_to_cp852(std::string_view utf8) {
   return out;
 }
 
+bool is_valid_utf8(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    if (b0 < 0x80) {
+      ++i;
+      continue;
+    }
+    // Lead bytes C0, C1 and F5 to FF only ever start overlong or too large forms.
+    const std::size_t extra = b0 >= 0xF0 ? 3 : b0 >= 0xE0 ? 2 : 1;
+    if (b0 < 0xC2 || b0 > 0xF4 || i + extra >= s.size()) return false;
+    char32_t c = b0 & (0x3F >> extra);
+    for (std::size_t k = 1; k <= extra; ++k) {
+      const auto b = static_cast<unsigned char>(s[i + k]);
+      if ((b & 0xC0) != 0x80) return false;
+      c = (c << 6) | (b & 0x3F);
+    }
+    constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+    i += extra + 1;
+  }
+  return true;
+}
+
 }  // namespace vx::charset

@@ -12,6 +12,9 @@ std::string cp852_to_utf8(std::string_view cp852);
 std::string cp852_text_to_utf8(std::string_view cp852);
 // Characters that CP852 lacks become '?'; malformed bytes are taken as Latin-1.
 std::string utf8_to_cp852(std::string_view utf8);
+// Well-formed UTF-8: no stray or missing continuation bytes, no overlong
+// forms, no surrogates, nothing above U+10FFFF.
+bool is_valid_utf8(std::string_view s);
 // Appends the UTF-8 form of one code point.
 void append_utf8(std::string& out, char32_t c);
 // Decodes the next code point at s[i] (advancing i); malformed bytes come

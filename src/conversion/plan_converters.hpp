@@ -49,6 +49,7 @@ using personnel::family_filter;
 using personnel::person_filter;
 using personnel::pid5_filter;
 using personnel::pit28_filter;
+using personnel::report_lack_of_room;
 using personnel::reset_personnel;
 using personnel::wage_filter;
 using personnel::wage_list_settings_filter;

@@ -93,6 +93,7 @@ bool applies(const Run& run, const Step& s) {
 void vat7(Run& run, const CompanyPaths& p) { plan::convert_vat7_declarations(run, p.dir); }
 void company_text(Run& run, const CompanyPaths& p) { plan::rewrite_company_text(run, p.dir); }
 void personnel_setup(Run& run, const CompanyPaths&) { plan::reset_personnel(run); }
+void personnel_summary(Run& run, const CompanyPaths&) { plan::report_lack_of_room(run); }
 
 // The 2018-named file of the 2017 directory, when present and chosen, else
 // the 2017-named one; the target is always the 2018 name.
@@ -247,6 +248,8 @@ constexpr Step kPlan[] = {
     {When::kEntered2018, 0, label(cp852("Dane wprowadzone do WEX:")), How::kCustom, {}, {}, 0, nullptr, nullptr, documents},
     {When::kEntered2018, 1, label(cp852("Wynagrodzenia wprowadzone w 2018")), How::kSameSize, "2018WP2.REK", "2018WP2.REK", 10176, plan::wage_filter},
     {When::kEntered2018, 2, label(cp852("Umowy zlecenia wprowadzone w 2018")), How::kSameSize, "2018UZ3.REK", "2018UZ3.REK", 552, plan::contract_filter},
+    // The last step that needs the table of persons.
+    {When::kAlways, 0, {}, How::kCustom, {}, {}, 0, nullptr, nullptr, personnel_summary},
     {When::kEntered2018, 3, label(cp852("Noty korygujące z 2018")), How::kTwoSize, "2018_NK8.REK", "2018_NK8.REK", 848, nullptr, plan::note_record},
     {When::kEntered2018, 4, {}, How::kCustom, {}, {}, 0, nullptr, nullptr, dra},
     // The fixed-asset document base is a record file: copied byte for byte.

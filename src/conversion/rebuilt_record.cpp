@@ -25,6 +25,9 @@ void rebuild_record(ConstRecordView old_record, RecordView new_record, const Reb
   const ConstRecordView old_full = at_full_size(old_record, new_record.size(), store);
   new_record.clear();
   convert_texts_into(old_full, new_record, layout.converted, cs);
+  // On zeros, a length byte claiming more than its field holds would take in
+  // the fields behind the text: it is cut, converting or not.
+  cut_texts(new_record, layout.converted);
   for (const auto& r : layout.copied)
     if (r.offset + r.length <= new_record.size()) new_record.copy_from(old_full, r.offset, r.length);
 }

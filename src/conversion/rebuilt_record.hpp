@@ -1,7 +1,7 @@
 #pragma once
 // Records whose 2018 form is built on a cleared buffer: the text fields are
-// converted into their own offsets and only the named bytes are carried over;
-// every other byte of the new record is zero.
+// converted into their own offsets, cut to their capacity, and only the named
+// bytes are carried over; every other byte of the new record is zero.
 #include <cstdint>
 #include <span>
 #include <vector>

@@ -53,4 +53,10 @@ void convert_texts_into(ConstRecordView src, RecordView dst, std::span<const Tex
   for (const auto& f : fields) map_field(src, dst, f, map);
 }
 
+void cut_texts(RecordView rec, std::span<const TextField> fields) {
+  for (const auto& f : fields)
+    if (inside(rec.size(), f) && rec.u8(f.offset) > f.capacity)
+      rec.set_u8(f.offset, static_cast<std::uint8_t>(f.capacity));
+}
+
 }  // namespace vx::conversion

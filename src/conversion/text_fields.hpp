@@ -20,6 +20,8 @@ void convert_field_into(ConstRecordView src, RecordView dst, TextField f,
 void convert_texts(RecordView rec, std::span<const TextField> fields, const charset::Charsets& cs);
 void convert_texts_into(ConstRecordView src, RecordView dst, std::span<const TextField> fields,
                         const charset::Charsets& cs);
-
+// A length byte claiming more than its field holds becomes the capacity;
+// no other byte changes.
+void cut_texts(RecordView rec, std::span<const TextField> fields);
 
 }  // namespace vx::conversion

@@ -1,9 +1,11 @@
 #include "driver/data_locations.hpp"
 
+#include <algorithm>
 #include <cctype>
 
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
+#include "charset/utf8.hpp"
 #include "platform/filesystem.hpp"
 #include "transfer/console_prompts.hpp"
 
@@ -11,10 +13,14 @@ namespace vx::driver {
 
 namespace {
 constexpr std::size_t kListEntryMax = 25;
-constexpr std::size_t kLineMax = 255;
+// A data root holds up to 255 characters and ends with a separator.
+constexpr std::size_t kRootValueMax = 254;
 
-// Lines of a text file as read by the installation's programs: CR LF or LF
-// ends, each cut to 255 characters.
+inline constexpr auto kReadingPathFile = cp852("Ustalenie ścieżek dostępu ");
+inline constexpr auto kPathTooLong = cp852("Za długa ścieżka ");
+inline constexpr auto kPathTooLongIn = cp852(" (ponad 254 znaki) w pliku ");
+
+// Lines of a text file: CR LF or LF ends.
 std::vector<std::string> text_lines(const std::string& content) {
   std::vector<std::string> lines;
   std::size_t i = 0;
@@ -23,11 +29,28 @@ std::vector<std::string> text_lines(const std::string& content) {
     if (j == std::string::npos) j = content.size();
     std::string line = content.substr(i, j - i);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.size() > kLineMax) line.resize(kLineMax);
     lines.push_back(std::move(line));
     i = j + 1;
   }
   return lines;
+}
+
+// The path file as CP852: an editor of today writes UTF-8, marked or not,
+// the installation's own programs CP852. Text that is well-formed UTF-8 and
+// holds a byte above 127 is all but never meant as CP852.
+std::string path_file_text(const std::string& content) {
+  constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+  if (content.starts_with(kUtf8Mark)) return charset::utf8_to_cp852(content.substr(kUtf8Mark.size()));
+  const bool above_ascii = std::any_of(content.begin(), content.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) > 127; });
+  if (above_ascii && charset::is_valid_utf8(content)) return charset::utf8_to_cp852(content);
+  return content;
+}
+
+// The file's own name, without the folder it lies in.
+std::string_view file_name_of(std::string_view path) {
+  const auto at = path.find_last_of("\\/");
+  return at == std::string_view::npos ? path : path.substr(at + 1);
 }
 }  // namespace
 
@@ -47,6 +70,8 @@ std::vector<std::string> read_company_file_list(std::string_view list_path) {
   if (!content) return list;
   for (auto& line : text_lines(*content)) {
     if (line.size() > kListEntryMax) line.resize(kListEntryMax);
+    // A blank line names no file: passed over like a file that is missing.
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;
     list.push_back(std::move(line));
   }
   return list;
@@ -55,15 +80,31 @@ std::vector<std::string> read_company_file_list(std::string_view list_path) {
 bool apply_path_file(Run& run, std::string_view path_file) {
   const auto content = platform::read_whole_file(path_file);
   if (!content) return false;
-  transfer::print_line(run, cp852("Ustalenie ścieżek dostępu "));
-  constexpr std::string_view k2017 = "WEX_2017=";
-  constexpr std::string_view k2018 = "WEX_2018=";
-  for (const auto& line : text_lines(*content)) {
-    // The separator is appended even when the value already ends with one.
-    if (line.starts_with(k2017))
-      run.loc.source_root = line.substr(k2017.size()) + platform::kSeparator;
-    else if (line.starts_with(k2018))
-      run.loc.target_root = line.substr(k2018.size()) + platform::kSeparator;
+  transfer::print_line(run, kReadingPathFile);
+  struct Key {
+    std::string_view text;
+    std::string Locations::*root;
+  };
+  constexpr Key kKeys[] = {{"WEX_2017=", &Locations::source_root},
+                           {"WEX_2018=", &Locations::target_root}};
+  for (const auto& line : text_lines(path_file_text(*content))) {
+    for (const auto& key : kKeys) {
+      if (!line.starts_with(key.text)) continue;
+      const std::string value = line.substr(key.text.size());
+      // Cut, the root would name another folder: the line is refused and
+      // the root stays as it was.
+      if (value.size() > kRootValueMax) {
+        transfer::set_colour(run, transfer::kError);
+        transfer::print_line(run, kPathTooLong + std::string(key.text) + kPathTooLongIn +
+                                      std::string(file_name_of(path_file)));
+        transfer::set_colour(run, transfer::kNormal);
+        transfer::read_key(run);
+      } else {
+        // The separator is appended even when the value already ends with one.
+        run.loc.*key.root = value + platform::kSeparator;
+      }
+      break;
+    }
   }
   return true;
 }

@@ -8,7 +8,8 @@
 
 namespace vx::driver {
 
-// ".LST": extra company files, one per line, each cut to 25 characters.
+// ".LST": extra company files, one per line, each cut to 25 characters;
+// blank lines are skipped.
 std::vector<std::string> read_company_file_list(std::string_view list_path);
 
 // The first argument that is not a switch: the 2018 data root.
@@ -17,8 +18,9 @@ const std::string* first_root_argument(const std::vector<std::string>& arguments
 // Defaults, then the first argument, then the ".PTH" file.
 void settle_data_roots(Run& run, const std::vector<std::string>& arguments);
 
-// Reads the ".PTH" lines "WEX_2017=" and "WEX_2018=" into the roots; false
-// when the file cannot be opened.
+// Reads the ".PTH" lines "WEX_2017=" and "WEX_2018=" into the roots (the
+// file in UTF-8 or CP852); a value too long for a root is refused with a
+// message and a key wait. False when the file cannot be opened.
 bool apply_path_file(Run& run, std::string_view path_file);
 
 }  // namespace vx::driver

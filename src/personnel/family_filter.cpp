@@ -14,9 +14,10 @@ namespace vx::personnel {
 bool family_filter(Run& run, ConstRecordView old, RecordView fresh) {
   fresh.clear();
   if (old.i64(kPersonIdAt) < 0) return false;
-  if (!person_carried(run, old.i64(kPersonIdAt), kPersonPastTable)) {
-    report_and_wait(run, kFamilyWithoutPerson);
-    return false;
+  switch (person_of(run, old.i64(kPersonIdAt))) {
+    case PersonOf::kCarried: break;
+    case PersonOf::kPastTable: ++run.personnel.left.families; return false;
+    case PersonOf::kNotCarried: report_and_wait(run, kFamilyWithoutPerson); return false;
   }
   fresh.copy_from(old, 0, kFamilyRecordSize);
   conversion::convert_texts_into(old, fresh, kFamilyTexts, run.cs);

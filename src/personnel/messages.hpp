@@ -10,11 +10,15 @@ inline constexpr auto kAskPerson = cp852(" Przenieść T/N /W  ? ");
 inline constexpr auto kTooManyPersons =
     cp852("Upss... za dużo pracowników, nie połapię się w rodzinach !");
 
-inline constexpr auto kPersonPastTable = cp852("Upss... Wskaźnik osoby > max ilość osob !");
+// Counted once after the personnel steps instead of a key wait per record.
+inline constexpr auto kPastTablePersons = cp852("Poza tabelą osób ");
+inline constexpr auto kPastTableFamilies = cp852(", pominięto: rodzin ");
+inline constexpr auto kPastTableContracts = cp852(", umów ");
+inline constexpr auto kPastTableWages = cp852(", wynagrodzeń ");
+
 inline constexpr auto kFamilyWithoutPerson =
     cp852("Nie odnaleziono osoby związanej z członkiem rodziny !");
 inline constexpr auto kWageKept = cp852("Wynagrodzenie idx = ");
-inline constexpr auto kContractPastTable = cp852("Upss... za duża ilość pracownikow !");
 inline constexpr auto kContractWithoutPerson =
     cp852("Upss... nie odnaleziono osoby związanej z odczytną umową/zlecenia !");
 

@@ -35,10 +35,10 @@ void report_and_wait(Run& run, std::string_view message) {
   transfer::read_key(run);
 }
 
-bool person_carried(Run& run, std::int64_t person_id, std::string_view past_table) {
+PersonOf person_of(const Run& run, std::int64_t person_id) {
   const auto& persons = run.personnel.persons;
-  if (persons.over_table()) report_and_wait(run, past_table);
-  return persons.contains(person_id);
+  if (persons.contains(person_id)) return PersonOf::kCarried;
+  return persons.past_table(person_id) ? PersonOf::kPastTable : PersonOf::kNotCarried;
 }
 
 }  // namespace vx::personnel

@@ -18,10 +18,13 @@ void show_person(Run& run, std::string_view label, ConstRecordView rec, TextFiel
 // accepted ones, which is returned; other keys are ignored.
 std::uint8_t ask_choice(Run& run, std::string_view question, std::string_view accepted);
 
-// Whether the person a dependent record belongs to was carried. When more
-// persons were carried than the table holds, past_table is shown with a key
-// wait first.
-bool person_carried(Run& run, std::int64_t person_id, std::string_view past_table);
+enum class PersonOf {
+  kCarried,
+  kPastTable,   // carried, but the table had no room for the ID
+  kNotCarried,
+};
+// Whether the person a dependent record belongs to was carried.
+PersonOf person_of(const Run& run, std::int64_t person_id);
 
 // Shows a message line and waits for a key.
 void report_and_wait(Run& run, std::string_view message);

@@ -18,14 +18,27 @@ enum TransferMode : std::uint16_t {
   kTransferAsk = 2,
 };
 
+// Records dropped because their person was carried past the table.
+struct LeftForLackOfRoom {
+  std::uint32_t families = 0;
+  std::uint32_t contracts = 0;
+  std::uint32_t wages = 0;
+};
+
 struct PersonnelState {
   std::uint16_t transfer_mode = kTransferAll;  // "W" at the question sets it to all
   TransferredPersons persons;
+  LeftForLackOfRoom left;
 };
 
 // Start of a company's personnel steps: the working mode from person_scope,
 // an empty table.
 void reset_personnel(Run& run);
+
+// After the last step that needs the table: one line counting the persons
+// carried past it and what of theirs was left behind, and a key wait;
+// nothing when the table held everybody.
+void report_lack_of_room(Run& run);
 
 // The company's annual data came from its 2018 files.
 bool from_2018_files(const Run& run);

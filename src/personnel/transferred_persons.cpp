@@ -8,6 +8,8 @@ namespace vx::personnel {
 void TransferredPersons::clear() {
   ids_.fill(0);
   count_ = 0;
+  past_table_.clear();
+  count_past_table_ = 0;
 }
 
 TransferredPersons::Added TransferredPersons::add(std::int64_t id) {
@@ -18,6 +20,8 @@ TransferredPersons::Added TransferredPersons::add(std::int64_t id) {
     ids_[count_ - 1u] = id;
     return Added::kRecorded;
   }
+  past_table_.insert(id);
+  ++count_past_table_;
   return count_ == kTablePositions ? Added::kTableFull : Added::kNotRecorded;
 }
 

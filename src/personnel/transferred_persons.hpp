@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <unordered_set>
 
 namespace vx::personnel {
 
@@ -26,16 +27,23 @@ class TransferredPersons {
   Added add(std::int64_t id);
   // Whether the ID was recorded; searches the recorded positions in order.
   bool contains(std::int64_t id) const;
+  // Whether the person was carried without room for the ID: what belongs
+  // to it cannot follow.
+  bool past_table(std::int64_t id) const { return past_table_.contains(id); }
 
   std::uint16_t count() const { return count_; }
-  // More persons carried than the table has positions.
-  bool over_table() const { return count_ > kTablePositions; }
+  // Persons carried whose IDs found no room.
+  std::uint32_t count_past_table() const { return count_past_table_; }
   // The ID at position 1..2048.
   std::int64_t at(std::uint16_t position) const { return ids_[position - 1u]; }
 
  private:
   std::array<std::int64_t, kTablePositions> ids_{};
   std::uint16_t count_ = 0;  // keeps counting past the table, up to 65535
+  // Only to tell a dependent left behind for lack of room from one whose
+  // person was not carried at all.
+  std::unordered_set<std::int64_t> past_table_;
+  std::uint32_t count_past_table_ = 0;
 };
 
 }  // namespace vx::personnel

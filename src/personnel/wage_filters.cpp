@@ -17,7 +17,12 @@ bool wage_list_settings_filter(Run& run, RecordView rec) {
 
 bool wage_filter(Run& run, RecordView rec) {
   const auto id = rec.i64(kPersonIdAt);
-  if (id < 0 || !person_carried(run, id, kPersonPastTable)) return false;
+  if (id < 0) return false;
+  switch (person_of(run, id)) {
+    case PersonOf::kCarried: break;
+    case PersonOf::kPastTable: ++run.personnel.left.wages; return false;
+    case PersonOf::kNotCarried: return false;
+  }
   transfer::print_line(run, kWageKept);
   conversion::convert_texts(rec, kWageTexts, run.cs);
   return true;
@@ -26,9 +31,10 @@ bool wage_filter(Run& run, RecordView rec) {
 bool contract_filter(Run& run, RecordView rec) {
   const auto id = rec.i64(kPersonIdAt);
   if (id < 0) return false;
-  if (!person_carried(run, id, kContractPastTable)) {
-    report_and_wait(run, kContractWithoutPerson);
-    return false;
+  switch (person_of(run, id)) {
+    case PersonOf::kCarried: break;
+    case PersonOf::kPastTable: ++run.personnel.left.contracts; return false;
+    case PersonOf::kNotCarried: report_and_wait(run, kContractWithoutPerson); return false;
   }
   conversion::convert_texts(rec, kContractTexts, run.cs);
   return true;

@@ -12,6 +12,7 @@
 
 #include "charset/unicode_table.hpp"
 #include "platform/terminal_colours.hpp"
+#include "platform/terminal_terminfo.hpp"
 
 // Last: curses defines macros with common names.
 #define NCURSES_WIDECHAR 1
@@ -81,9 +82,19 @@ std::vector<std::wstring> wrap(const std::wstring& text, int width) {
 bool CursesScreen::start() {
   if (active()) return true;
   use_utf8_locale();
+  const char* term = std::getenv("TERM");
+  // Without cursor addressing the grid would reach the terminal as a blind
+  // stream of text: refused before anything is written to it.
+  if (!terminal_addresses_cursor()) {
+    std::fprintf(stderr,
+                 "vx17-18: the terminal \"%s\" cannot move the cursor (its terminfo entry has no "
+                 "\"cup\"); run the program in a full-screen terminal such as xterm or the Linux "
+                 "console\n",
+                 term ? term : "");
+    return false;
+  }
   SCREEN* screen = newterm(nullptr, stdout, stdin);
   if (!screen) {
-    const char* term = std::getenv("TERM");
     std::fprintf(stderr, "vx17-18: the terminal \"%s\" cannot show the screen\n",
                  term ? term : "");
     return false;
@@ -112,7 +123,6 @@ bool CursesScreen::start() {
   // keys only in application mode.
   modes_on_.clear();
   modes_off_.clear();
-  const char* term = std::getenv("TERM");
   if (capability("kmous") || (term && std::strstr(term, "xterm"))) {
     modes_on_ += kMouseOn;
     modes_off_ += kMouseOff;

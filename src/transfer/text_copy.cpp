@@ -14,10 +14,8 @@ namespace vx::transfer {
 
 namespace {
 
-constexpr std::size_t kMaxLine = 255;
-
-// Lines of a text file ended by CR LF, LF or CR; characters beyond the
-// 255th of a line are skipped.
+// Lines of a text file ended by CR LF, LF or CR, each whole however long:
+// a line cut at 255 characters would lose the end of a setting.
 class LineReader {
  public:
   explicit LineReader(platform::File& file) : file_(file) {}
@@ -29,7 +27,7 @@ class LineReader {
     int c = take();
     if (c < 0) return c == kEof ? kEnd : kFailed;
     while (c >= 0 && c != '\n' && c != '\r') {
-      if (line.size() < kMaxLine) line += static_cast<char>(c);
+      line += static_cast<char>(c);
       c = take();
     }
     if (c == kError) return kFailed;
@@ -98,7 +96,6 @@ void copy_text_file(Run& run, std::string_view source, std::string_view target, 
     }
     charset::conversion_map(run.cs).apply(line);
     if (filter && !filter(run, line)) continue;
-    if (line.size() > kMaxLine) line.resize(kMaxLine);
     line += "\r\n";
     if (out.write(line.data(), line.size()) < line.size()) {
       show_failure(run, msg::kTextWriteFailed + target, false);

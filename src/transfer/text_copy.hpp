@@ -8,7 +8,7 @@
 
 namespace vx::transfer {
 
-// Lines longer than 255 characters are cut; every line written ends with
+// Lines are carried whole, however long; every line written ends with
 // CR LF. A missing or empty source is passed over in silence.
 void copy_text_file(Run& run, std::string_view source, std::string_view target,
                     LineFilter filter = nullptr);

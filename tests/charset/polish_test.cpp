@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "charset/cp852.hpp"
+#include "charset/utf8.hpp"
 #include "support/fixture.hpp"
 
 namespace vx::charset {
@@ -93,6 +94,29 @@ TEST(Cp852Literal, ConvertsAtCompileTime) {
   constexpr auto text = cp852("Błąd ż");
   static_assert(text.size == 6);
   EXPECT_EQ(text.view(), "B\x88\xA5" "d \xBE");
+}
+
+TEST(Utf8, OnlyWellFormedTextIsTakenForUtf8) {
+  const struct {
+    const char* bytes;
+    bool valid;
+  } cases[] = {
+      {"", true},
+      {"ASCII", true},
+      {"Łódź €", true},                  // two- and three-byte forms
+      {"\xF0\x9F\x98\x80", true},         // four bytes
+      {"\xF4\x8F\xBF\xBF", true},         // U+10FFFF
+      {"\xA5", false},                   // CP852 ą: a continuation byte alone
+      {"\xC5", false},                   // cut short at the end
+      {"\xC5" "A", false},               // no continuation
+      {"\xC0\x80", false},               // overlong NUL
+      {"\xE0\x80\xAF", false},           // overlong slash
+      {"\xF0\x80\x80\xAF", false},       // overlong slash
+      {"\xED\xA0\x80", false},           // surrogate
+      {"\xF4\x90\x80\x80", false},       // above U+10FFFF
+      {"\xF8\x88\x80\x80\x80", false},   // five bytes
+  };
+  for (const auto& c : cases) EXPECT_EQ(is_valid_utf8(c.bytes), c.valid) << c.bytes;
 }
 
 }  // namespace

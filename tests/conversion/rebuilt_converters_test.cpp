@@ -13,15 +13,19 @@ struct Range {
 };
 
 // The new record of a converter whose target starts cleared: zeros, the
-// texts (converted, or as stored when the standard is kept: the length byte
-// and the characters, nothing after them) and the ranges copied.
+// texts (converted, or as stored when the standard is kept: the characters,
+// nothing after them), either way with a length byte beyond the capacity cut
+// to it, and the ranges copied.
 Record rebuilt(const Record& old, const Fields& texts, const std::vector<Range>& copied, bool convert) {
   Record out(old.bytes().size());
   if (convert)
     put_converted(out, old, texts);
   else
-    for (const auto& f : texts)
-      copy_bytes(out, old, f.offset, 1 + std::min<std::size_t>(old.bytes()[f.offset], f.capacity));
+    for (const auto& f : texts) {
+      const auto length = std::min<std::size_t>(old.bytes()[f.offset], f.capacity);
+      out.u8(f.offset, static_cast<std::uint8_t>(length));
+      copy_bytes(out, old, f.offset + 1, length);
+    }
   for (const auto& r : copied) copy_bytes(out, old, r.offset, r.length);
   return out;
 }

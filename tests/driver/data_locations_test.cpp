@@ -57,24 +57,68 @@ TEST(DataLocations, PathFileOverridesArgumentLineByLine) {
   EXPECT_EQ(s.row(1), "Ustalenie ścieżek dostępu");
 }
 
-TEST(DataLocations, LongPathsFromThePathFileAreKeptWhole) {
-  test::TempDir dir;
-  const std::string deep = "/" + std::string(200, 'd');
-  test::write_file(dir / "vx17-18.PTH", "WEX_2017=" + deep + "\n");
-  test::ScriptedRun s;
-  s.run().env.program_base = dir.str() + "/vx17-18";
-  settle_data_roots(s.run(), {});
-  EXPECT_EQ(s.run().loc.source_root, deep + platform::kSeparator);
+TEST(DataLocations, PathFileIsUtf8WhenMarkedOrWellFormedElseCp852) {
+  const std::string sep(1, platform::kSeparator);
+  const std::string bom = "\xEF\xBB\xBF";
+  const struct {
+    const char* what;
+    std::string file;
+    std::string source_root;  // CP852
+  } cases[] = {
+      {"UTF-8", "WEX_2017=/dane/Księgowość\r\n", test::cp852_bytes("/dane/Księgowość") + sep},
+      {"marked ASCII", bom + "WEX_2017=/dane/2017\r\n", "/dane/2017" + sep},
+      {"marked UTF-8", bom + "WEX_2017=/dane/Łódź\n", test::cp852_bytes("/dane/Łódź") + sep},
+      {"CP852", "WEX_2017=" + test::cp852_bytes("/dane/Księgowość") + "\r\n",
+       test::cp852_bytes("/dane/Księgowość") + sep},
+      // One byte that is no UTF-8 makes the whole file CP852: the UTF-8
+      // bytes of the other line are taken as they are.
+      {"CP852 beside UTF-8", "WEX_2017=/dane/Łódź\r\n# \xA5\r\n", std::string("/dane/Łódź") + sep},
+  };
+  for (const auto& c : cases) {
+    test::TempDir dir;
+    test::write_file(dir / "vx17-18.PTH", c.file);
+    test::ScriptedRun s;
+    s.run().env.program_base = dir.str() + "/vx17-18";
+    settle_data_roots(s.run(), {});
+    EXPECT_EQ(s.run().loc.source_root, c.source_root) << c.what;
+    EXPECT_EQ(s.row(1), "Ustalenie ścieżek dostępu") << c.what;
+  }
 }
 
-TEST(DataLocations, ListEntriesCutTo25Characters) {
+TEST(DataLocations, PathTooLongForARootIsRefusedNotCut) {
+  const std::string sep(1, platform::kSeparator);
+  std::string polish;  // 254 letters, 508 bytes of UTF-8
+  for (int i = 0; i < 254; ++i) polish += "ó";
+  const struct {
+    std::string value;   // as written in the file
+    std::string root;    // the 2018 root after reading, CP852
+  } cases[] = {
+      // Up to 254 characters, the separator makes 255.
+      {"/" + std::string(253, 'd'), "/" + std::string(253, 'd') + sep},
+      {polish, std::string(254, '\xA2') + sep},
+      // Longer: as if the line were not there, the earlier line stands.
+      {"/" + std::string(254, 'd'), "/first" + sep},
+      {polish + "x", "/first" + sep},
+  };
+  for (const auto& c : cases) {
+    test::TempDir dir;
+    test::write_file(dir / "vx17-18.PTH", "WEX_2018=/first\r\nWEX_2018=" + c.value + "\r\n");
+    test::ScriptedRun s("Enter\n");
+    s.run().env.program_base = dir.str() + "/vx17-18";
+    settle_data_roots(s.run(), {"/arg"});
+    EXPECT_EQ(s.run().loc.target_root, c.root) << c.value.size();
+    const bool refused = c.root == "/first" + sep;
+    EXPECT_EQ(s.console().screens_shown(), refused ? 1 : 0) << c.value.size();
+    EXPECT_EQ(s.row(2), refused ? "Za długa ścieżka WEX_2018= (ponad 254 znaki) w pliku vx17-18.PTH" : "");
+  }
+}
+
+TEST(DataLocations, ListEntriesCutTo25CharactersBlankLinesSkipped) {
   test::TempDir dir;
-  test::write_file(dir / "x.LST", std::string(40, 'a') + "\r\n\r\nDANE.TXT>NOWE.TXT\r\n");
+  test::write_file(dir / "x.LST", "\r\n" + std::string(40, 'a') + "\r\n\r\n \t \nDANE.TXT>NOWE.TXT\r\n" +
+                                      std::string(30, ' ') + "X\r\n\n");
   auto list = read_company_file_list((dir / "x.LST").string());
-  ASSERT_EQ(list.size(), 3u);
-  EXPECT_EQ(list[0], std::string(25, 'a'));
-  EXPECT_EQ(list[1], "");
-  EXPECT_EQ(list[2], "DANE.TXT>NOWE.TXT");
+  EXPECT_EQ(list, (std::vector<std::string>{std::string(25, 'a'), "DANE.TXT>NOWE.TXT"}));
   EXPECT_TRUE(read_company_file_list((dir / "none.LST").string()).empty());
 }
 

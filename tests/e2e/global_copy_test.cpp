@@ -208,34 +208,48 @@ TEST(GlobalCopy, MissingSourceDirectoryEndsTheProgram) {
 }
 
 TEST(GlobalCopy, OfficeRecordsStartTheirNumberingAgain) {
-  // Mazovia data converted to CP852.
-  Record with_text(384), empty_text(384);
-  for (Record* r : {&with_text, &empty_text}) {
+  // Mazovia data converted to CP852, or kept; a text whose length byte claims
+  // more than its field holds comes out cut to the field either way.
+  Record with_text(384), empty_text(384), overlong(384);
+  for (Record* r : {&with_text, &empty_text, &overlong}) {
     r->fill(0, 384, 0xEE);
     for (std::size_t at : {0u, 37u, 74u, 125u, 245u, 283u, 111u, 204u}) r->fill(at, at == 204 ? 41 : 37, 0);
+    r->u8(282, 3).fill(310, 39, 0x5C).u16(349, 0x0102);
+  }
+  for (Record* r : {&with_text, &empty_text}) {
     r->text(0, 36, mazovia("Biuro Rachunkowe Żółć")).text(37, 36, mazovia("ul. Łąkowa 5"))
         .text(74, 36, mazovia("Kraków")).text(111, 13, "PL1234567890").text(125, 26, mazovia("Bank Śląski"))
-        .text(204, 40, "12 1020 3040 0000 1234 5678 9012")
-        .text(283, 26, mazovia("Jan Kowalski")).u8(282, 3).fill(310, 39, 0x5C).u16(349, 0x0102);
+        .text(204, 40, "12 1020 3040 0000 1234 5678 9012").text(283, 26, mazovia("Jan Kowalski"));
   }
   with_text.text(245, 36, mazovia("Usługi księgowe {zamiesiac}"));
-  Office office;
-  with_register(office);
-  office.global17("2017_BR.REK", concat({with_text, empty_text}));
-  auto r = office.migrate(kMazoviaTo852 + "PgDn\nDown\nDown\nDown\nSpace\nPgDn\nPgDn\n" + kCompaniesOff +
-                          "F5\n" + finish());
-  ASSERT_EQ(r.exit_code, 0) << r.output;
-  const auto file = read_file(office.new_file("#BIN980/2018_BR.REK"));
-  ASSERT_EQ(file.size(), 768u);
-  for (int n = 0; n < 2; ++n) {
-    Record want(384);
-    want.text(0, 36, cp852_bytes("Biuro Rachunkowe Żółć")).text(37, 36, cp852_bytes("ul. Łąkowa 5"))
-        .text(74, 36, cp852_bytes("Kraków")).text(111, 13, "PL1234567890")
-        .text(125, 26, cp852_bytes("Bank Śląski")).text(204, 40, "12 1020 3040 0000 1234 5678 9012")
-        .text(245, 36, cp852_bytes(n == 0 ? "Usługi księgowe {zamiesiac}" : "Prowadzenie księgi - {zamiesiac}"))
-        .u8(282, 3).text(283, 26, cp852_bytes("Jan Kowalski")).fill(310, 39, 0x5C).u16(349, 0x0102);
-    for (std::size_t at : {152u, 165u, 178u, 191u}) want.u16(at, 1).text(at + 2, 10, "/2018");
-    EXPECT_EQ(Bytes(file.begin() + n * 384, file.begin() + (n + 1) * 384), want.bytes()) << n;
+  const std::pair<std::size_t, std::size_t> kOverlong[] = {{0, 36}, {125, 26}, {245, 36}, {283, 26}};
+  for (const auto& [at, capacity] : kOverlong) overlong.u8(at, 0xFF).fill(at + 1, capacity, 0x86);  // Mazovia ą
+  for (const bool convert : {true, false}) {
+    Office office;
+    with_register(office);
+    office.global17("2017_BR.REK", concat({with_text, empty_text, overlong}));
+    auto r = office.migrate((convert ? kMazoviaTo852 : "") + "PgDn\nDown\nDown\nDown\nSpace\nPgDn\nPgDn\n" +
+                            kCompaniesOff + "F5\n" + finish());
+    ASSERT_EQ(r.exit_code, 0) << r.output;
+    const auto file = read_file(office.new_file("#BIN980/2018_BR.REK"));
+    ASSERT_EQ(file.size(), 3u * 384);
+    auto text = [&](const std::string& utf8) { return convert ? cp852_bytes(utf8) : mazovia(utf8); };
+    for (int n = 0; n < 3; ++n) {
+      Record want(384);
+      if (n < 2) {
+        want.text(0, 36, text("Biuro Rachunkowe Żółć")).text(37, 36, text("ul. Łąkowa 5"))
+            .text(74, 36, text("Kraków")).text(111, 13, "PL1234567890")
+            .text(125, 26, text("Bank Śląski")).text(204, 40, "12 1020 3040 0000 1234 5678 9012")
+            .text(245, 36, n == 0 ? text("Usługi księgowe {zamiesiac}") : cp852_bytes("Prowadzenie księgi - {zamiesiac}"))
+            .text(283, 26, text("Jan Kowalski"));
+      } else {
+        for (const auto& [at, capacity] : kOverlong)
+          want.u8(at, static_cast<std::uint8_t>(capacity)).fill(at + 1, capacity, convert ? 0xA5 : 0x86);
+      }
+      want.u8(282, 3).fill(310, 39, 0x5C).u16(349, 0x0102);
+      for (std::size_t at : {152u, 165u, 178u, 191u}) want.u16(at, 1).text(at + 2, 10, "/2018");
+      EXPECT_EQ(Bytes(file.begin() + n * 384, file.begin() + (n + 1) * 384), want.bytes()) << convert << n;
+    }
   }
 }
 

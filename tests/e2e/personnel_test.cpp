@@ -247,27 +247,41 @@ TEST(Families, WithoutTheEmployeesNoFamilyDataIsCopied) {
               "Upss... nie odnaleziono osoby związanej z odczytną umową/zlecenia !") << k;
 }
 
-TEST(Families, PastTheTableTheIdsOfLaterPersonsAreNotRecorded) {
+TEST(Families, PastTheTableOneWarningThenOneLineCountingWhatWasLeft) {
   Office office;
   office.company({"FIRMA", "FIRMA", "", ""});
   std::vector<Record> staff;
-  for (std::int64_t id = 1; id <= 2049; ++id) staff.push_back(person(id, "P"));
+  for (std::int64_t id = 1; id <= 2100; ++id) staff.push_back(person(id, "P"));
   office.file17("FIRMA", "DANE_PR8.REK", concat(staff));
-  office.file17("FIRMA", "DANE_PF8.REK", concat({family_member(2047, "Ostatni"), family_member(2048, "Poza")}));
-  // Waits: the 2048th person; then each member the warning of the table,
-  // and the second member its person not found.
+  // Members, wages and contracts of the last recorded person, of persons
+  // past the table, and of one never carried.
+  std::vector<Record> members, wages, contracts;
+  for (std::int64_t id : {2047, 2048, 2060, 2100, 2100, 9000}) {
+    members.push_back(family_member(id, "R" + std::to_string(id)));
+    wages.push_back(wage(id));
+    contracts.push_back(contract(id));
+  }
+  office.file17("FIRMA", "DANE_PF8.REK", concat(members));
+  office.file17("FIRMA", "2018WP2.REK", concat(wages));
+  office.file17("FIRMA", "2018UZ3.REK", concat(contracts));
+  // Waits: the 2048th person; the member and the contract of the person
+  // never carried; the line counting what was left for lack of room.
   const std::string wizard = wizard_defaults() + select_all();
   const std::string script = wizard + "x\nx\nx\nx\n" + finish();
   auto r = office.migrate(script);
   ASSERT_TRUE(waited_exactly_for_every_key(r, script)) << r.output;
   EXPECT_EQ(read_file(office.new_file("FIRMA/DANE_PR8.REK")), concat(staff));
-  EXPECT_EQ(read_file(office.new_file("FIRMA/DANE_PF8.REK")), family_member(2047, "Ostatni").bytes());
+  EXPECT_EQ(read_file(office.new_file("FIRMA/DANE_PF8.REK")), family_member(2047, "R2047").bytes());
+  EXPECT_EQ(read_file(office.new_file("FIRMA/2018WP2.REK")), wage(2047).bytes());
+  EXPECT_EQ(read_file(office.new_file("FIRMA/2018UZ3.REK")), contract(2047).bytes());
   const int first = keys_in(wizard);
   EXPECT_EQ(last_line_at_key(r, first), "Upss... za dużo pracowników, nie połapię się w rodzinach !");
   EXPECT_EQ(rows_at_key(r, first, "osoba : P Jan"), 1);  // the 2048th, its line ended
-  EXPECT_EQ(last_line_at_key(r, first + 1), "Upss... Wskaźnik osoby > max ilość osob !");
-  EXPECT_EQ(last_line_at_key(r, first + 2), "Upss... Wskaźnik osoby > max ilość osob !");
-  EXPECT_EQ(last_line_at_key(r, first + 3), "Nie odnaleziono osoby związanej z członkiem rodziny !");
+  EXPECT_EQ(last_line_at_key(r, first + 1), "Nie odnaleziono osoby związanej z członkiem rodziny !");
+  EXPECT_EQ(last_line_at_key(r, first + 2), "Upss... nie odnaleziono osoby związanej z odczytną umową/zlecenia !");
+  EXPECT_FALSE(r.shows("Wskaźnik osoby"));
+  EXPECT_FALSE(r.shows("za duża ilość"));
+  EXPECT_EQ(last_line_at_key(r, first + 3), "Poza tabelą osób 53, pominięto: rodzin 4, umów 4, wynagrodzeń 4");
 }
 
 }  // namespace

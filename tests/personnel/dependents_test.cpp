@@ -2,6 +2,8 @@
 // what belongs to them follows them or is dropped with them.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "personnel/family_filter.hpp"
 #include "personnel/filter_fixture.hpp"
 #include "personnel/person_filter.hpp"
@@ -47,6 +49,53 @@ TEST(PersonnelSteps, WhatBelongsToADismissedPersonIsDroppedWithThePerson) {
   EXPECT_EQ(sr.console().screens_shown(), 2);
   EXPECT_EQ(sr.row(6),
             "Upss... nie odnaleziono osoby związanej z odczytną umową/zlecenia !");
+}
+
+TEST(PersonnelSteps, PastTheTableDependentsAreLeftWithoutAKeyWaitAndCountedOnce) {
+  // 2049 persons carried: IDs 1 to 2047 recorded, 2048 and 2049 without room.
+  ScriptedRun sr("Enter\nEnter\nEnter\n");
+  auto& run = sr.run();
+  reset_personnel(run);
+  for (std::int64_t id = 1; id <= 2049; ++id) run.personnel.persons.add(id);
+
+  Record family(352), wage(10176), contract(552);
+  const auto keep_family = [&](std::int64_t id) { return apply(family_filter, run, family.i64(0, id)).written; };
+  const auto keep_wage = [&](std::int64_t id) { return wage_filter(run, wage.i64(0, id).view()); };
+  const auto keep_contract = [&](std::int64_t id) { return contract_filter(run, contract.i64(0, id).view()); };
+  const struct {
+    const char* what;
+    std::function<bool(std::int64_t)> keep;
+    int waits_for_a_stranger;  // a person never carried
+  } dependents[] = {{"family", keep_family, 1}, {"wage", keep_wage, 0}, {"contract", keep_contract, 1}};
+
+  int waits = 0;
+  for (const auto& d : dependents) {
+    EXPECT_TRUE(d.keep(2047)) << d.what;
+    EXPECT_FALSE(d.keep(2048)) << d.what;
+    EXPECT_FALSE(d.keep(2049)) << d.what;
+    EXPECT_EQ(sr.console().screens_shown(), waits) << d.what;  // left in silence
+    EXPECT_FALSE(d.keep(5000)) << d.what;
+    waits += d.waits_for_a_stranger;
+    EXPECT_EQ(sr.console().screens_shown(), waits) << d.what;
+  }
+  EXPECT_EQ(sr.output().find("Wskaźnik osoby"), std::string::npos);
+  EXPECT_EQ(sr.output().find("za duża ilość"), std::string::npos);
+
+  // One line, in the colour of warnings, and a key wait.
+  const int row = run.out.window().top + run.out.y() - 1;
+  report_lack_of_room(run);
+  EXPECT_EQ(sr.row(row), "Poza tabelą osób 2, pominięto: rodzin 2, umów 2, wynagrodzeń 2");
+  EXPECT_EQ(test::colour_at(sr, 1, row), 14);
+  EXPECT_EQ(run.out.attr() & 0x0F, 7);
+  EXPECT_EQ(sr.console().screens_shown(), waits + 1);
+
+  // The next company starts counting again; a table that held everybody
+  // brings no line.
+  reset_personnel(run);
+  for (std::int64_t id = 1; id <= 2047; ++id) run.personnel.persons.add(id);
+  report_lack_of_room(run);
+  EXPECT_EQ(sr.row(row + 1), "");
+  EXPECT_EQ(sr.console().screens_shown(), waits + 1);
 }
 
 }  // namespace

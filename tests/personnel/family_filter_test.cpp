@@ -65,21 +65,6 @@ TEST(FamilyFilter, WithoutTheEmployeesStepEveryLiveMemberIsReported) {
   EXPECT_EQ(sr.row(2), kNoPerson);
 }
 
-TEST(FamilyFilter, PastTheTableEveryMemberBringsTheWarningFirst) {
-  ScriptedRun sr("Enter\nEnter\nEnter\n");
-  auto& run = sr.run();
-  reset_personnel(run);
-  for (std::int64_t id = 1; id <= 2049; ++id) run.personnel.persons.add(id);
-
-  EXPECT_TRUE(apply(family_filter, run, member(2047, "A", "A")).written);
-  EXPECT_EQ(sr.console().screens_shown(), 1);
-  EXPECT_EQ(sr.row(1), "Upss... Wskaźnik osoby > max ilość osob !");
-  EXPECT_FALSE(apply(family_filter, run, member(2048, "B", "B")).written);
-  EXPECT_EQ(sr.console().screens_shown(), 3);
-  EXPECT_EQ(sr.row(3), "Upss... Wskaźnik osoby > max ilość osob !");
-  EXPECT_EQ(sr.row(4), kNoPerson);
-}
-
 TEST(FamilyFilter, ConversionChangesTheTextsAndTheAddressButShowsTheNameAsStored) {
   Record old(352);
   old.fill(0, 120, 0x86).i64(0, 5);

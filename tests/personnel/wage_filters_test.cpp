@@ -81,18 +81,6 @@ TEST(WageFilter, WagesOfPersonsNotCarriedVanishWithoutAWord) {
   EXPECT_EQ(sr.console().screens_shown(), 0);
 }
 
-TEST(WageFilter, PastTheTableTheWarningComesWithAKeyWait) {
-  ScriptedRun sr("Enter\n");
-  auto& run = sr.run();
-  reset_personnel(run);
-  for (std::int64_t id = 1; id <= 2049; ++id) run.personnel.persons.add(id);
-  Record rec(10176);
-  EXPECT_TRUE(wage_filter(run, rec.i64(0, 5).view()));
-  EXPECT_EQ(sr.console().screens_shown(), 1);
-  EXPECT_EQ(sr.row(1), "Upss... Wskaźnik osoby > max ilość osob !");
-  EXPECT_EQ(sr.row(2), "Wynagrodzenie idx =");
-}
-
 TEST(ContractFilter, ContractsOfPersonsNotCarriedAreReportedOneByOne) {
   auto c = texts_case(552, {{20, 10}, {31, 10}, {42, 60}, {103, 60}, {164, 60}});
   c.old.i64(0, 3);
@@ -114,17 +102,6 @@ TEST(ContractFilter, ContractsOfPersonsNotCarriedAreReportedOneByOne) {
   EXPECT_EQ(sr.console().screens_shown(), 2);
   EXPECT_EQ(sr.row(1), kNoPerson);
   EXPECT_EQ(sr.row(2), kNoPerson);
-}
-
-TEST(ContractFilter, PastTheTableItsOwnWarningComesFirst) {
-  ScriptedRun sr("Enter\n");
-  auto& run = sr.run();
-  reset_personnel(run);
-  for (std::int64_t id = 1; id <= 2049; ++id) run.personnel.persons.add(id);
-  Record rec(552);
-  EXPECT_TRUE(contract_filter(run, rec.i64(0, 5).view()));
-  EXPECT_EQ(sr.console().screens_shown(), 1);
-  EXPECT_EQ(sr.row(1), "Upss... za duża ilość pracownikow !");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ struct ProgramResult {
 struct ProgramRun {
   std::vector<std::string> arguments;
   std::string script;                 // key script lines
-  std::map<std::string, std::string> environment = {};  // added to a clean environment
+  std::map<std::string, std::string> environment = {};  // added to a clean environment, over its defaults
   std::string program = {};           // defaults to the built program
   std::string working_dir = {};
   // When set, the program is sent this signal after so many microseconds

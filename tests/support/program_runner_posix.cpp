@@ -6,8 +6,9 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <thread>
+#include <map>
 #include <stdexcept>
+#include <thread>
 
 #include "support/program_runner.hpp"
 
@@ -32,8 +33,11 @@ ProgramResult run_program(const ProgramRun& r) {
     ::dup2(out_fd, 1);
     ::dup2(err_fd, 2);
     if (!r.working_dir.empty() && ::chdir(r.working_dir.c_str()) != 0) ::_exit(120);
-    std::vector<std::string> env_strings = {"VX_CONSOLE=script", "PATH=/usr/bin:/bin"};
-    for (const auto& [k, v] : r.environment) env_strings.push_back(k + "=" + v);
+    // A clean environment; the run's own values replace the defaults.
+    std::map<std::string, std::string> env = {{"VX_CONSOLE", "script"}, {"PATH", "/usr/bin:/bin"}};
+    for (const auto& [k, v] : r.environment) env[k] = v;
+    std::vector<std::string> env_strings;
+    for (const auto& [k, v] : env) env_strings.push_back(k + "=" + v);
     if (const char* asan = std::getenv("ASAN_OPTIONS")) env_strings.push_back(std::string("ASAN_OPTIONS=") + asan);
     if (const char* ubsan = std::getenv("UBSAN_OPTIONS")) env_strings.push_back(std::string("UBSAN_OPTIONS=") + ubsan);
     std::vector<char*> envp;

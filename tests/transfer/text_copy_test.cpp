@@ -20,15 +20,17 @@ std::string text_of(const std::filesystem::path& p) {
 
 void convert_mazovia(Run& run) { run.cs = {1, charset::kMazovia, charset::kCp852}; }
 
-TEST(TextCopy, LinesEndWithCrLfAndLongLinesAreCut) {
+TEST(TextCopy, LinesEndWithCrLfAndLongLinesAreCarriedWhole) {
   TempDir d;
+  // One line just past 255 characters, one across several reads of the file.
   const std::string long_line = std::string(255, 'x') + std::string(45, 'y');
+  const std::string longer_line = "WEX=" + std::string(20000, 'z') + "!";
   // LF, CR LF and CR end lines; the last line has no end at all.
-  write_file(d / "a.ini", "[PATH]\n" + long_line + "\r\nzwykla\rlinia\n\nkoniec");
+  write_file(d / "a.ini", "[PATH]\n" + long_line + "\r\nzwykla\r" + longer_line + "\rlinia\n\nkoniec");
   ScriptedRun r;
   copy_text_file(r.run(), path_of(d / "a.ini"), path_of(d / "b.ini"));
-  EXPECT_EQ(text_of(d / "b.ini"),
-            "[PATH]\r\n" + std::string(255, 'x') + "\r\nzwykla\r\nlinia\r\n\r\nkoniec\r\n");
+  EXPECT_EQ(text_of(d / "b.ini"), "[PATH]\r\n" + long_line + "\r\nzwykla\r\n" + longer_line +
+                                      "\r\nlinia\r\n\r\nkoniec\r\n");
   EXPECT_EQ(r.row(1), "Kopiuję plik " + path_of(d / "a.ini"));
   EXPECT_TRUE(row_coloured(r, 1, 0x09, 1, 13));
   EXPECT_EQ(r.row(2), "");
@@ -60,11 +62,13 @@ bool drop_comments_and_mark(Run&, std::string& line) {
 
 TEST(TextCopy, TheFilterSeesConvertedLinesAndMayChangeOrDropThem) {
   TempDir d;
-  write_file(d / "a.ini", mazovia(";uwaga\nklucz=ąę\n;koniec\n"));
+  // The long line reaches the filter whole, its last letter converted too.
+  const std::string long_value(400, 'x');
+  write_file(d / "a.ini", mazovia(";uwaga\nklucz=ąę\ndlugi=" + long_value + "ż\n;koniec\n"));
   ScriptedRun r;
   convert_mazovia(r.run());
   copy_text_file(r.run(), path_of(d / "a.ini"), path_of(d / "b.ini"), drop_comments_and_mark);
-  EXPECT_EQ(text_of(d / "b.ini"), cp852_bytes("klucz=ąę|ą\r\n"));
+  EXPECT_EQ(text_of(d / "b.ini"), cp852_bytes("klucz=ąę|ą\r\ndlugi=" + long_value + "ż|ą\r\n"));
 }
 
 TEST(TextCopy, EmptyOrMissingSourceCreatesNothingAndSaysNothing) {
