@@ -81,7 +81,7 @@ Outcome convert_declaration(Run& run, const std::string& from, const std::string
 void carry_dra_declarations(Run& run, std::string_view company_dir) {
   const std::string dir_2017 = file_2017(run, company_dir, "");
   int counter = 0;
-  for (const auto& entry : platform::list_directory(dir_2017, dra::kMask)) {
+  for (const auto& entry : platform::list_directory(dir_2017, dra::kMask).entries) {
     if (entry.is_dir) continue;
     ++counter;
     transfer::write_clipped(run, std::to_string(counter) + msg::kDraCounter + entry.name);

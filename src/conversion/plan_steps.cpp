@@ -185,7 +185,7 @@ struct MileageDirectory {
 void mileage_files(Run& run, const CompanyPaths& p, std::string_view mask, std::uint16_t size,
                    SameSizeConverter converter, MileageDirectory& dir) {
   const std::string target_dir = p.target("_2018");
-  for (const auto& entry : platform::list_directory(p.source_dir, mask)) {
+  for (const auto& entry : platform::list_directory(p.source_dir, mask).entries) {
     if (entry.is_dir) continue;
     if (dir.pending) {
       if (!directory_exists(target_dir) && !platform::make_directory(target_dir)) {
@@ -310,7 +310,7 @@ void copy_named(Run& run, const CompanyPaths& p, std::string_view name, bool con
 }
 
 void copy_matching(Run& run, const CompanyPaths& p, std::string_view mask, bool convert) {
-  for (const auto& entry : platform::list_directory(p.source_dir, mask)) {
+  for (const auto& entry : platform::list_directory(p.source_dir, mask).entries) {
     if (entry.is_dir) continue;
     copy_bytes(run, p.source(entry.name), p.target(entry.name), convert);
   }
