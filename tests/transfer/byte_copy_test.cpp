@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "support/fixture.hpp"
-#include "support/platform_seams.hpp"
 #include "support/unprivileged_user.hpp"
 #include "transfer/copy_test_support.hpp"
 
@@ -101,27 +100,6 @@ TEST(ByteCopy, UnreadableSourceIsReportedWithAKeyWait) {
   EXPECT_EQ(r.row(1), "Błąd otwarcia pliku " + path_of(d / "a.bin"));
   EXPECT_TRUE(row_coloured(r, 1, 0x0C, 1, 20));
   EXPECT_FALSE(file_exists(d / "b.bin"));
-}
-
-TEST(ByteCopy, WritesThatFailAreReportedAndTheCopyFails) {
-  TempDir d;
-  write_file(d / "small.bin", "abc");
-  ScriptedRun r("x\nx\n");
-  {
-    // The small copy fails only when its buffer goes out at closing.
-    const ArmedFault full(platform::testing::Fault::kClose, 1);
-    EXPECT_FALSE(copy_bytes(r.run(), path_of(d / "small.bin"), path_of(d / "t1"), false));
-  }
-  EXPECT_EQ(r.row(2), "Błąd zamknięcia zbioru " + path_of(d / "t1"));
-  EXPECT_TRUE(row_coloured(r, 2, 0x0C, 1, 23));
-  EXPECT_EQ(r.console().screens_shown(), 1);
-  {
-    const ArmedFault full(platform::testing::Fault::kWrite, 1);
-    EXPECT_FALSE(copy_bytes(r.run(), path_of(d / "small.bin"), path_of(d / "t2"), false));
-  }
-  EXPECT_EQ(r.row(4), "Błąd zapisu danych");
-  EXPECT_TRUE(row_coloured(r, 4, 0x0C, 1, 18));
-  EXPECT_EQ(r.console().screens_shown(), 2);  // each failure waits for its key
 }
 
 }  // namespace
