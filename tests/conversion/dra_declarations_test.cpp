@@ -107,6 +107,7 @@ TEST(Dra, AnAttachmentThatCannotBeWrittenEndsThatDeclarationOnly) {
   r.run().cs = kMazoviaTo852;
   write_file(c.old_file("2018D401.001"), declaration(200));
   write_file(c.old_file("2018D402.001"), declaration(0));
+  write_file(c.new_file("2018D401.001"), std::string("earlier"));
   {
     // The main block goes out, the first attachment fails.
     const ArmedFault full(platform::testing::Fault::kWrite, 2);
@@ -114,7 +115,20 @@ TEST(Dra, AnAttachmentThatCannotBeWrittenEndsThatDeclarationOnly) {
   }
   EXPECT_EQ(r.console().screens_shown(), 1);
   EXPECT_EQ(r.row(1), "1. :2018D401.001Błąd zapisu załącznika do DRA:2018D401.0012. :2018D402.001");
+  EXPECT_EQ(read_file(c.new_file("2018D401.001")), as_bytes("earlier"));  // given up whole
   EXPECT_EQ(read_file(c.new_file("2018D402.001")), converted_declaration(0));  // the next follows
+}
+
+TEST(Dra, AFailureAfterALongNameIsToldOnALineOfItsOwn) {
+  ScriptedRun r("x\n");
+  CompanyDirs c(r);
+  r.run().cs = kMazoviaTo852;
+  const std::string name = "2018D401." + std::string(40, 'x');
+  write_file(c.old_file(name), Bytes(10, 1));  // no whole main block
+  carry_dra_declarations(r.run(), c.company);
+  EXPECT_EQ(r.row(1), "1. :" + name);  // no room left for the whole failure
+  EXPECT_EQ(r.row(2), "Błąd odczytania DRA:" + name);
+  EXPECT_EQ(r.console().screens_shown(), 1);
 }
 
 TEST(Dra, AShortMainBlockEndsTheStep) {
