@@ -23,7 +23,7 @@ void error_line(Run& run, std::string_view text) {
 
 void remove_abandoned_staging(Run& run) {
   const std::string mask = std::string(kStagingPrefix) + "*";
-  for (const auto& entry : platform::list_directory(run.loc.target_root, mask)) {
+  for (const auto& entry : platform::list_directory(run.loc.target_root, mask).entries) {
     if (!entry.is_dir || entry.name.size() <= kStagingPrefix.size()) continue;
     const std::string path = run.loc.target_root + entry.name;
     if (platform::remove_tree(path))

@@ -182,10 +182,7 @@ bool IniFile::save() const {
       content += kLineEnd;
     }
   }
-  platform::File f;
-  if (!f.open(file_name_, platform::File::Mode::kCreate)) return false;
-  const bool written = f.write(content.data(), content.size()) == content.size();
-  return f.close() && written;
+  return platform::write_whole_file(file_name_, content);
 }
 
 void IniFile::close() {

@@ -38,11 +38,7 @@ constexpr int kSignalLength = 4;  // units of 48 ms
 constexpr std::uint8_t kCp852Marker = charset::kPolishLetters[charset::kCp852][9];
 static_assert(kCp852Marker == 0x81);
 
-void error_line(Run& run, std::string_view text) {
-  set_colour(run, kError);
-  print_line(run, text);
-  set_colour(run, kNormal);
-}
+void error_line(Run& run, std::string_view text) { failure_line(run, text); }
 
 void warning_signal(Run& run) {
   if (!run.env.sound_off) run.console.beep(kSignalHz, kSignalLength);
@@ -89,11 +85,12 @@ void warn_open_december(Run& run) {
   read_key(run);
 }
 
-// The open pair of annual files. A failed read or write closes both, erases
-// the partly written 2018 file and waits for a key.
+// The open pair of annual files. A failed read or write closes the source,
+// gives up the partly written 2018 file (a previous one stays as it was)
+// and waits for a key.
 class AnnualFiles {
  public:
-  AnnualFiles(Run& run, std::string target_path) : run_(run), target_path_(std::move(target_path)) {}
+  explicit AnnualFiles(Run& run) : run_(run) {}
 
   platform::File source, target;
 
@@ -119,13 +116,11 @@ class AnnualFiles {
   void fail(std::string_view message) {
     error_line(run_, message);
     source.close();
-    target.close();
-    platform::remove_file(target_path_);  // nothing more can be done if this fails
+    target.discard();
     read_key(run_);
   }
 
   Run& run_;
-  std::string target_path_;
 };
 
 }  // namespace
@@ -151,13 +146,13 @@ void convert_annual_settings(Run& run, std::string_view company_dir) {
   const bool from_2018 = has_2018 && (!has_2017 || choose_2018_file(run));
   if (from_2018) run.conversion.from_2018_files = true;
 
-  AnnualFiles files(run, target_path);
+  AnnualFiles files(run);
   if (!files.source.open(from_2018 ? path_2018 : path_2017, platform::File::Mode::kRead)) {
     error_line(run, kNoSourceAccess);
     read_key(run);
     return;
   }
-  if (!files.target.open(target_path, platform::File::Mode::kCreate)) {
+  if (!files.target.open(target_path, platform::File::Mode::kReplace)) {
     error_line(run, kNoTargetAccess);
     files.source.close();
     read_key(run);

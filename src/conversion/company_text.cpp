@@ -21,9 +21,7 @@ constexpr auto kCreateFailed = cp852("Błąd utworzenia pliku ");
 constexpr auto kWriteFailed = cp852("Błąd zapisu do pliku ");
 
 void report_failure(Run& run, std::string_view message) {
-  set_colour(run, kError);
-  print_line(run, message);
-  set_colour(run, kNormal);
+  failure_line(run, message);
   read_key(run);
 }
 

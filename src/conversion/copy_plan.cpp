@@ -82,14 +82,14 @@ bool write_stamp(Run& run, const CompanyPaths& p, std::array<std::uint8_t, kStam
   rec.set_u8(kStampFlag, 1);
   const std::string path = p.target(kStampFile);
   platform::File f;
-  if (!f.open(path, platform::File::Mode::kCreate)) {
+  if (!f.open(path, platform::File::Mode::kReplace)) {
     print_line(run, cp852("Brak dostępu do ") + path);
     read_key(run);
     return false;
   }
+  // A stamp cut short is given up: the previous one stays.
   const bool written = f.write(stamp.data(), stamp.size()) == stamp.size();
-  const bool closed = f.close();
-  if (!written || !closed) {
+  if (!written || !f.close()) {
     print_line(run, cp852("Błąd zapisu danych do ") + path);
     read_key(run);
     return false;

@@ -10,16 +10,23 @@
 #include "platform/filesystem.hpp"
 #include "transfer/byte_copy.hpp"
 #include "transfer/console_prompts.hpp"
+#include "transfer/listed_files.hpp"
 
 namespace vx::conversion {
 
 namespace {
 
-// A failure, shown on the open line in light red, then a key wait.
+// A failure, shown on the open line in light red, then a key wait; on a
+// line of its own when a long name left no room for it.
 void show_failure(Run& run, std::string_view text, std::string_view name) {
-  transfer::set_colour(run, transfer::kError);
-  transfer::write_clipped(run, std::string(text) + std::string(name));
-  transfer::set_colour(run, transfer::kNormal);
+  const std::string line = std::string(text) + std::string(name);
+  if (transfer::room_on_line(run) < line.size()) {
+    transfer::failure_line(run, line);
+  } else {
+    transfer::set_colour(run, transfer::kError);
+    transfer::write_clipped(run, line);
+    transfer::set_colour(run, transfer::kNormal);
+  }
   transfer::read_key(run);
 }
 
@@ -33,8 +40,9 @@ Outcome convert_declaration(Run& run, const std::string& from, const std::string
     show_failure(run, msg::kDraOpenFailed, name);
     return Outcome::kEndOfStep;
   }
+  // Every failure below gives the new file up: a previous one stays.
   platform::File out;
-  if (!out.open(to, platform::File::Mode::kCreate)) {
+  if (!out.open(to, platform::File::Mode::kReplace)) {
     in.close();
     show_failure(run, msg::kDraCreateFailed, name);
     return Outcome::kEndOfStep;
@@ -43,14 +51,14 @@ Outcome convert_declaration(Run& run, const std::string& from, const std::string
   std::array<std::uint8_t, dra::kMainSize> main;
   if (in.read(main.data(), main.size()) < main.size()) {
     in.close();
-    out.close();
+    out.discard();
     show_failure(run, msg::kDraReadFailed, name);
     return Outcome::kEndOfStep;
   }
   convert_texts(RecordView(main), dra::kMainTexts, run.cs);
   if (out.write(main.data(), main.size()) < main.size()) {
     in.close();
-    out.close();
+    out.discard();
     show_failure(run, msg::kDraWriteFailed, name);
     return Outcome::kEndOfStep;
   }
@@ -61,14 +69,21 @@ Outcome convert_declaration(Run& run, const std::string& from, const std::string
     convert_texts(RecordView(attachment), dra::kAttachmentTexts, run.cs);
     if (out.write(attachment.data(), attachment.size()) < attachment.size()) {
       in.close();
-      out.close();
+      out.discard();
       show_failure(run, msg::kDraAttachmentWriteFailed, name);
       return Outcome::kNextDeclaration;
     }
   }
+  // A source that failed midway is no end of the declaration.
+  if (in.failed()) {
+    in.close();
+    out.discard();
+    show_failure(run, msg::kDraReadFailed, name);
+    return Outcome::kNextDeclaration;
+  }
   in.close();
-  // The blocks are buffered: a write that fails only at closing is still a
-  // failed write of this declaration.
+  // The blocks are buffered and the file put in place at closing: a write
+  // that fails only there is still a failed write of this declaration.
   if (!out.close()) {
     show_failure(run, msg::kDraWriteFailed, name);
     return Outcome::kNextDeclaration;
@@ -81,8 +96,7 @@ Outcome convert_declaration(Run& run, const std::string& from, const std::string
 void carry_dra_declarations(Run& run, std::string_view company_dir) {
   const std::string dir_2017 = file_2017(run, company_dir, "");
   int counter = 0;
-  for (const auto& entry : platform::list_directory(dir_2017, dra::kMask)) {
-    if (entry.is_dir) continue;
+  for (const auto& entry : transfer::listed_files(run, dir_2017, dra::kMask)) {
     ++counter;
     transfer::write_clipped(run, std::to_string(counter) + msg::kDraCounter + entry.name);
     const std::string from = file_2017(run, company_dir, entry.name);

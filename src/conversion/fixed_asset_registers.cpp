@@ -23,9 +23,7 @@ bool is_plain_base_name(std::string_view name) {
 namespace {
 
 void report_bad_name(Run& run, std::string_view name) {
-  transfer::set_colour(run, transfer::kError);
-  transfer::print_line(run, msg::kBadRegisterName + name);
-  transfer::set_colour(run, transfer::kNormal);
+  transfer::failure_line(run, msg::kBadRegisterName + name);
   transfer::read_key(run);
 }
 

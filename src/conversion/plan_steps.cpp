@@ -10,6 +10,7 @@
 #include "platform/filesystem.hpp"
 #include "transfer/byte_copy.hpp"
 #include "transfer/console_prompts.hpp"
+#include "transfer/listed_files.hpp"
 #include "transfer/overwrite_question.hpp"
 #include "transfer/record_copy.hpp"
 #include "transfer/text_copy.hpp"
@@ -186,13 +187,10 @@ struct MileageDirectory {
 void mileage_files(Run& run, const CompanyPaths& p, std::string_view mask, std::uint16_t size,
                    SameSizeConverter converter, MileageDirectory& dir) {
   const std::string target_dir = p.target("_2018");
-  for (const auto& entry : platform::list_directory(p.source_dir, mask)) {
-    if (entry.is_dir) continue;
+  for (const auto& entry : listed_files(run, p.source_dir, mask)) {
     if (dir.pending) {
       if (!directory_exists(target_dir) && !platform::make_directory(target_dir)) {
-        set_colour(run, kError);
-        print_line(run, cp852("Błąd utworzenia folderu ") + target_dir);
-        set_colour(run, kNormal);
+        failure_line(run, cp852("Błąd utworzenia folderu ") + target_dir);
         return;
       }
       dir.pending = false;
@@ -303,9 +301,7 @@ void copy_named(Run& run, const CompanyPaths& p, std::string_view name, bool con
     new_name = name.substr(gt + 1);
   }
   if (!plain_file_name(old_name) || !plain_file_name(new_name)) {
-    set_colour(run, kError);
-    print_line(run, cp852("Niedozwolona nazwa pliku: ") + std::string(name));
-    set_colour(run, kNormal);
+    failure_line(run, cp852("Niedozwolona nazwa pliku: ") + std::string(name));
     read_key(run);  // as every copy failure, seen before the plan goes on
     return;
   }
@@ -313,8 +309,7 @@ void copy_named(Run& run, const CompanyPaths& p, std::string_view name, bool con
 }
 
 void copy_matching(Run& run, const CompanyPaths& p, std::string_view mask, bool convert) {
-  for (const auto& entry : platform::list_directory(p.source_dir, mask)) {
-    if (entry.is_dir) continue;
+  for (const auto& entry : listed_files(run, p.source_dir, mask)) {
     copy_bytes(run, p.source(entry.name), p.target(entry.name), convert);
   }
 }

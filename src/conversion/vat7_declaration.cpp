@@ -11,6 +11,8 @@
 #include "conversion/month_names.hpp"
 #include "platform/filesystem.hpp"
 #include "transfer/console_prompts.hpp"
+#include "transfer/copy_files.hpp"
+#include "transfer/transfer_messages.hpp"
 
 namespace vx::conversion {
 
@@ -56,8 +58,9 @@ void convert_vat7_declarations(Run& run, std::string_view company_dir) {
   using namespace vat7;
   const auto old = read_old_file(run, file_2017(run, company_dir, kOldName));
   if (!old) return;
+  const std::string target = file_2018(run, company_dir, kNewName);
   platform::File out;
-  if (!out.open(file_2018(run, company_dir, kNewName), platform::File::Mode::kCreate)) return;
+  if (!out.open(target, platform::File::Mode::kReplace)) return;
 
   const ConstRecordView old_file(*old);
   std::array<std::uint8_t, kRecordSize> record;
@@ -68,9 +71,11 @@ void convert_vat7_declarations(Run& run, std::string_view company_dir) {
     if (!carried(entry)) continue;
     build_record(RecordView(record), month, entry);
     transfer::print_line(run, msg::kVat7Month + kMonthNames[static_cast<std::size_t>(month)]);
-    if (out.write(record.data(), record.size()) < record.size()) break;
+    // A declaration missing months is no declaration: the previous file stays.
+    if (out.write(record.data(), record.size()) < record.size()) return;
   }
-  out.close();
+  // Put in place only here, where a full disk shows.
+  if (!out.close()) transfer::show_failure(run, transfer::msg::kCloseFailed + target);
 }
 
 }  // namespace vx::conversion

@@ -6,6 +6,7 @@
 #include "driver/data_locations.hpp"
 #include "driver/global_copy.hpp"
 #include "driver/run_lock.hpp"
+#include "driver/run_trees.hpp"
 #include "driver/usage_screen.hpp"
 #include "driver/wizard.hpp"
 #include "companies/company_loop.hpp"
@@ -67,7 +68,11 @@ void copy_data(Run& run) {
   const bool companies = has_bit(o.copy_scope, kCopyCompanies);
   // Held from the first write to the end of the copying.
   std::optional<RunLock> lock;
-  if (global || companies) lock.emplace(run);
+  std::optional<RunTrees> trees;
+  if (global || companies) {
+    lock.emplace(run);
+    trees.emplace(run);
+  }
   if (global) copy_global_data(run);
   if (companies) companies::copy_companies(run);
   print_line(run, "");

@@ -35,12 +35,24 @@ enum ErrorCode : int {
   kLockViolation = 33,
   kDiskFull = 39,
   kOtherError = 100,
+  kOutsideTree = 101,  // the path really lies outside the trees of the run
 };
 
 struct DirEntry {
   std::string name;  // CP852
   bool is_dir = false;
   std::uint64_t size = 0;
+};
+
+// A folder's entries matching a mask. Names that would not stay a name in
+// the folder once joined to it (holding a separator, as ..\x.cel can on
+// Linux) are never entries: they are kept apart for the report.
+struct Listing {
+  std::vector<DirEntry> entries;   // in upper-cased name order
+  std::vector<std::string> refused;
+  int error = kOk;                 // why the folder could not be read
+  bool missing() const { return error == kFileNotFound || error == kPathNotFound; }
+  bool unreadable() const { return error != kOk && !missing(); }
 };
 
 // The native path of an existing entry, or the best candidate for creating
@@ -77,22 +89,48 @@ bool remove_file(std::string_view path);
 // "name" without an extension.
 bool wildcard_match(std::string_view mask, std::string_view name);
 
-// Entries of a directory matching the mask, in upper-cased name order.
-// A mask may hold a directory part ("_2018\*.kst"); it is resolved under dir.
-std::vector<DirEntry> list_directory(std::string_view dir, std::string_view mask);
+// Entries of a directory matching the mask. A mask may hold a directory
+// part ("_2018\*.kst"); it is resolved under dir. A missing folder lists
+// nothing and is not unreadable.
+Listing list_directory(std::string_view dir, std::string_view mask);
+
+// Reads and writes kept in the trees of the run. While confined, a file is
+// read only when its real path (links followed) lies below a read root; a
+// file or folder is made, written, replaced or removed only when the real
+// path of its folder lies below a write root; a rename also when both its
+// ends lie below one rename root (the 2017 files hidden by "~"). Anything
+// else fails with kOutsideTree. Roots are resolved once, here; a root that
+// cannot be resolved guards nothing and makes the result false.
+bool confine_to_trees(const std::vector<std::string>& read_roots,
+                      const std::vector<std::string>& write_roots,
+                      const std::vector<std::string>& rename_roots = {});
+// Every path allowed again.
+void end_confinement();
+
+// Whole-file writes are built under names of this mask in the target's own
+// folder. A killed run leaves them behind; this removes them from one
+// folder, false when one of them stays.
+inline constexpr std::string_view kWholeFileTempMask = "~vx1718.*.tmp";
+bool remove_whole_file_leftovers(std::string_view folder);
 
 // Splits a user-given path at either separator.
 std::string_view last_component(std::string_view path);
 
 // A file opened for the copies and the record-file layer: buffered, every
-// result checked by the caller.
+// result checked by the caller. Only regular files are opened; nothing is
+// ever written through a symbolic link.
 class File {
  public:
   enum class Mode {
     kRead,       // existing file, read only
-    kReadWrite,  // existing file, read and write
-    kCreate,     // created or emptied, read and write
-    kAppend,     // existing file, writes at its end
+    kReadWrite,  // existing file, read and write, in place
+    kCreate,     // created or emptied in place, read and write
+    kAppend,     // existing file, writes at its end, in place
+    // Whole files: written under a temporary name in the target's folder
+    // and put in the target's place by a clean close(); a link in that
+    // place is replaced, not followed.
+    kReplace,  // starts empty
+    kExtend,   // starts as a copy of the target, if any; writes append
   };
 
   File() = default;
@@ -118,8 +156,13 @@ class File {
   std::optional<std::uint64_t> size();
   bool flush();
   bool truncate(std::uint64_t length);
-  // Closes the file; false when buffered data could not be written.
+  // Closes the file; false when buffered data could not be written. A whole
+  // file then takes the target's place, unless a write, the close or that
+  // rename failed: then the target stays as it was.
   bool close();
+  // Closes without putting a whole file in place; the target stays as it
+  // was. A whole file still open at destruction is given up so too.
+  void discard();
 
   // Byte-range locks, real operating-system locks so that other programs on
   // the same share see them. Do not wait.
@@ -130,12 +173,23 @@ class File {
   // The buffer, the clean state and, for appending, the end: what every
   // system does once its file is open.
   bool opened(Mode mode);
+  // Copies the existing target of a kExtend file into it.
+  bool take_existing(std::string_view path);
+  // The system's parts of a whole file's end: the rename over the target,
+  // the removal of the temporary.
+  bool put_in_place();
+  void remove_temporary();
 
   std::FILE* fp_ = nullptr;
   // The stream's buffer, owned here: stdio would otherwise pick a small one.
   PooledBuffer buffer_;
   int error_ = kOk;
   bool failed_ = false;
+  bool write_failed_ = false;
+  bool written_to_ = false;  // opened in a mode that writes
+  // A whole file: its temporary and its target, native paths.
+  std::string temporary_;
+  std::string target_;
   bool writing_ = false;  // last operation, for the read/write switch rule
   bool reading_ = false;
   // Ranges this file holds locked where the system's locks do not stack

@@ -1,7 +1,13 @@
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstdio>
+#include <random>
 
-#include "platform/file_errors.hpp"
+#include "charset/polish.hpp"
+#include "platform/fault_injection.hpp"
 #include "platform/filesystem.hpp"
+#include "platform/filesystem_internal.hpp"
 
 // The parts of the file layer that stdio gives alike on every system.
 namespace vx::platform {
@@ -9,6 +15,20 @@ namespace vx::platform {
 namespace {
 constexpr std::size_t kFileBuffer = 1 << 16;
 }  // namespace
+
+namespace testing {
+namespace {
+std::array<int, static_cast<std::size_t>(Fault::kCount)> armed{};
+}  // namespace
+
+void fail_after(Fault kind, int n) { armed[static_cast<std::size_t>(kind)] = n; }
+void clear_faults() { armed.fill(0); }
+
+bool fault_now(Fault kind) {
+  int& left = armed[static_cast<std::size_t>(kind)];
+  return left > 0 && --left == 0;
+}
+}  // namespace testing
 
 int error_from_errno(int e) {
   switch (e) {
@@ -18,6 +38,7 @@ int error_from_errno(int e) {
     case EACCES:
     case EPERM:
     case EISDIR:
+    case ELOOP:  // a link where only the entry itself would do
     case EROFS: return kAccessDenied;
     case EAGAIN: return kLockViolation;
     case ENOSPC: return kDiskFull;
@@ -25,6 +46,25 @@ int error_from_errno(int e) {
     case EILSEQ: return kBadFormat;
     default: return kOtherError;
   }
+}
+
+std::string whole_file_temp_name() {
+  // Counting on from a random start: two runs in one folder seldom meet,
+  // and the exclusive create settles it when they do.
+  static std::uint32_t next = std::random_device{}();
+  char name[32];
+  std::snprintf(name, sizeof name, "~vx1718.%08x.tmp", static_cast<unsigned>(next++));
+  return name;
+}
+
+bool refused_name(std::string_view name) {
+  return name.empty() || name == "." || name == ".." || name.find_first_of("\\/") != std::string_view::npos;
+}
+
+void sort_entries(std::vector<DirEntry>& entries) {
+  std::sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) {
+    return charset::upper_text(a.name) < charset::upper_text(b.name);
+  });
 }
 
 std::string_view last_component(std::string_view path) {
@@ -36,22 +76,26 @@ File::File(File&& other) noexcept { *this = std::move(other); }
 
 File& File::operator=(File&& other) noexcept {
   if (this != &other) {
-    if (fp_) std::fclose(fp_);
+    discard();
     fp_ = other.fp_;
     buffer_ = std::move(other.buffer_);
     error_ = other.error_;
     failed_ = other.failed_;
+    write_failed_ = other.write_failed_;
+    written_to_ = other.written_to_;
+    temporary_ = std::move(other.temporary_);
+    target_ = std::move(other.target_);
     writing_ = other.writing_;
     reading_ = other.reading_;
     locks_ = std::move(other.locks_);
     other.fp_ = nullptr;
+    other.temporary_.clear();
+    other.target_.clear();
   }
   return *this;
 }
 
-File::~File() {
-  if (fp_) std::fclose(fp_);
-}
+File::~File() { discard(); }
 
 bool File::opened(Mode mode) {
   if (!buffer_) buffer_ = PooledBuffer(kFileBuffer);
@@ -60,9 +104,38 @@ bool File::opened(Mode mode) {
   return mode != Mode::kAppend || seek_end();
 }
 
+bool File::take_existing(std::string_view path) {
+  File old;
+  if (!old.open(path, Mode::kRead)) {
+    if (old.error() == kFileNotFound) return true;  // nothing yet to extend
+    error_ = old.error();
+    return false;
+  }
+  // Straight from stream to stream: these are no reads or writes of the
+  // caller's. Not through buffer_: the stream holds that one.
+  const PooledBuffer block(kFileBuffer);
+  for (;;) {
+    const std::size_t n = std::fread(block.data(), 1, block.size(), old.fp_);
+    if (n < block.size() && std::ferror(old.fp_)) {
+      error_ = error_from_errno(errno);
+      return false;
+    }
+    if (n > 0 && std::fwrite(block.data(), 1, n, fp_) < n) {
+      error_ = error_from_errno(errno);
+      return false;
+    }
+    if (n < block.size()) return true;
+  }
+}
+
 std::size_t File::read(void* buffer, std::size_t length) {
   if (!fp_) {
     failed_ = true;
+    return 0;
+  }
+  if (testing::fault_now(testing::Fault::kRead)) {
+    failed_ = true;
+    error_ = kOtherError;
     return 0;
   }
   if (writing_) std::fseek(fp_, 0, SEEK_CUR);
@@ -81,12 +154,17 @@ std::size_t File::write(const void* buffer, std::size_t length) {
     failed_ = true;
     return 0;
   }
+  if (testing::fault_now(testing::Fault::kWrite)) {
+    failed_ = write_failed_ = true;
+    error_ = kDiskFull;
+    return 0;
+  }
   if (reading_) std::fseek(fp_, 0, SEEK_CUR);
   reading_ = false;
   writing_ = true;
   const std::size_t n = std::fwrite(buffer, 1, length, fp_);
   if (n < length) {
-    failed_ = true;
+    failed_ = write_failed_ = true;
     error_ = error_from_errno(errno);
   }
   return n;
@@ -100,11 +178,31 @@ bool File::flush() {
 
 bool File::close() {
   if (!fp_) return false;
-  const bool ok = std::fclose(fp_) == 0;
+  bool ok = std::fclose(fp_) == 0;
   fp_ = nullptr;
   locks_.clear();  // closing the file gave them up
   if (!ok) error_ = error_from_errno(errno);
+  if (ok && written_to_ && testing::fault_now(testing::Fault::kClose)) {
+    ok = false;
+    error_ = kDiskFull;
+  }
+  if (temporary_.empty()) return ok;
+  // A whole file goes in place only as written: a failed write leaves a
+  // gap in it even when the close went well.
+  ok = ok && !write_failed_ && put_in_place();
+  if (!ok) remove_temporary();
+  temporary_.clear();
+  target_.clear();
   return ok;
+}
+
+void File::discard() {
+  if (fp_) std::fclose(fp_);
+  fp_ = nullptr;
+  locks_.clear();
+  if (!temporary_.empty()) remove_temporary();
+  temporary_.clear();
+  target_.clear();
 }
 
 std::optional<std::string> read_whole_file(std::string_view path) {
@@ -123,9 +221,18 @@ std::optional<std::string> read_whole_file(std::string_view path) {
 
 bool write_whole_file(std::string_view path, std::string_view bytes) {
   File f;
-  if (!f.open(path, File::Mode::kCreate)) return false;
-  const bool wrote = f.write(bytes.data(), bytes.size()) == bytes.size();
-  return f.close() && wrote;
+  if (!f.open(path, File::Mode::kReplace)) return false;
+  if (f.write(bytes.data(), bytes.size()) < bytes.size()) return false;  // given up with f
+  return f.close();
+}
+
+bool remove_whole_file_leftovers(std::string_view folder) {
+  bool all = true;
+  std::string dir(folder);
+  if (!dir.empty() && dir.back() != '\\' && dir.back() != '/') dir += kSeparator;
+  for (const auto& e : list_directory(folder, kWholeFileTempMask).entries)
+    if (!e.is_dir && !remove_file(dir + e.name)) all = false;
+  return all;
 }
 
 }  // namespace vx::platform

@@ -5,12 +5,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include "charset/polish.hpp"
 #include "charset/utf8.hpp"
-#include "platform/file_errors.hpp"
+#include "platform/fault_injection.hpp"
 #include "platform/filesystem.hpp"
+#include "platform/filesystem_internal.hpp"
 #include "platform/listing_cache.hpp"
 #include "platform/staged_folder.hpp"
 
@@ -41,17 +43,24 @@ std::string name_key(std::string_view utf8_name) {
 }
 
 // Calls each(name) for every entry of base but "." and "..", until it
-// returns false; false when the folder cannot be read.
+// returns false; the errno of a folder that could not be read, else 0.
 template <typename Each>
-bool for_each_entry(const std::string& base, Each&& each) {
+int for_each_entry(const std::string& base, Each&& each) {
   DIR* d = ::opendir(base.empty() ? "." : base.c_str());
-  if (!d) return false;
-  while (dirent* e = ::readdir(d)) {
+  if (!d) return errno;
+  int failure = 0;
+  for (;;) {
+    errno = 0;
+    const dirent* e = ::readdir(d);
+    if (!e) {
+      failure = errno;
+      break;
+    }
     if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
     if (!each(e->d_name)) break;
   }
   ::closedir(d);
-  return true;
+  return failure;
 }
 
 // The whole folder, for the listings kept while a scope is alive. Names
@@ -59,12 +68,12 @@ bool for_each_entry(const std::string& base, Each&& each) {
 // asked for the one meant.
 std::optional<listing::Names> read_names(const std::string& base) {
   listing::Names names;
-  const bool read = for_each_entry(base, [&names](const char* name) {
+  const int failure = for_each_entry(base, [&names](const char* name) {
     const auto [it, fresh] = names.emplace(name_key(name), name);
     if (!fresh) it->second.clear();
     return true;
   });
-  if (!read) return std::nullopt;
+  if (failure != 0) return std::nullopt;
   return names;
 }
 
@@ -145,7 +154,162 @@ void note_created(std::string_view p) {
   if (!name.empty()) listing::added(dir, name_key(name), std::string(name));
 }
 
+// This program removed the entry p, or renamed it away.
+void note_removed(std::string_view p) {
+  if (!listing::active()) return;
+  const auto [dir, name] = split_native(p);
+  if (!name.empty()) listing::removed(dir, name_key(name), name);
+}
+
+// The folder an entry of a native path lies in, "." for a bare name.
+std::string folder_of(std::string_view p) {
+  while (p.size() > 1 && p.back() == '/') p.remove_suffix(1);
+  const auto dir = split_native(p).first;
+  return dir.empty() ? std::string(".") : std::string(dir);
+}
+
+// --- the trees of the run ---------------------------------------------------
+
+struct Trees {
+  bool on = false;
+  std::vector<std::string> read, write, rename;  // real paths
+};
+
+Trees& trees() {
+  static Trees t;
+  return t;
+}
+
+// Links followed, "." and ".." gone; empty (errno set) when p cannot be
+// resolved.
+std::string real_path(const std::string& p) {
+  char* r = ::realpath(p.c_str(), nullptr);
+  if (!r) return {};
+  std::string s(r);
+  std::free(r);
+  return s;
+}
+
+bool below_any(const std::string& real, const std::vector<std::string>& roots) {
+  return std::any_of(roots.begin(), roots.end(),
+                     [&real](const std::string& root) { return below_root(real, root); });
+}
+
+// kOk when an entry of p's folder may be made, written, renamed or removed:
+// the folder really lies in a write tree. Its real path goes to *real.
+int write_check(const std::string& p, std::string* real = nullptr) {
+  if (!trees().on) return kOk;
+  const std::string folder = real_path(folder_of(p));
+  if (folder.empty()) return error_from_errno(errno);
+  if (real) *real = folder;
+  return below_any(folder, trees().write) ? kOk : kOutsideTree;
+}
+
+int rename_check(const std::string& from, const std::string& to) {
+  if (!trees().on) return kOk;
+  std::string a, b;
+  const int ea = write_check(from, &a), eb = write_check(to, &b);
+  if (ea == kOk && eb == kOk) return kOk;
+  if (a.empty() || b.empty()) return ea != kOk && ea != kOutsideTree ? ea : eb;
+  // The hiding of 2017 files: both ends in one tree.
+  for (const auto& root : trees().rename)
+    if (below_root(a, root) && below_root(b, root)) return kOk;
+  return kOutsideTree;
+}
+
+// Opens without waiting for a pipe's other end, then keeps the file only
+// if it is a regular one: a pipe named like a data file must not hang the
+// run, nor a device or a folder be taken for data.
+int open_regular(const std::string& p, int flags, int* error) {
+  const int fd = ::open(p.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    *error = error_from_errno(errno);
+    return -1;
+  }
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    *error = kAccessDenied;
+    return -1;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
+int open_for_reading(const std::string& p, int* error) {
+  if (!trees().on) return open_regular(p, O_RDONLY, error);
+  const std::string real = real_path(p);
+  if (real.empty()) {
+    *error = error_from_errno(errno);
+    return -1;
+  }
+  if (!below_any(real, trees().read)) {
+    *error = kOutsideTree;
+    return -1;
+  }
+  // The path checked, not one a link put in its place meanwhile leads to.
+  return open_regular(real, O_RDONLY | O_NOFOLLOW, error);
+}
+
+// Written where it is; never through a link in its place.
+int open_in_place(const std::string& p, bool create, int* error) {
+  if ((*error = write_check(p)) != kOk) return -1;
+  return open_regular(p, O_RDWR | O_NOFOLLOW | (create ? O_CREAT | O_TRUNC : 0), error);
+}
+
+// A new temporary beside the target p, its name in *temporary. The target
+// may be a file or a link (replaced by the rename), never a folder, a
+// device or a pipe; a file's permissions pass to its successor.
+int open_temporary(const std::string& p, std::string* temporary, int* error) {
+  if ((*error = write_check(p)) != kOk) return -1;
+  struct stat st;
+  const bool present = ::lstat(p.c_str(), &st) == 0;
+  // A write-protected file stays as it is, as when it was emptied in place.
+  if (present && (S_ISREG(st.st_mode) ? ::access(p.c_str(), W_OK) != 0 : !S_ISLNK(st.st_mode))) {
+    *error = kAccessDenied;
+    return -1;
+  }
+  const std::string_view dir = split_native(p).first;
+  for (int tries = 0; tries < kTempNameTries; ++tries) {
+    const std::string name = whole_file_temp_name();
+    *temporary = dir.empty() ? name : joined(std::string(dir), name);
+    const int fd = ::open(temporary->c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      if (present && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
+      note_created(*temporary);
+      return fd;
+    }
+    if (errno != EEXIST) break;
+  }
+  *error = errno == EEXIST ? kAccessDenied : error_from_errno(errno);
+  return -1;
+}
+
 }  // namespace
+
+bool confine_to_trees(const std::vector<std::string>& read_roots,
+                      const std::vector<std::string>& write_roots,
+                      const std::vector<std::string>& rename_roots) {
+  Trees t;
+  t.on = true;
+  bool all = true;
+  const auto resolve_roots = [&all](const std::vector<std::string>& roots, std::vector<std::string>& out) {
+    for (const auto& root : roots) {
+      std::string real = real_path(native_path(root));
+      if (real.empty())
+        all = false;
+      else
+        out.push_back(std::move(real));
+    }
+  };
+  resolve_roots(read_roots, t.read);
+  resolve_roots(write_roots, t.write);
+  resolve_roots(rename_roots, t.rename);
+  trees() = std::move(t);
+  return all;
+}
+
+void end_confinement() { trees() = Trees{}; }
 
 std::string native_path(std::string_view path) { return resolve(os_form(path)); }
 
@@ -172,7 +336,7 @@ bool is_directory(std::string_view path) {
 
 bool make_directory(std::string_view path) {
   const std::string p = native_path(path);
-  if (p.empty() || ::mkdir(p.c_str(), 0777) != 0) return false;
+  if (p.empty() || write_check(p) != kOk || ::mkdir(p.c_str(), 0777) != 0) return false;
   note_created(p);
   listing::made_empty(p);
   return true;
@@ -182,8 +346,8 @@ bool rename_entry(std::string_view from, std::string_view to) {
   const std::string a = native_path(from);
   const std::string b = native_path(to);
   // Never replace an existing entry, as the DOS rename would not.
-  if (exists(b)) return false;
-  if (::rename(a.c_str(), b.c_str()) != 0) return false;
+  if (exists(b) || rename_check(a, b) != kOk) return false;
+  if (testing::fault_now(testing::Fault::kRename) || ::rename(a.c_str(), b.c_str()) != 0) return false;
   listing::changed(split_native(a).first, a);
   listing::changed(split_native(b).first);
   return true;
@@ -191,12 +355,12 @@ bool rename_entry(std::string_view from, std::string_view to) {
 
 bool remove_file(std::string_view path) {
   const std::string p = native_path(path);
-  if (::unlink(p.c_str()) != 0) return false;
-  listing::changed(split_native(p).first);
+  if (write_check(p) != kOk || ::unlink(p.c_str()) != 0) return false;
+  note_removed(p);
   return true;
 }
 
-std::vector<DirEntry> list_directory(std::string_view dir, std::string_view mask) {
+Listing list_directory(std::string_view dir, std::string_view mask) {
   std::string full(dir);
   std::string_view name_mask = mask;
   if (const auto p = mask.find_last_of("\\/"); p != std::string_view::npos) {
@@ -204,53 +368,87 @@ std::vector<DirEntry> list_directory(std::string_view dir, std::string_view mask
     full += mask.substr(0, p);
     name_mask = mask.substr(p + 1);
   }
-  std::vector<DirEntry> out;
+  Listing out;
   const std::string native = native_path(full);
-  for_each_entry(native, [&](const char* entry) {
+  const int failure = for_each_entry(native, [&](const char* entry) {
     std::string name = charset::utf8_to_cp852(entry);
+    if (!wildcard_match(name_mask, name)) return true;
+    if (refused_name(name)) {
+      out.refused.push_back(std::move(name));
+      return true;
+    }
     struct stat st;
-    if (wildcard_match(name_mask, name) && ::stat(joined(native, entry).c_str(), &st) == 0)
-      out.push_back({std::move(name), S_ISDIR(st.st_mode),
-                     S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0});
+    if (::stat(joined(native, entry).c_str(), &st) == 0)
+      out.entries.push_back({std::move(name), S_ISDIR(st.st_mode),
+                             S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0});
     return true;
   });
-  std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) {
-    return charset::upper_text(a.name) < charset::upper_text(b.name);
-  });
+  out.error = error_from_errno(failure);
+  sort_entries(out.entries);
+  std::sort(out.refused.begin(), out.refused.end());
   return out;
 }
 
 bool File::open(std::string_view path, Mode mode) {
   if (fp_) close();
-  failed_ = false;
+  failed_ = write_failed_ = false;
   reading_ = writing_ = false;
+  written_to_ = mode != Mode::kRead;
   const std::string p = native_path(path);
-  const char* how = "rb";
-  switch (mode) {
-    case Mode::kRead: how = "rb"; break;
-    case Mode::kReadWrite: how = "r+b"; break;
-    case Mode::kCreate: how = "w+b"; break;
-    case Mode::kAppend: how = "r+b"; break;
-  }
-  errno = 0;
   if (p.empty()) {
     error_ = kFileNotFound;
     return false;
   }
-  fp_ = std::fopen(p.c_str(), how);
+  const bool whole = mode == Mode::kReplace || mode == Mode::kExtend;
+  std::string temporary;
+  int error = kOk;
+  const int fd = mode == Mode::kRead ? open_for_reading(p, &error)
+                 : whole             ? open_temporary(p, &temporary, &error)
+                                     : open_in_place(p, mode == Mode::kCreate, &error);
+  if (fd < 0) {
+    error_ = error;
+    return false;
+  }
+  fp_ = ::fdopen(fd, mode == Mode::kRead ? "rb" : "r+b");
   if (!fp_) {
+    error_ = error_from_errno(errno);
+    ::close(fd);
+    if (whole && ::unlink(temporary.c_str()) == 0) note_removed(temporary);
+    return false;
+  }
+  if (whole) {
+    temporary_ = std::move(temporary);
+    target_ = p;
+  } else if (mode == Mode::kCreate) {
+    note_created(p);
+  }
+  if (!opened(mode)) return false;
+  if (mode == Mode::kExtend && !take_existing(path)) {
+    const int why = error_;
+    discard();
+    error_ = why;
+    return false;
+  }
+  return true;
+}
+
+bool File::put_in_place() {
+  if (testing::fault_now(testing::Fault::kRename)) {
+    error_ = kDiskFull;
+    return false;
+  }
+  // A link in the target's place is replaced, not written through.
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
     error_ = error_from_errno(errno);
     return false;
   }
-  struct stat st;
-  if (::fstat(::fileno(fp_), &st) == 0 && S_ISDIR(st.st_mode)) {
-    std::fclose(fp_);
-    fp_ = nullptr;
-    error_ = kAccessDenied;
-    return false;
-  }
-  if (mode == Mode::kCreate) note_created(p);
-  return opened(mode);
+  note_removed(temporary_);
+  note_created(target_);
+  return true;
+}
+
+void File::remove_temporary() {
+  if (::unlink(temporary_.c_str()) == 0) note_removed(temporary_);
 }
 
 bool File::seek(std::uint64_t offset) {

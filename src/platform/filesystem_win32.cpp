@@ -6,8 +6,9 @@
 #include <cerrno>
 
 #include "charset/polish.hpp"
-#include "platform/file_errors.hpp"
+#include "platform/fault_injection.hpp"
 #include "platform/filesystem.hpp"
+#include "platform/filesystem_internal.hpp"
 #include "platform/staged_folder.hpp"
 #include "platform/win32_text.hpp"
 
@@ -66,7 +67,186 @@ OVERLAPPED at_offset(std::uint64_t offset) {
 DWORD low_part(std::uint64_t v) { return static_cast<DWORD>(v & 0xFFFFFFFFu); }
 DWORD high_part(std::uint64_t v) { return static_cast<DWORD>(v >> 32); }
 
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// The folder an entry of a native path lies in: "." for a bare name, the
+// drive's root for an entry at the root.
+std::string folder_of(std::string_view p) {
+  while (p.size() > 1 && p.back() == '\\' && !(p.size() == 3 && p[1] == ':')) p.remove_suffix(1);
+  const auto cut = p.find_last_of('\\');
+  if (cut == std::string_view::npos) return p.size() >= 2 && p[1] == ':' ? std::string(p.substr(0, 2)) : ".";
+  if (cut == 0 || (cut == 2 && p[1] == ':')) return std::string(p.substr(0, cut + 1));
+  return std::string(p.substr(0, cut));
+}
+
+// --- the trees of the run ---------------------------------------------------
+
+struct Trees {
+  bool on = false;
+  std::vector<std::wstring> read, write, rename;  // real paths, upper case
+};
+
+Trees& trees() {
+  static Trees t;
+  return t;
+}
+
+// Where an open handle really leads, links and junctions followed, in upper
+// case (the system ignores it); empty when the system cannot tell.
+std::wstring final_path(HANDLE h) {
+  std::wstring buf(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetFinalPathNameByHandleW(h, buf.data(), static_cast<DWORD>(buf.size()),
+                                              FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (n == 0) return {};
+    const bool fits = n < buf.size();
+    buf.resize(n);
+    if (fits) break;
+  }
+  if (buf.starts_with(L"\\\\?\\UNC\\"))
+    buf = L"\\" + buf.substr(7);
+  else if (buf.starts_with(L"\\\\?\\"))
+    buf = buf.substr(4);
+  if (!buf.empty()) CharUpperBuffW(buf.data(), static_cast<DWORD>(buf.size()));
+  return buf;
+}
+
+// The real path of an existing file or folder; empty (the error in *error)
+// when it cannot be opened.
+std::wstring real_path(const std::string& native, int* error = nullptr) {
+  HANDLE h = CreateFileW(win32::to_wide(native).c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    if (error) *error = error_from_system(GetLastError());
+    return {};
+  }
+  std::wstring real = final_path(h);
+  CloseHandle(h);
+  if (real.empty() && error) *error = kOtherError;
+  return real;
+}
+
+bool below_any(const std::wstring& real, const std::vector<std::wstring>& roots) {
+  return std::any_of(roots.begin(), roots.end(),
+                     [&real](const std::wstring& root) { return below_root(real, root); });
+}
+
+// kOk when an entry of p's folder may be made, written, renamed or removed:
+// the folder really lies in a write tree. Its real path goes to *real.
+int write_check(const std::string& p, std::wstring* real = nullptr) {
+  if (!trees().on) return kOk;
+  int error = kOk;
+  const std::wstring folder = real_path(folder_of(p), &error);
+  if (folder.empty()) return error;
+  if (real) *real = folder;
+  return below_any(folder, trees().write) ? kOk : kOutsideTree;
+}
+
+int rename_check(const std::string& from, const std::string& to) {
+  if (!trees().on) return kOk;
+  std::wstring a, b;
+  const int ea = write_check(from, &a), eb = write_check(to, &b);
+  if (ea == kOk && eb == kOk) return kOk;
+  if (a.empty() || b.empty()) return ea != kOk && ea != kOutsideTree ? ea : eb;
+  // The hiding of 2017 files: both ends in one tree.
+  for (const auto& root : trees().rename)
+    if (below_root(a, root) && below_root(b, root)) return kOk;
+  return kOutsideTree;
+}
+
+// Only files on a disk are data: not a console, a pipe or a device, nor a
+// reparse point opened as itself.
+int check_data_file(HANDLE h) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info) ||
+      (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
+    return kAccessDenied;
+  return kOk;
+}
+
+HANDLE open_handle(const std::string& p, File::Mode mode, int* error) {
+  const bool read_only = mode == File::Mode::kRead;
+  if (!read_only) {
+    if ((*error = write_check(p)) != kOk) return INVALID_HANDLE_VALUE;
+    // Never written through a link.
+    const DWORD attributes = GetFileAttributesW(win32::to_wide(p).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+      *error = kAccessDenied;
+      return INVALID_HANDLE_VALUE;
+    }
+  }
+  const DWORD access = read_only ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+  const DWORD disposition = mode == File::Mode::kCreate ? CREATE_ALWAYS : OPEN_EXISTING;
+  // Shared as POSIX files are: other stations keep out through the locks.
+  HANDLE h = CreateFileW(win32::to_wide(p).c_str(), access, kShareAll, nullptr, disposition,
+                         FILE_ATTRIBUTE_NORMAL | (read_only ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    *error = error_from_system(GetLastError());
+    return h;
+  }
+  *error = check_data_file(h);
+  if (*error == kOk && read_only && trees().on && !below_any(final_path(h), trees().read))
+    *error = kOutsideTree;
+  if (*error != kOk) {
+    CloseHandle(h);
+    return INVALID_HANDLE_VALUE;
+  }
+  return h;
+}
+
+// A new temporary beside the target p, its name in *temporary. The target
+// may be a file or a link (replaced by the rename), never a folder; a
+// read-only file stays as it is.
+HANDLE open_temporary(const std::string& p, std::string* temporary, int* error) {
+  if ((*error = write_check(p)) != kOk) return INVALID_HANDLE_VALUE;
+  const DWORD attributes = GetFileAttributesW(win32::to_wide(p).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DEVICE))) {
+    *error = kAccessDenied;
+    return INVALID_HANDLE_VALUE;
+  }
+  const auto cut = p.find_last_of('\\');
+  const std::string dir = cut == std::string::npos ? std::string() : p.substr(0, cut + 1);
+  for (int tries = 0; tries < kTempNameTries; ++tries) {
+    *temporary = dir + whole_file_temp_name();
+    HANDLE h = CreateFileW(win32::to_wide(*temporary).c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll,
+                           nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) return h;
+    const DWORD e = GetLastError();
+    if (e != ERROR_FILE_EXISTS && e != ERROR_ALREADY_EXISTS) {
+      *error = error_from_system(e);
+      return h;
+    }
+  }
+  *error = kAccessDenied;
+  return INVALID_HANDLE_VALUE;
+}
+
 }  // namespace
+
+bool confine_to_trees(const std::vector<std::string>& read_roots,
+                      const std::vector<std::string>& write_roots,
+                      const std::vector<std::string>& rename_roots) {
+  Trees t;
+  t.on = true;
+  bool all = true;
+  const auto resolve_roots = [&all](const std::vector<std::string>& roots, std::vector<std::wstring>& out) {
+    for (const auto& root : roots) {
+      std::wstring real = real_path(native_path(root));
+      if (real.empty())
+        all = false;
+      else
+        out.push_back(std::move(real));
+    }
+  };
+  resolve_roots(read_roots, t.read);
+  resolve_roots(write_roots, t.write);
+  resolve_roots(rename_roots, t.rename);
+  trees() = std::move(t);
+  return all;
+}
+
+void end_confinement() { trees() = Trees{}; }
 
 std::string native_path(std::string_view path) {
   std::string s = staged_form(path);
@@ -94,17 +274,22 @@ bool is_directory(std::string_view path) {
 }
 
 bool make_directory(std::string_view path) {
-  return !path.empty() && CreateDirectoryW(wide(path).c_str(), nullptr) != 0;
+  return !path.empty() && write_check(native_path(path)) == kOk &&
+         CreateDirectoryW(wide(path).c_str(), nullptr) != 0;
 }
 
 bool rename_entry(std::string_view from, std::string_view to) {
+  if (rename_check(native_path(from), native_path(to)) != kOk) return false;
+  if (testing::fault_now(testing::Fault::kRename)) return false;
   // Without MOVEFILE_REPLACE_EXISTING: an existing entry is never replaced.
   return MoveFileExW(wide(from).c_str(), wide(to).c_str(), 0) != 0;
 }
 
-bool remove_file(std::string_view path) { return DeleteFileW(wide(path).c_str()) != 0; }
+bool remove_file(std::string_view path) {
+  return write_check(native_path(path)) == kOk && DeleteFileW(wide(path).c_str()) != 0;
+}
 
-std::vector<DirEntry> list_directory(std::string_view dir, std::string_view mask) {
+Listing list_directory(std::string_view dir, std::string_view mask) {
   std::string full(dir);
   std::string_view name_mask = mask;
   if (const auto p = mask.find_last_of("\\/"); p != std::string_view::npos) {
@@ -112,61 +297,94 @@ std::vector<DirEntry> list_directory(std::string_view dir, std::string_view mask
     full += mask.substr(0, p);
     name_mask = mask.substr(p + 1);
   }
-  std::vector<DirEntry> out;
+  Listing out;
   std::string pattern = native_path(full);
   if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != ':') pattern += '\\';
   pattern += '*';
   WIN32_FIND_DATAW found{};
   HANDLE h = FindFirstFileW(win32::to_wide(pattern).c_str(), &found);
-  if (h == INVALID_HANDLE_VALUE) return out;
+  if (h == INVALID_HANDLE_VALUE) {
+    const DWORD e = GetLastError();
+    // Nothing at all, not even the dots: an empty drive.
+    if (e != ERROR_FILE_NOT_FOUND) out.error = error_from_system(e);
+    return out;
+  }
   do {
     if (is_dots(found.cFileName)) continue;
     std::string name = win32::from_wide(found.cFileName);
     if (!wildcard_match(name_mask, name)) continue;
-    out.push_back({std::move(name), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                   entry_size(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow)});
+    if (refused_name(name)) {
+      out.refused.push_back(std::move(name));
+      continue;
+    }
+    out.entries.push_back({std::move(name), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                           entry_size(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow)});
   } while (FindNextFileW(h, &found));
+  if (const DWORD e = GetLastError(); e != ERROR_NO_MORE_FILES) out.error = error_from_system(e);
   FindClose(h);
-  std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) {
-    return charset::upper_text(a.name) < charset::upper_text(b.name);
-  });
+  sort_entries(out.entries);
+  std::sort(out.refused.begin(), out.refused.end());
   return out;
 }
 
 bool File::open(std::string_view path, Mode mode) {
   if (fp_) close();
-  failed_ = false;
+  failed_ = write_failed_ = false;
   reading_ = writing_ = false;
+  written_to_ = mode != Mode::kRead;
   if (path.empty()) {
     error_ = kFileNotFound;
     return false;
   }
+  const std::string p = native_path(path);
+  const bool whole = mode == Mode::kReplace || mode == Mode::kExtend;
   const bool read_only = mode == Mode::kRead;
-  const DWORD access = read_only ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-  const DWORD disposition = mode == Mode::kCreate ? CREATE_ALWAYS : OPEN_EXISTING;
-  // Shared as POSIX files are: other stations keep out through the locks.
-  HANDLE h = CreateFileW(wide(path).c_str(), access,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                         disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  std::string temporary;
+  int error = kOk;
+  HANDLE h = whole ? open_temporary(p, &temporary, &error) : open_handle(p, mode, &error);
   if (h == INVALID_HANDLE_VALUE) {
-    error_ = error_from_system(GetLastError());
+    error_ = error;
     return false;
   }
   const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(h),
                                    (read_only ? _O_RDONLY : _O_RDWR) | _O_BINARY);
-  if (fd < 0) {
-    CloseHandle(h);
-    error_ = kOtherError;
-    return false;
-  }
-  fp_ = ::_fdopen(fd, read_only ? "rb" : "r+b");
+  if (fd < 0) CloseHandle(h);
+  fp_ = fd < 0 ? nullptr : ::_fdopen(fd, read_only ? "rb" : "r+b");
   if (!fp_) {
-    ::_close(fd);
+    if (fd >= 0) ::_close(fd);
+    if (whole) DeleteFileW(win32::to_wide(temporary).c_str());
     error_ = kOtherError;
     return false;
   }
-  return opened(mode);
+  if (whole) {
+    temporary_ = std::move(temporary);
+    target_ = p;
+  }
+  if (!opened(mode)) return false;
+  if (mode == Mode::kExtend && !take_existing(path)) {
+    const int why = error_;
+    discard();
+    error_ = why;
+    return false;
+  }
+  return true;
 }
+
+bool File::put_in_place() {
+  if (testing::fault_now(testing::Fault::kRename)) {
+    error_ = kDiskFull;
+    return false;
+  }
+  // A link in the target's place is replaced, not written through.
+  if (!MoveFileExW(win32::to_wide(temporary_).c_str(), win32::to_wide(target_).c_str(),
+                   MOVEFILE_REPLACE_EXISTING)) {
+    error_ = error_from_system(GetLastError());
+    return false;
+  }
+  return true;
+}
+
+void File::remove_temporary() { DeleteFileW(win32::to_wide(temporary_).c_str()); }
 
 bool File::seek(std::uint64_t offset) {
   reading_ = writing_ = false;

@@ -80,6 +80,23 @@ void added(std::string_view dir, std::string key, std::string name) {
     entry->second.clear();  // now names alike but for case: the system decides
 }
 
+void removed(std::string_view dir, const std::string& key, std::string_view name) {
+  Cache& c = cache();
+  if (c.scopes == 0) return;
+  const auto it = c.folders.find(folder_key(dir));
+  if (it == c.folders.end()) return;
+  const auto entry = it->second.find(key);
+  if (entry == it->second.end()) return;
+  if (entry->second != name) {
+    // One of several names alike but for case (which stay is not known), or
+    // a name the listing did not hold as removed: read again when needed.
+    c.erase(it);
+    return;
+  }
+  it->second.erase(entry);
+  --c.names;
+}
+
 void made_empty(std::string_view dir) {
   Cache& c = cache();
   if (c.scopes == 0) return;

@@ -3,8 +3,8 @@
 // alive. A copy looks up dozens of names per company that do not exist yet
 // in the 2018 folder; reading the folder once instead of once per name is
 // most of the difference to a plain copy. This program's own creations are
-// added as they happen; a rename or removal drops the listing concerned, so
-// the next lookup reads the folder again.
+// added and removed as they happen; a rename of an entry that is not known
+// drops the listing concerned, so the next lookup reads the folder again.
 #include <functional>
 #include <optional>
 #include <string>
@@ -27,6 +27,8 @@ const Names* cached(std::string_view dir);
 
 // This program created name in dir (a file or a folder).
 void added(std::string_view dir, std::string key, std::string name);
+// This program removed name from dir, or renamed it away.
+void removed(std::string_view dir, const std::string& key, std::string_view name);
 // This program created the folder dir: it is empty.
 void made_empty(std::string_view dir);
 // Entries of dir were renamed or removed: dir, and everything below

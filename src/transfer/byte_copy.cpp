@@ -47,9 +47,9 @@ bool copy_bytes(Run& run, std::string_view source, std::string_view target, bool
     }
   }
 
-  const bool closed = files.close();
+  const bool closed = files.close(sound);
   pause_if_slow(run);
-  return closed && sound;
+  return closed;
 }
 
 }  // namespace vx::transfer

@@ -9,14 +9,19 @@ namespace vx::transfer {
 
 void set_colour(Run& run, std::uint8_t colour) { run.out.set_color(colour); }
 
-void write_clipped(Run& run, std::string_view text) {
+std::size_t room_on_line(Run& run) {
   const auto& w = run.out.window();
   // Room up to the screen column before the window's right edge counted from
   // 0 (the last screen column stays empty), never past the window itself.
   const int x = run.out.x();
   const int room = std::min((w.right - 1) - x + 1, w.width() - x + 1);
-  if (room <= 0) return;
-  run.out.write(text.substr(0, std::min<std::size_t>(text.size(), static_cast<std::size_t>(room))));
+  return room > 0 ? static_cast<std::size_t>(room) : 0;
+}
+
+void write_clipped(Run& run, std::string_view text) {
+  const std::size_t room = room_on_line(run);
+  if (room == 0) return;
+  run.out.write(text.substr(0, std::min(text.size(), room)));
 }
 
 namespace {
@@ -40,6 +45,19 @@ void print_line(Run& run, std::string_view text) {
     next = 2;
   }
   run.out.go_to(1, next);
+}
+
+void failure_line(Run& run, std::string_view text) {
+  if (run.out.x() != 1) {
+    const int next = run.out.y() + 1;
+    if (next <= run.out.window().height())
+      run.out.go_to(1, next);
+    else
+      run.out.clear();
+  }
+  set_colour(run, kError);
+  print_line(run, text);
+  set_colour(run, kNormal);
 }
 
 std::uint8_t read_key(Run& run) {

@@ -22,8 +22,13 @@ enum Colour : std::uint8_t {
 void set_colour(Run& run, std::uint8_t colour);
 // Writes at the cursor without a line end, cut to the room left on the line.
 void write_clipped(Run& run, std::string_view text);
+// The characters write_clipped has room for.
+std::size_t room_on_line(Run& run);
 // One progress line; a full window is cleared and printing restarts at its top.
 void print_line(Run& run, std::string_view text);
+// A light red line of its own: begun on the next line when the cursor was
+// left after a label, so that it is never cut to nothing. No key wait.
+void failure_line(Run& run, std::string_view text);
 // Waits for a key and forgets the keys typed ahead; 0 for a special key.
 std::uint8_t read_key(Run& run);
 // Asks until T or N (either case); true for T.

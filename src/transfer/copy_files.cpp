@@ -6,10 +6,14 @@
 namespace vx::transfer {
 
 void show_failure(Run& run, std::string_view line, bool wait_for_key) {
-  set_colour(run, kError);
-  print_line(run, line);
-  set_colour(run, kNormal);
+  failure_line(run, line);
   if (wait_for_key) read_key(run);
+}
+
+bool shown_outside_tree(Run& run, const platform::File& file, std::string_view path) {
+  if (file.error() != platform::kOutsideTree) return false;
+  failure_line(run, msg::kOutsideTree + path);
+  return true;
 }
 
 void show_copy_start(Run& run, std::string_view line) {
@@ -20,23 +24,29 @@ void show_copy_start(Run& run, std::string_view line) {
 
 bool CopyFiles::open_source() {
   if (source_.open(source_name_, platform::File::Mode::kRead)) return true;
-  show_failure(run_, msg::kOpenFailed + source_name_);
+  if (!shown_outside_tree(run_, source_, source_name_)) show_failure(run_, msg::kOpenFailed + source_name_);
   return false;
 }
 
 bool CopyFiles::open_target(bool append) {
   using Mode = platform::File::Mode;
-  if (target_.open(target_name_, append ? Mode::kAppend : Mode::kCreate)) return true;
-  set_colour(run_, kError);
-  print_line(run_, msg::kCreateFailed + target_name_);
-  set_colour(run_, kNormal);
+  if (target_.open(target_name_, append ? Mode::kExtend : Mode::kReplace)) return true;
+  if (shown_outside_tree(run_, target_, target_name_)) {
+    source_.close();
+    return false;
+  }
+  failure_line(run_, msg::kCreateFailed + target_name_);
   source_.close();
   read_key(run_);
   return false;
 }
 
-bool CopyFiles::close() {
+bool CopyFiles::close(bool sound) {
   if (!source_.close()) show_failure(run_, msg::kCloseFailed + source_name_);
+  if (!sound) {
+    target_.discard();
+    return false;
+  }
   if (target_.close()) return true;
   show_failure(run_, msg::kCloseFailed + target_name_);
   return false;

@@ -9,9 +9,12 @@
 
 namespace vx::transfer {
 
-// A failure line in light red, back to the normal colour, then a key wait
-// unless the caller goes on at once.
+// A failure line in light red on a line of its own, back to the normal
+// colour, then a key wait unless the caller goes on at once.
 void show_failure(Run& run, std::string_view line, bool wait_for_key = true);
+// A file refused for leading out of the data trees is one light red line
+// naming its path, with no key wait: true when that was why it failed.
+bool shown_outside_tree(Run& run, const platform::File& file, std::string_view path);
 // The light blue line that announces a copy.
 void show_copy_start(Run& run, std::string_view line);
 
@@ -22,12 +25,16 @@ class CopyFiles {
 
   // Opens the source for reading; shows the failure and waits for a key.
   bool open_source();
-  // Creates (empties) the target, or opens it at its end when appending; on
-  // failure shows it, closes the source and waits for a key.
+  // Starts a new target, or one that holds the old target's bytes first
+  // when appending; the target itself changes only when the copy is put in
+  // place by close(). On failure shows it, closes the source and waits for
+  // a key.
   bool open_target(bool append);
-  // Closes both files, showing each failure with a key wait. True when the
-  // target was closed cleanly.
-  bool close();
+  // Closes both files, showing each failure with a key wait, and puts the
+  // target in place. A copy that did not run clean (sound false) is given
+  // up instead: the previous target stays as it was. True when the target
+  // was put in place.
+  bool close(bool sound = true);
 
   platform::File& source() { return source_; }
   platform::File& target() { return target_; }

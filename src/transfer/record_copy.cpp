@@ -53,9 +53,9 @@ bool write_kept(Run& run, CopyFiles& files, const std::uint8_t* bytes, std::size
 }
 
 bool finish_record_copy(Run& run, CopyFiles& files, bool sound) {
-  const bool closed = files.close();
+  const bool closed = files.close(sound);
   pause_if_slow(run);
-  return closed && sound;
+  return closed;
 }
 
 }  // namespace

@@ -69,44 +69,44 @@ void copy_text_file(Run& run, std::string_view source, std::string_view target, 
   if (file_size_of(source) == 0) return;
   platform::File in;
   if (!in.open(source, platform::File::Mode::kRead)) {
-    show_failure(run, msg::kOpenFailed + source);
+    if (!shown_outside_tree(run, in, source)) show_failure(run, msg::kOpenFailed + source);
     return;
   }
   if (file_size_of(target) > 0 && keep_existing(run, target)) return;
   platform::File out;
-  if (!out.open(target, platform::File::Mode::kCreate)) {
-    set_colour(run, kError);
-    print_line(run, msg::kTextCreateFailed + target);
-    set_colour(run, kNormal);
+  if (!out.open(target, platform::File::Mode::kReplace)) {
     in.close();
-    read_key(run);
+    if (!shown_outside_tree(run, out, target)) show_failure(run, msg::kTextCreateFailed + target);
     return;
   }
   show_copy_start(run, msg::kCopyingTextFile + source);
 
   LineReader lines(in);
   std::string line;
-  bool written = true;
   for (;;) {
     const auto got = lines.next(line);
     if (got == LineReader::kEnd) break;
     if (got == LineReader::kFailed) {
+      // A file cut short is no copy: the previous target stays.
       show_failure(run, msg::kTextReadFailed + source, false);
-      break;
+      in.close();
+      out.discard();
+      return;
     }
     charset::conversion_map(run.cs).apply(line);
     if (filter && !filter(run, line)) continue;
     line += "\r\n";
     if (out.write(line.data(), line.size()) < line.size()) {
       show_failure(run, msg::kTextWriteFailed + target, false);
-      written = false;
-      break;
+      in.close();
+      out.discard();
+      return;
     }
   }
   in.close();
-  // The lines are buffered: a write that fails only when the buffer goes
-  // out at closing is still a failed write.
-  if (!out.close() && written) show_failure(run, msg::kTextWriteFailed + target, false);
+  // The lines are buffered and the file is put in place at closing: a full
+  // disk may show only there, and is still a failed write.
+  if (!out.close()) show_failure(run, msg::kTextWriteFailed + target, false);
 }
 
 }  // namespace vx::transfer

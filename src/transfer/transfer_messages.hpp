@@ -27,6 +27,12 @@ inline constexpr auto kReadFailed = cp852("Błąd odczytu danych");
 inline constexpr auto kWriteFailed = cp852("Błąd zapisu danych");
 inline constexpr auto kCloseFailed = cp852("Błąd zamknięcia zbioru ");
 
+// Paths refused for leading out of the data trees, names from a folder
+// listing that would not stay in their folder, a folder that cannot be read.
+inline constexpr auto kOutsideTree = cp852("Ścieżka poza katalogiem danych: ");
+inline constexpr auto kBadFileName = cp852("Niedozwolona nazwa pliku: ");
+inline constexpr auto kListingFailed = cp852("Błąd odczytu katalogu ");
+
 // Failures of the text copy.
 inline constexpr auto kTextCreateFailed = cp852("Błąd utworzenia pliku ");
 inline constexpr auto kTextReadFailed = cp852("Błąd odczytu z pliku ");

@@ -251,16 +251,17 @@ TEST_F(AnnualSettings, KeepingTheStandardSetsBothStandardsTo852) {
   }
 }
 
-TEST_F(AnnualSettings, ShortSourceLeavesNo2018File) {
+TEST_F(AnnualSettings, ShortSourceLeavesThe2018FileAsItWas) {
   auto src = source_records(13, 1.0);
   Bytes two = concat({src[0], src[1]});
   two.resize(two.size() + 100, 1);  // and part of a third
   write_file(source("FIRMA1", "2017_ROK.REK"), two);
-  write_file(target(), Bytes(3 * kSize, 9));  // an earlier file is replaced, then erased
+  write_file(target(), Bytes(3 * kSize, 9));  // an earlier file stays
   ScriptedRun sr("Enter\n");
   prepare(sr.run());
   conversion::convert_annual_settings(sr.run(), "FIRMA1");
-  EXPECT_FALSE(file_exists(target()));
+  EXPECT_EQ(read_file(target()), Bytes(3 * kSize, 9));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(target().parent_path()), {}), 1);
   EXPECT_TRUE(shows(sr, "Błąd odczytu danych z 2017"));
   EXPECT_FALSE(shows(sr, "Utworzono dane w 2018"));
   EXPECT_EQ(sr.console().screens_shown(), 1);

@@ -338,8 +338,16 @@ TEST(CopyPlanSteps, MatchingFilesGoInNameOrderMaskAfterMask) {
   c.r.run().options.addon_items = 1 << 2;  // KM 150
   for (auto name : {"km18z.rek", "km__b.rek", "KM__A.REK", "km18a.rek", "km_x.rek", "km18a.txt", "km150cnf.rek"})
     write_file(c.dirs.old_file(name), std::string(name));
+#ifndef _WIN32
+  // A listed name that would climb out of the company is told, not copied.
+  write_file(c.dirs.old_file("km18..\\..\\x.rek"), std::string("x"));
+#endif
   ASSERT_TRUE(c.run_plan());
   const std::string t = c.r.transcript();
+#ifndef _WIN32
+  EXPECT_NE(t.find("Niedozwolona nazwa pliku: km18..\\..\\x.rek"), std::string::npos);
+  EXPECT_FALSE(file_exists(c.dirs.tmp / "x.rek"));
+#endif
   std::vector<std::size_t> at;
   for (auto name : {"km150cnf.rek", "KM__A.REK", "km__b.rek", "km18a.rek", "km18z.rek"}) {
     at.push_back(t.find(std::string("Kopiuję ") + c.dirs.old_file(name).string()));

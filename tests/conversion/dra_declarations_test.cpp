@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "conversion/office_fixture.hpp"
+#include "support/platform_seams.hpp"
 #include "support/unprivileged_user.hpp"
 #include "transfer/transfer_state.hpp"
 
@@ -104,16 +105,30 @@ TEST(Dra, AnAttachmentThatCannotBeWrittenEndsThatDeclarationOnly) {
   ScriptedRun r("x\n");
   CompanyDirs c(r);
   r.run().cs = kMazoviaTo852;
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no full device";
-  // More attachments than the file buffer holds: the main block is taken,
-  // an attachment then fails on the full device.
   write_file(c.old_file("2018D401.001"), declaration(200));
   write_file(c.old_file("2018D402.001"), declaration(0));
-  std::filesystem::create_symlink("/dev/full", c.new_file("2018D401.001"));
-  carry_dra_declarations(r.run(), c.company);
+  write_file(c.new_file("2018D401.001"), std::string("earlier"));
+  {
+    // The main block goes out, the first attachment fails.
+    const ArmedFault full(platform::testing::Fault::kWrite, 2);
+    carry_dra_declarations(r.run(), c.company);
+  }
   EXPECT_EQ(r.console().screens_shown(), 1);
   EXPECT_EQ(r.row(1), "1. :2018D401.001Błąd zapisu załącznika do DRA:2018D401.0012. :2018D402.001");
+  EXPECT_EQ(read_file(c.new_file("2018D401.001")), as_bytes("earlier"));  // given up whole
   EXPECT_EQ(read_file(c.new_file("2018D402.001")), converted_declaration(0));  // the next follows
+}
+
+TEST(Dra, AFailureAfterALongNameIsToldOnALineOfItsOwn) {
+  ScriptedRun r("x\n");
+  CompanyDirs c(r);
+  r.run().cs = kMazoviaTo852;
+  const std::string name = "2018D401." + std::string(40, 'x');
+  write_file(c.old_file(name), Bytes(10, 1));  // no whole main block
+  carry_dra_declarations(r.run(), c.company);
+  EXPECT_EQ(r.row(1), "1. :" + name);  // no room left for the whole failure
+  EXPECT_EQ(r.row(2), "Błąd odczytania DRA:" + name);
+  EXPECT_EQ(r.console().screens_shown(), 1);
 }
 
 TEST(Dra, AShortMainBlockEndsTheStep) {

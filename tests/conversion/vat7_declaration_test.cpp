@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "conversion/office_fixture.hpp"
+#include "support/platform_seams.hpp"
+#include "transfer/copy_test_support.hpp"
 
 namespace vx::test {
 namespace {
@@ -105,6 +107,28 @@ TEST(Vat7, MissingSourceIsSilentAndAnOldTargetIsReplacedUnasked) {
   write_file(c.old_file("2018v7.17"), old_declarations(11).bytes());
   convert_vat7_declarations(r.run(), c.company);
   EXPECT_EQ(months_in(read_file(c.new_file("2018vJ17.REK"))), (std::vector<std::size_t>{11, 12}));
+}
+
+TEST(Vat7, AWriteOrCloseThatFailsLeavesTheEarlierFileAsItWas) {
+  using platform::testing::Fault;
+  for (const auto fault : {Fault::kWrite, Fault::kClose}) {
+    SCOPED_TRACE(static_cast<int>(fault));
+    ScriptedRun r("x\n");
+    CompanyDirs c(r);
+    write_file(c.old_file("2018v7.17"), old_declarations(0).bytes());
+    write_file(c.new_file("2018vJ17.REK"), std::string("earlier"));
+    {
+      // The fifth month, or the close where the buffered months go out.
+      const ArmedFault failing(fault, fault == Fault::kWrite ? 5 : 1);
+      convert_vat7_declarations(r.run(), c.company);
+    }
+    EXPECT_EQ(read_file(c.new_file("2018vJ17.REK")), as_bytes("earlier"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(c.new_file("")), {}), 1);
+    // Only the close has a failure of its own to tell, as every copy's close.
+    const std::string line = "Błąd zamknięcia zbioru " + c.new_file("2018vJ17.REK").string();
+    EXPECT_EQ(row_starting(r, line) > 0, fault == Fault::kClose);
+    EXPECT_EQ(r.console().screens_shown(), fault == Fault::kClose ? 1 : 0);
+  }
 }
 
 }  // namespace

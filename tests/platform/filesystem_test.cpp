@@ -75,7 +75,7 @@ TEST(Wildcards, QuestionMarkTakesOneCharacterButNeverTheDot) {
 TEST(Wildcards, DirectoryListingIsInUpperCasedNameOrder) {
   test::TempDir dir;
   for (auto n : {"b.kst", "A.KST", "c.txt", "C.kst"}) test::write_file(dir / "_2018" / n, std::string("1"));
-  const auto list = list_directory(dir.str(), "_2018\\*.kst");
+  const auto list = list_directory(dir.str(), "_2018\\*.kst").entries;
   ASSERT_EQ(list.size(), 3u);
   EXPECT_EQ(list[0].name, "A.KST");
   EXPECT_EQ(list[1].name, "b.kst");

@@ -102,24 +102,5 @@ TEST(ByteCopy, UnreadableSourceIsReportedWithAKeyWait) {
   EXPECT_FALSE(file_exists(d / "b.bin"));
 }
 
-TEST(ByteCopy, WritesThatFailAreReportedAndTheCopyFails) {
-#ifdef _WIN32
-  GTEST_SKIP() << "no device that is always full";
-#endif
-  TempDir d;
-  write_file(d / "small.bin", "abc");
-  write_file(d / "large.bin", Bytes(200000, 'x'));
-  ScriptedRun r("x\nx\nx\n");
-  // The small copy fails only when its buffer goes out at closing.
-  EXPECT_FALSE(copy_bytes(r.run(), path_of(d / "small.bin"), "/dev/full", false));
-  EXPECT_EQ(r.row(2), "Błąd zamknięcia zbioru /dev/full");
-  EXPECT_TRUE(row_coloured(r, 2, 0x0C, 1, 23));
-  EXPECT_EQ(r.console().screens_shown(), 1);
-  EXPECT_FALSE(copy_bytes(r.run(), path_of(d / "large.bin"), "/dev/full", false));
-  EXPECT_EQ(r.row(4), "Błąd zapisu danych");
-  EXPECT_TRUE(row_coloured(r, 4, 0x0C, 1, 18));
-  EXPECT_GE(r.console().screens_shown(), 2);  // each failure waits for its key
-}
-
 }  // namespace
 }  // namespace vx::test
