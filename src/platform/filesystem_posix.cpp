@@ -232,7 +232,9 @@ int open_regular(const std::string& p, int flags, int* error) {
     *error = kAccessDenied;
     return -1;
   }
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  // Blocking again for what follows; of the flags given only O_NONBLOCK is
+  // one that F_SETFL changes.
+  ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
   return fd;
 }
 
@@ -259,11 +261,12 @@ int open_in_place(const std::string& p, bool create, int* error) {
 
 // A new temporary beside the target p, its name in *temporary. The target
 // may be a file or a link (replaced by the rename), never a folder, a
-// device or a pipe; a file's permissions pass to its successor.
-int open_temporary(const std::string& p, std::string* temporary, int* error) {
+// device or a pipe; a file's permissions pass to its successor. A kept
+// listing may already know that there is no target.
+int open_temporary(const std::string& p, bool surely_new, std::string* temporary, int* error) {
   if ((*error = write_check(p)) != kOk) return -1;
   struct stat st;
-  const bool present = ::lstat(p.c_str(), &st) == 0;
+  const bool present = !surely_new && ::lstat(p.c_str(), &st) == 0;
   // A write-protected file stays as it is, as when it was emptied in place.
   if (present && (S_ISREG(st.st_mode) ? ::access(p.c_str(), W_OK) != 0 : !S_ISLNK(st.st_mode))) {
     *error = kAccessDenied;
@@ -394,7 +397,8 @@ bool File::open(std::string_view path, Mode mode) {
   failed_ = write_failed_ = false;
   reading_ = writing_ = false;
   written_to_ = mode != Mode::kRead;
-  const std::string p = native_path(path);
+  Found found = Found::kUnsure;
+  const std::string p = resolve(os_form(path), &found);
   if (p.empty()) {
     error_ = kFileNotFound;
     return false;
@@ -403,7 +407,7 @@ bool File::open(std::string_view path, Mode mode) {
   std::string temporary;
   int error = kOk;
   const int fd = mode == Mode::kRead ? open_for_reading(p, &error)
-                 : whole             ? open_temporary(p, &temporary, &error)
+                 : whole             ? open_temporary(p, found == Found::kNo, &temporary, &error)
                                      : open_in_place(p, mode == Mode::kCreate, &error);
   if (fd < 0) {
     error_ = error;
