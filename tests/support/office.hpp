@@ -44,6 +44,8 @@ class Office {
   // Runs the program with the script; roots come from its path file.
   ProgramResult migrate(const std::string& script, std::vector<std::string> args = {},
                         std::map<std::string, std::string> env = {});
+  // The same with the run's other settings (signals, held input) as given.
+  ProgramResult migrate_with(ProgramRun run);
 
   std::vector<CompanyRow> companies;
   std::vector<std::string> list_file;  // the ".LST" lines, when not empty

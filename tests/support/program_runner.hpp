@@ -27,6 +27,9 @@ struct ProgramRun {
   // unless it ended before (POSIX only).
   long signal_after_us = -1;
   int signal = 9;
+  // The key script's end is not the end of the input: a key read past it
+  // waits (for the signal) instead of ending the run (POSIX only).
+  bool hold_input = false;
 };
 
 ProgramResult run_program(const ProgramRun& r);

@@ -26,10 +26,18 @@ ProgramResult run_program(const ProgramRun& r) {
     throw std::runtime_error("cannot write the key script");
   ::lseek(in_fd, 0, SEEK_SET);
 
+  int held[2] = {-1, -1};
+  if (r.hold_input) {
+    if (::pipe(held) != 0) throw std::runtime_error("pipe failed");
+    if (::write(held[1], r.script.data(), r.script.size()) != static_cast<ssize_t>(r.script.size()))
+      throw std::runtime_error("cannot write the key script");
+  }
+
   const std::string program = r.program.empty() ? std::string(VX_PROGRAM) : r.program;
   const pid_t pid = ::fork();
   if (pid == 0) {
-    ::dup2(in_fd, 0);
+    ::dup2(r.hold_input ? held[0] : in_fd, 0);
+    if (r.hold_input) ::close(held[1]);
     ::dup2(out_fd, 1);
     ::dup2(err_fd, 2);
     if (!r.working_dir.empty() && ::chdir(r.working_dir.c_str()) != 0) ::_exit(120);
@@ -65,6 +73,10 @@ ProgramResult run_program(const ProgramRun& r) {
     }
   } else {
     ::waitpid(pid, &status, 0);
+  }
+  if (r.hold_input) {
+    ::close(held[0]);
+    ::close(held[1]);
   }
   ::close(in_fd);
   ::close(out_fd);
