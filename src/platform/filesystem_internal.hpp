@@ -16,6 +16,10 @@ int error_from_errno(int e);
 std::string whole_file_temp_name();
 inline constexpr int kTempNameTries = 100;
 
+// Real paths kept for the confinement may have changed: an entry was
+// renamed or removed.
+void forget_real_folders();
+
 // A listed name that joined to its folder would name something else.
 bool refused_name(std::string_view name);
 void sort_entries(std::vector<DirEntry>& entries);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <unordered_map>
 
 #include "charset/polish.hpp"
 #include "charset/utf8.hpp"
@@ -173,6 +174,10 @@ std::string folder_of(std::string_view p) {
 struct Trees {
   bool on = false;
   std::vector<std::string> read, write, rename;  // real paths
+  // Real paths of the folders looked at: a run opens thousands of files in
+  // a few hundred folders, and resolving each path anew reads every link
+  // of it. Forgotten when this program renames or removes anything.
+  std::unordered_map<std::string, std::string> folders;
 };
 
 Trees& trees() {
@@ -190,6 +195,25 @@ std::string real_path(const std::string& p) {
   return s;
 }
 
+std::string real_folder(const std::string& folder) {
+  auto& known = trees().folders;
+  if (const auto it = known.find(folder); it != known.end()) return it->second;
+  std::string real = real_path(folder);
+  if (!real.empty()) known.emplace(folder, real);
+  return real;
+}
+
+// The real path of a file: its folder's, kept, and its name, unless the
+// name is itself a link (or no plain name), which is then followed.
+std::string real_file_path(const std::string& p) {
+  const auto [dir, name] = split_native(p);
+  struct stat st;
+  if (name.empty() || name == "." || name == ".." || (::lstat(p.c_str(), &st) == 0 && S_ISLNK(st.st_mode)))
+    return real_path(p);
+  const std::string folder = real_folder(folder_of(p));
+  return folder.empty() ? folder : joined(folder, std::string(name));
+}
+
 bool below_any(const std::string& real, const std::vector<std::string>& roots) {
   return std::any_of(roots.begin(), roots.end(),
                      [&real](const std::string& root) { return below_root(real, root); });
@@ -199,7 +223,7 @@ bool below_any(const std::string& real, const std::vector<std::string>& roots) {
 // the folder really lies in a write tree. Its real path goes to *real.
 int write_check(const std::string& p, std::string* real = nullptr) {
   if (!trees().on) return kOk;
-  const std::string folder = real_path(folder_of(p));
+  const std::string folder = real_folder(folder_of(p));
   if (folder.empty()) return error_from_errno(errno);
   if (real) *real = folder;
   return below_any(folder, trees().write) ? kOk : kOutsideTree;
@@ -232,15 +256,13 @@ int open_regular(const std::string& p, int flags, int* error) {
     *error = kAccessDenied;
     return -1;
   }
-  // Blocking again for what follows; of the flags given only O_NONBLOCK is
-  // one that F_SETFL changes.
-  ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  // O_NONBLOCK means nothing to a regular file: it may stay.
   return fd;
 }
 
 int open_for_reading(const std::string& p, int* error) {
   if (!trees().on) return open_regular(p, O_RDONLY, error);
-  const std::string real = real_path(p);
+  const std::string real = real_file_path(p);
   if (real.empty()) {
     *error = error_from_errno(errno);
     return -1;
@@ -257,6 +279,18 @@ int open_for_reading(const std::string& p, int* error) {
 int open_in_place(const std::string& p, bool create, int* error) {
   if ((*error = write_check(p)) != kOk) return -1;
   return open_regular(p, O_RDWR | O_NOFOLLOW | (create ? O_CREAT | O_TRUNC : 0), error);
+}
+
+// A file that does not exist yet, made where it is.
+int open_new_in_place(const std::string& p, int* error) {
+  if ((*error = write_check(p)) != kOk) return -1;
+  const int fd = ::open(p.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    *error = error_from_errno(errno);
+    return -1;
+  }
+  note_created(p);
+  return fd;
 }
 
 // A new temporary beside the target p, its name in *temporary. The target
@@ -314,6 +348,8 @@ bool confine_to_trees(const std::vector<std::string>& read_roots,
 
 void end_confinement() { trees() = Trees{}; }
 
+void forget_real_folders() { trees().folders.clear(); }
+
 std::string native_path(std::string_view path) { return resolve(os_form(path)); }
 
 std::optional<DirEntry> find_entry(std::string_view path, int* error) {
@@ -351,6 +387,7 @@ bool rename_entry(std::string_view from, std::string_view to) {
   // Never replace an existing entry, as the DOS rename would not.
   if (exists(b) || rename_check(a, b) != kOk) return false;
   if (testing::fault_now(testing::Fault::kRename) || ::rename(a.c_str(), b.c_str()) != 0) return false;
+  forget_real_folders();
   listing::changed(split_native(a).first, a);
   listing::changed(split_native(b).first);
   return true;
@@ -359,6 +396,7 @@ bool rename_entry(std::string_view from, std::string_view to) {
 bool remove_file(std::string_view path) {
   const std::string p = native_path(path);
   if (write_check(p) != kOk || ::unlink(p.c_str()) != 0) return false;
+  forget_real_folders();
   note_removed(p);
   return true;
 }
@@ -406,7 +444,12 @@ bool File::open(std::string_view path, Mode mode) {
   const bool whole = mode == Mode::kReplace || mode == Mode::kExtend;
   std::string temporary;
   int error = kOk;
+  // A file new in a company's staging folder is written under its own
+  // name: the folder is the temporary, and a failed copy removes the file.
+  const bool new_in_staging = whole && found == Found::kNo && inside_staging(path);
+  if (new_in_staging) temporary = p;
   const int fd = mode == Mode::kRead ? open_for_reading(p, &error)
+                 : new_in_staging    ? open_new_in_place(p, &error)
                  : whole             ? open_temporary(p, found == Found::kNo, &temporary, &error)
                                      : open_in_place(p, mode == Mode::kCreate, &error);
   if (fd < 0) {
@@ -437,6 +480,7 @@ bool File::open(std::string_view path, Mode mode) {
 }
 
 bool File::put_in_place() {
+  if (temporary_ == target_) return true;  // written in place, new in staging
   if (testing::fault_now(testing::Fault::kRename)) {
     error_ = kDiskFull;
     return false;

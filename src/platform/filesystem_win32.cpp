@@ -248,6 +248,9 @@ bool confine_to_trees(const std::vector<std::string>& read_roots,
 
 void end_confinement() { trees() = Trees{}; }
 
+// The system resolves each handle's final path itself: nothing is kept.
+void forget_real_folders() {}
+
 std::string native_path(std::string_view path) {
   std::string s = staged_form(path);
   std::replace(s.begin(), s.end(), '/', '\\');

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/filesystem.hpp"
+#include "platform/filesystem_internal.hpp"
 #include "platform/listing_cache.hpp"
 #ifdef _WIN32
 #include "platform/win32_text.hpp"
@@ -46,6 +47,13 @@ std::string staged_form(std::string_view path) {
   return m->staging_folder + std::string(rest);
 }
 
+bool inside_staging(std::string_view path) {
+  const auto& m = active_mapping();
+  if (!m || !path.starts_with(m->final_folder)) return false;
+  const std::string_view rest = path.substr(m->final_folder.size());
+  return rest.size() > 1 && is_separator(rest.front());
+}
+
 bool remove_tree(std::string_view path) {
   if (path.empty()) return false;
   const std::string native = native_path(path);
@@ -56,6 +64,7 @@ bool remove_tree(std::string_view path) {
 #endif
   std::error_code error;
   std::filesystem::remove_all(p, error);
+  forget_real_folders();
   const auto cut = native.find_last_of("\\/");
   listing::changed(cut == std::string::npos ? std::string() : native.substr(0, cut), native);
   return !error;

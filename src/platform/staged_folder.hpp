@@ -22,6 +22,11 @@ class StagedFolder {
 // staging folder; any other path as given.
 std::string staged_form(std::string_view path);
 
+// Whether the path leads into the staging folder of a live StagedFolder.
+// A file new there needs no temporary of its own to be written whole: the
+// folder is discarded if the run stops, and a failed copy removes the file.
+bool inside_staging(std::string_view path);
+
 // Removes a folder with everything in it; a link inside is removed, never
 // followed. False when something could not be removed.
 bool remove_tree(std::string_view path);
