@@ -171,9 +171,7 @@ std::string folder_of(std::string_view p) {
 
 // --- the trees of the run ---------------------------------------------------
 
-struct Trees {
-  bool on = false;
-  std::vector<std::string> read, write, rename;  // real paths
+struct Trees : TreeRoots<std::string> {
   // Real paths of the folders looked at: a run opens thousands of files in
   // a few hundred folders, and resolving each path anew reads every link
   // of it. Forgotten when this program renames or removes anything.
@@ -233,12 +231,7 @@ int rename_check(const std::string& from, const std::string& to) {
   if (!trees().on) return kOk;
   std::string a, b;
   const int ea = write_check(from, &a), eb = write_check(to, &b);
-  if (ea == kOk && eb == kOk) return kOk;
-  if (a.empty() || b.empty()) return ea != kOk && ea != kOutsideTree ? ea : eb;
-  // The hiding of 2017 files: both ends in one tree.
-  for (const auto& root : trees().rename)
-    if (below_root(a, root) && below_root(b, root)) return kOk;
-  return kOutsideTree;
+  return judge_rename(ea, eb, a, b, trees().rename);
 }
 
 // Opens without waiting for a pipe's other end, then keeps the file only
@@ -328,20 +321,8 @@ bool confine_to_trees(const std::vector<std::string>& read_roots,
                       const std::vector<std::string>& write_roots,
                       const std::vector<std::string>& rename_roots) {
   Trees t;
-  t.on = true;
-  bool all = true;
-  const auto resolve_roots = [&all](const std::vector<std::string>& roots, std::vector<std::string>& out) {
-    for (const auto& root : roots) {
-      std::string real = real_path(native_path(root));
-      if (real.empty())
-        all = false;
-      else
-        out.push_back(std::move(real));
-    }
-  };
-  resolve_roots(read_roots, t.read);
-  resolve_roots(write_roots, t.write);
-  resolve_roots(rename_roots, t.rename);
+  const bool all = t.confine(read_roots, write_roots, rename_roots,
+                             [](const std::string& root) { return real_path(native_path(root)); });
   trees() = std::move(t);
   return all;
 }
@@ -446,7 +427,8 @@ bool File::open(std::string_view path, Mode mode) {
   int error = kOk;
   // A file new in a company's staging folder is written under its own
   // name: the folder is the temporary, and a failed copy removes the file.
-  const bool new_in_staging = whole && found == Found::kNo && inside_staging(path);
+  const bool new_in_staging = whole && inside_staging(path) &&
+                              (found == Found::kNo || (found == Found::kUnsure && !exists(p)));
   if (new_in_staging) temporary = p;
   const int fd = mode == Mode::kRead ? open_for_reading(p, &error)
                  : new_in_staging    ? open_new_in_place(p, &error)

@@ -81,10 +81,8 @@ std::string folder_of(std::string_view p) {
 
 // --- the trees of the run ---------------------------------------------------
 
-struct Trees {
-  bool on = false;
-  std::vector<std::wstring> read, write, rename;  // real paths, upper case
-};
+// Real paths in upper case.
+using Trees = TreeRoots<std::wstring>;
 
 Trees& trees() {
   static Trees t;
@@ -146,12 +144,7 @@ int rename_check(const std::string& from, const std::string& to) {
   if (!trees().on) return kOk;
   std::wstring a, b;
   const int ea = write_check(from, &a), eb = write_check(to, &b);
-  if (ea == kOk && eb == kOk) return kOk;
-  if (a.empty() || b.empty()) return ea != kOk && ea != kOutsideTree ? ea : eb;
-  // The hiding of 2017 files: both ends in one tree.
-  for (const auto& root : trees().rename)
-    if (below_root(a, root) && below_root(b, root)) return kOk;
-  return kOutsideTree;
+  return judge_rename(ea, eb, a, b, trees().rename);
 }
 
 // Only files on a disk are data: not a console, a pipe or a device, nor a
@@ -228,20 +221,8 @@ bool confine_to_trees(const std::vector<std::string>& read_roots,
                       const std::vector<std::string>& write_roots,
                       const std::vector<std::string>& rename_roots) {
   Trees t;
-  t.on = true;
-  bool all = true;
-  const auto resolve_roots = [&all](const std::vector<std::string>& roots, std::vector<std::wstring>& out) {
-    for (const auto& root : roots) {
-      std::wstring real = real_path(native_path(root));
-      if (real.empty())
-        all = false;
-      else
-        out.push_back(std::move(real));
-    }
-  };
-  resolve_roots(read_roots, t.read);
-  resolve_roots(write_roots, t.write);
-  resolve_roots(rename_roots, t.rename);
+  const bool all = t.confine(read_roots, write_roots, rename_roots,
+                             [](const std::string& root) { return real_path(native_path(root)); });
   trees() = std::move(t);
   return all;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/filesystem.hpp"
+#include "platform/staged_folder.hpp"
 #include "support/fixture.hpp"
 #include "support/platform_seams.hpp"
 #include "support/unprivileged_user.hpp"
@@ -90,6 +91,36 @@ TEST(WholeFiles, TheTargetChangesOnlyByACleanClose) {
     EXPECT_EQ(test::read_file(dir / stored), test::as_bytes(*c.after));
     EXPECT_EQ(found->size, c.after->size());
   }
+}
+
+// In a company's staging folder a new file needs no temporary of its own
+// (the folder is one): written under its name, removed when its copy fails,
+// and a rename that would fail is never asked for.
+TEST(WholeFiles, ANewFileInStagingIsWrittenInPlaceAndGoneWhenItFails) {
+  test::TempDir dir;
+  fs::create_directories(dir / "~stage");
+  const std::string final_folder = (dir / "FIRMA").string();
+  const StagedFolder staged(final_folder, (dir / "~stage").string());
+  const std::string target = final_folder + kSeparator + "DANE.REK";
+  {
+    test::ArmedFault rename(Fault::kRename, 1);
+    File f;
+    ASSERT_TRUE(f.open(target, File::Mode::kReplace));
+    EXPECT_EQ(names_in(dir / "~stage"), std::vector<std::string>{"DANE.REK"});
+    ASSERT_EQ(f.write("data", 4), 4u);
+    EXPECT_TRUE(f.close());
+  }
+  EXPECT_EQ(test::read_file(dir / "~stage" / "DANE.REK"), test::as_bytes("data"));
+  const std::string second = final_folder + kSeparator + "INNE.REK";
+  {
+    test::ArmedFault write(Fault::kWrite, 1);
+    File f;
+    ASSERT_TRUE(f.open(second, File::Mode::kReplace));
+    f.write("x", 1);
+    EXPECT_FALSE(f.close());
+  }
+  EXPECT_EQ(names_in(dir / "~stage"), std::vector<std::string>{"DANE.REK"});
+  EXPECT_FALSE(fs::exists(dir / "FIRMA"));
 }
 
 TEST(WholeFiles, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
