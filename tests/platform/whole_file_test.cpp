@@ -97,6 +97,9 @@ TEST(WholeFiles, TheTargetChangesOnlyByACleanClose) {
 // (the folder is one): written under its name, removed when its copy fails,
 // and a rename that would fail is never asked for.
 TEST(WholeFiles, ANewFileInStagingIsWrittenInPlaceAndGoneWhenItFails) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows writes every whole file under a temporary of its own";
+#endif
   test::TempDir dir;
   fs::create_directories(dir / "~stage");
   const std::string final_folder = (dir / "FIRMA").string();
