@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <iostream>
 #include <random>
 #include <string>
 
@@ -102,6 +103,7 @@ TEST_P(KillAnywhere, TheNextRunMakesTheTreeWhole) {
       EXPECT_TRUE(killed.exit_code == 130 || killed.exit_code == 0) << when << ": " << killed.exit_code;
       EXPECT_FALSE(office.staging_left()) << when;
     }
+    std::cout << when << ", exit " << killed.exit_code << "\n";
     const auto redo = office.run(hide);
     ASSERT_EQ(redo.exit_code, 0) << when << "\n" << redo.output << redo.errors;
     const Tree got_2018 = office.tree_2018();
