@@ -1,9 +1,10 @@
 #include "companies/company_loop.hpp"
 
 #include <algorithm>
-#include <array>
+#include <span>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
@@ -22,6 +23,8 @@ namespace vx::companies {
 using namespace transfer;
 
 namespace {
+
+constexpr long kRegisterBlock = 256;  // records read at a time
 
 constexpr auto kPartialRecord = cp852("Plik ");
 constexpr auto kPartialRecordBytes = cp852("kończy się niepełnym rekordem (bajtów: ");
@@ -43,12 +46,18 @@ std::unordered_set<std::string> folders_already_registered(Run& run, recordfile:
   std::unordered_set<std::string> wanted, found;
   for (const auto& e : run.companies.entries)
     if (e.selected) wanted.insert(folder_key(e.directory()));
-  const long count = reg.seek_end();
-  std::array<std::uint8_t, kRegisterRecordSize> record{};
-  for (long i = 0; i < count && found.size() < wanted.size(); ++i) {
-    if (!reg.read(i, record)) break;
-    const std::string key = folder_key(ConstRecordView(record).text(kRegisterDirectory.offset, kRegisterDirectory.capacity));
-    if (wanted.contains(key)) found.insert(key);
+  // Read a block of records at a time: the register may be large.
+  std::vector<std::uint8_t> block(kRegisterBlock * kRegisterRecordSize);
+  long read = 0;
+  for (long first = 0; found.size() < wanted.size(); first += read) {
+    read = reg.read_records(first, block);
+    for (long i = 0; i < read; ++i) {
+      const ConstRecordView record(std::span<const std::uint8_t>(block).subspan(
+          static_cast<std::size_t>(i) * kRegisterRecordSize, kRegisterRecordSize));
+      const std::string key = folder_key(record.text(kRegisterDirectory.offset, kRegisterDirectory.capacity));
+      if (wanted.contains(key)) found.insert(key);
+    }
+    if (read < kRegisterBlock) break;
   }
   return found;
 }

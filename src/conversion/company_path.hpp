@@ -9,6 +9,13 @@
 
 namespace vx::conversion {
 
+// A name taken from data (the ".LST" list, a list of files to hide) must
+// stay a file of the company directory.
+inline bool plain_file_name(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of("\\/:") == std::string_view::npos;
+}
+
 inline std::string company_file(std::string_view root, std::string_view company_dir,
                                 std::string_view name) {
   std::string path(root);

@@ -11,12 +11,6 @@ namespace vx::conversion {
 
 namespace {
 
-// A name from the list must stay a file of the company's 2017 folder.
-bool plain_name(std::string_view name) {
-  return !name.empty() && name != "." && name != ".." &&
-         name.find_first_of("\\/:") == std::string_view::npos;
-}
-
 void hide_now(Run& run, const std::string& path) {
   const std::string hidden = path + "~";
   if (!platform::rename_entry(path, hidden)) {
@@ -61,7 +55,7 @@ void finish_pending_hides(Run& run, std::string_view company_dir) {
     if (end == std::string::npos) end = list->size();
     const std::string name = list->substr(at, end - at);
     at = end + 1;
-    if (plain_name(name)) hide_now(run, file_2017(run, company_dir, name));
+    if (plain_file_name(name)) hide_now(run, file_2017(run, company_dir, name));
   }
   platform::remove_file(list_path);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "charset/cp852.hpp"
+#include "conversion/company_path.hpp"
 #include "conversion/plan_converters.hpp"
 #include "driver/options.hpp"
 #include "platform/filesystem.hpp"
@@ -286,11 +287,6 @@ void run_step(Run& run, const CompanyPaths& p, const Step& s) {
   }
 }
 
-// A file name from the ".LST" list must stay inside the company directory.
-bool plain_file_name(std::string_view name) {
-  return !name.empty() && name != "." && name != ".." &&
-         name.find_first_of("\\/:") == std::string_view::npos;
-}
 
 }  // namespace
 

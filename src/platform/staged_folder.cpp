@@ -30,6 +30,16 @@ std::optional<Mapping>& active_mapping() {
 
 bool is_separator(char c) { return c == '\\' || c == '/'; }
 
+// What follows the final folder in path ("" for the folder itself), or
+// nothing when path does not lead into it or no folder is staged.
+std::optional<std::string_view> inside_final_folder(std::string_view path) {
+  const auto& m = active_mapping();
+  if (!m || !path.starts_with(m->final_folder)) return std::nullopt;
+  const std::string_view rest = path.substr(m->final_folder.size());
+  if (!rest.empty() && !is_separator(rest.front())) return std::nullopt;
+  return rest;
+}
+
 }  // namespace
 
 StagedFolder::StagedFolder(std::string final_folder, std::string staging_folder) {
@@ -40,18 +50,13 @@ StagedFolder::StagedFolder(std::string final_folder, std::string staging_folder)
 StagedFolder::~StagedFolder() { active_mapping().reset(); }
 
 std::string staged_form(std::string_view path) {
-  const auto& m = active_mapping();
-  if (!m || !path.starts_with(m->final_folder)) return std::string(path);
-  const std::string_view rest = path.substr(m->final_folder.size());
-  if (!rest.empty() && !is_separator(rest.front())) return std::string(path);
-  return m->staging_folder + std::string(rest);
+  const auto rest = inside_final_folder(path);
+  return rest ? active_mapping()->staging_folder + std::string(*rest) : std::string(path);
 }
 
 bool inside_staging(std::string_view path) {
-  const auto& m = active_mapping();
-  if (!m || !path.starts_with(m->final_folder)) return false;
-  const std::string_view rest = path.substr(m->final_folder.size());
-  return rest.size() > 1 && is_separator(rest.front());
+  const auto rest = inside_final_folder(path);
+  return rest && rest->size() > 1;
 }
 
 bool remove_tree(std::string_view path) {

@@ -54,13 +54,10 @@ void install_stop_handlers(void (*last_resort)()) {
 #endif
 }
 
-void request_stop() { g_requests = 1; }
 bool stop_requested() { return g_requests > 0; }
 
 void stop_if_requested() {
   if (g_requests > 0) throw RunStopped{};
 }
-
-void clear_stop_request() { g_requests = 0; }
 
 }  // namespace vx::platform

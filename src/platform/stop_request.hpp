@@ -12,11 +12,8 @@ inline constexpr int kStoppedExitCode = 130;
 // SIGINT, SIGTERM and SIGHUP (the console's Ctrl+C and close on Windows)
 // ask for a stop; a second one ends the program at once, after last_resort.
 void install_stop_handlers(void (*last_resort)() = nullptr);
-void request_stop();
 bool stop_requested();
 // Throws RunStopped when a stop was asked for.
 void stop_if_requested();
-// Forgets a request (tests).
-void clear_stop_request();
 
 }  // namespace vx::platform

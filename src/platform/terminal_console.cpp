@@ -24,7 +24,6 @@ using Clock = std::chrono::steady_clock;
 constexpr int kEscapeDelayMs = 50;
 // Drawing without waiting for input reaches the terminal at most this often.
 constexpr auto kShowInterval = std::chrono::milliseconds(30);
-constexpr std::uint8_t kCtrlC = 0x03;
 
 int ms_since(Clock::time_point t) {
   return static_cast<int>(
@@ -199,11 +198,8 @@ class TerminalConsole final : public Console {
   void take(const std::vector<TerminalInput>& inputs) {
     // Keys typed while the grid cannot be seen would answer questions blind.
     if (screen_.active() && !screen_.fits()) return;
-    for (const auto& in : inputs) {
-      // Raw input leaves Ctrl+C to us: it stops the run.
-      if (in.kind == TerminalInput::kKey && in.key.ch() == kCtrlC) request_stop();
+    for (const auto& in : inputs)
       if (in.kind == TerminalInput::kKey || on_grid(in.mouse)) queue_.push_back(in);
-    }
   }
 
   void close_down() {

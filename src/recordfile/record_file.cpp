@@ -255,6 +255,12 @@ bool RecordFile::read(long number, std::span<std::uint8_t> buffer) {
   return class_.read(file_, buffer.first(std::min(buffer.size(), record_size_)));
 }
 
+long RecordFile::read_records(long first, std::span<std::uint8_t> buffer) {
+  const std::size_t wanted = buffer.size() / record_size_ * record_size_;
+  if (wanted == 0 || !seek(first)) return 0;
+  return static_cast<long>(file_.read(buffer.data(), wanted) / record_size_);
+}
+
 bool RecordFile::write(long number, std::span<const std::uint8_t> buffer) {
   return seek(number) && class_.write(file_, buffer.first(std::min(buffer.size(), record_size_)));
 }
@@ -303,7 +309,7 @@ long RecordFile::shift_up(long n, bool& ok) {
   while (position > 0 && !found) {
     const long first = std::max(0L, position - kInsertBlockRecords);
     const std::size_t length = static_cast<std::size_t>(position - first) * size;
-    if (!seek(first) || file_.read(scratch_.data(), length) != length) {
+    if (read_records(first, std::span(scratch_.data(), length)) != position - first) {
       fatal(cp852("odczytu danych").str());
       ok = false;
       break;

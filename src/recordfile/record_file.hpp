@@ -81,6 +81,9 @@ class RecordFile {
   bool marker_unlock();
 
   bool read(long number, std::span<std::uint8_t> buffer);
+  // Whole records from record first on, as many as the buffer holds, in one
+  // read; the count read, fewer at the end of the file or on a failure.
+  long read_records(long first, std::span<std::uint8_t> buffer);
   bool write(long number, std::span<const std::uint8_t> buffer);
   bool append(std::span<const std::uint8_t> buffer);
   bool seek(long number);
