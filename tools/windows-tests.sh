@@ -46,7 +46,9 @@ for test in build-win/tests/vx_unit_tests.exe build-win/tests/vx_e2e_tests.exe; 
   if [ "$rc" -eq 0 ] && grep -q '^\[  FAILED  \]' "$log"; then rc=1; fi
   if [ "$rc" -ne 0 ]; then
     echo "$name failed (exit $rc), see $log" >&2
-    tail -n 40 "$log" >&2
+    # Each failed test's own output, then the end of the log.
+    awk '/^\[ RUN/{buf=""} {buf=buf $0 "\n"} /^\[  FAILED  \] .*\(/{printf "%s", buf}' "$log" | head -n 200 >&2
+    tail -n 20 "$log" >&2
     failed=1
   fi
 done

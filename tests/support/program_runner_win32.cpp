@@ -85,6 +85,7 @@ ProgramResult run_program(const ProgramRun& r) {
   const bool started = start_with_handles(wide(program), command, in, out, err,
                                           CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, env.data(),
                                           dir.empty() ? nullptr : dir.c_str(), pi);
+  const DWORD start_error = started ? 0 : GetLastError();
   CloseHandle(in);
   CloseHandle(out);
   CloseHandle(err);
@@ -96,11 +97,13 @@ ProgramResult run_program(const ProgramRun& r) {
     res.exit_code = static_cast<int>(code);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-  } else {
-    res.exit_code = 127;  // as a failed exec
   }
   res.output = slurp_file(out_name);
   res.errors = slurp_file(err_name);
+  if (!started) {
+    res.exit_code = 127;  // as a failed exec
+    res.errors += "could not start " + program + " (error " + std::to_string(start_error) + ")\n";
+  }
   res.screens = split_screens(res.output);
   std::error_code ec;
   for (const auto& name : {in_name, out_name, err_name}) std::filesystem::remove(name, ec);

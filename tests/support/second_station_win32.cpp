@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <stdexcept>
+#include <string>
 
 #include "support/second_station.hpp"
 #include "support/win32_process.hpp"
@@ -44,9 +45,11 @@ SecondStation::SecondStation(StationJob job, const std::string& path) : process_
   PROCESS_INFORMATION pi{};
   const bool started = start_with_handles(program, command, child_in, child_out, child_out, CREATE_NO_WINDOW,
                                           nullptr, nullptr, pi);
+  const DWORD start_error = started ? 0 : GetLastError();
   CloseHandle(child_out);
   CloseHandle(child_in);
-  if (!started) throw std::runtime_error("the second station could not start");
+  if (!started)
+    throw std::runtime_error("the second station could not start (error " + std::to_string(start_error) + ")");
   CloseHandle(pi.hThread);
   p.process = pi.hProcess;
   char c = 0;

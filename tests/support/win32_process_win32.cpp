@@ -19,9 +19,15 @@ bool start_with_handles(const std::wstring& program, std::wstring command, HANDL
   si.hStdInput = in;
   si.hStdOutput = out;
   si.hStdError = err;
-  started = {};
-  return CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, TRUE, flags, env, dir, &si,
-                        &started) != 0;
+  // Wine now and then refuses a start under load and takes the same one a
+  // moment later: a few tries before the test is failed for it.
+  for (int tries = 0;; ++tries) {
+    started = {};
+    if (CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, TRUE, flags, env, dir, &si, &started))
+      return true;
+    if (tries == 20) return false;
+    Sleep(100);
+  }
 }
 
 }  // namespace vx::test
