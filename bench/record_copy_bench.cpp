@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "conversion/text_fields.hpp"
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/filesystem.hpp"
 #include "platform/script_console.hpp"
 #include "transfer/byte_copy.hpp"
@@ -27,7 +27,7 @@ namespace {
 
 using vx::ConstRecordView;
 using vx::RecordView;
-using vx::Run;
+using vx::Session;
 using vx::TextField;
 
 // Four text fields in the shape of a document record; records too short for
@@ -43,12 +43,12 @@ void fit_texts(std::size_t record_length) {
   texts = std::span(kDocumentTexts, n);
 }
 
-bool convert_in_place(Run& run, RecordView rec) {
+bool convert_in_place(Session& run, RecordView rec) {
   vx::conversion::convert_texts(rec, texts, run.cs);
   return true;
 }
 
-bool convert_into(Run& run, ConstRecordView old_record, RecordView new_record) {
+bool convert_into(Session& run, ConstRecordView old_record, RecordView new_record) {
   new_record.copy_from(old_record, 0, old_record.size());
   vx::conversion::convert_texts(new_record, texts, run.cs);
   return true;
@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
   std::istringstream no_keys;
   std::ostringstream screens;
   vx::platform::ScriptConsole console(no_keys, screens);
-  Run run(console);
+  Session run(console);
   run.cs = {1, vx::charset::kMazovia, vx::charset::kCp852};
   run.transfer.overwrite_policy = vx::transfer::kReplaceAllFollowing;
 

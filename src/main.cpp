@@ -4,7 +4,7 @@
 #include "charset/utf8.hpp"
 #include "config/environment.hpp"
 #include "driver/program_flow.hpp"
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/console.hpp"
 #include "platform/process.hpp"
 #include "platform/stop_request.hpp"
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
   platform::install_stop_handlers();
   const auto process = platform::process_info(argc, argv);
   auto console = platform::make_console();
-  Run run(*console);
+  Session run(*console);
   run.env = config::settle_environment(process, platform::environment_value);
   ui::start_toolkit(run);
   int code = 0;

@@ -31,7 +31,7 @@ constexpr auto kPartialRecordBytes = cp852("kończy się niepełnym rekordem (ba
 constexpr auto kPartialRecordRest = cp852("Nowe firmy zapisuję za ostatnim pełnym rekordem.");
 
 // The register name and info in the target standard; the rest as read.
-void convert_register_texts(Run& run, CompanyEntry& entry) {
+void convert_register_texts(Session& run, CompanyEntry& entry) {
   const RecordView rec = entry.view();
   rec.set_text(kRegisterName.offset, kRegisterName.capacity, charset::convert_text(run.cs, entry.name()));
   rec.set_text(kRegisterInfo.offset, kRegisterInfo.capacity, charset::convert_text(run.cs, entry.info()));
@@ -42,7 +42,7 @@ std::string folder_key(const std::string& dir) { return charset::upper_text(dir)
 // The folders of the selected companies that the 2018 register already
 // names: a company is entered once, whatever stopped an earlier run between
 // its register entry and its folder being put in place.
-std::unordered_set<std::string> folders_already_registered(Run& run, recordfile::RecordFile& reg) {
+std::unordered_set<std::string> folders_already_registered(Session& run, recordfile::RecordFile& reg) {
   std::unordered_set<std::string> wanted, found;
   for (const auto& e : run.companies.entries)
     if (e.selected) wanted.insert(folder_key(e.directory()));
@@ -64,7 +64,7 @@ std::unordered_set<std::string> folders_already_registered(Run& run, recordfile:
 
 // A register whose size is no whole number of records ends with a piece of
 // one; said once, before the first company.
-void report_partial_record(Run& run, recordfile::RecordFile& reg) {
+void report_partial_record(Session& run, recordfile::RecordFile& reg) {
   const auto bytes = reg.byte_size();
   if (!bytes || *bytes % kRegisterRecordSize == 0) return;
   set_colour(run, kError);
@@ -77,7 +77,7 @@ void report_partial_record(Run& run, recordfile::RecordFile& reg) {
 
 class CompanyCopier {
  public:
-  CompanyCopier(Run& run, recordfile::RecordFile& reg)
+  CompanyCopier(Session& run, recordfile::RecordFile& reg)
       : run_(run), register_(reg), registered_(folders_already_registered(run, reg)) {}
 
   void copy(CompanyEntry& entry) {
@@ -116,12 +116,12 @@ class CompanyCopier {
     return true;
   }
 
-  Run& run_;
+  Session& run_;
   recordfile::RecordFile& register_;
   std::unordered_set<std::string> registered_;
 };
 
-void copy_selected(Run& run, recordfile::RecordFile& target_register) {
+void copy_selected(Session& run, recordfile::RecordFile& target_register) {
   // The roots are read once for all the companies, not once per company.
   const platform::ListingScope listings;
   report_partial_record(run, target_register);
@@ -132,7 +132,7 @@ void copy_selected(Run& run, recordfile::RecordFile& target_register) {
 
 }  // namespace
 
-void copy_companies(Run& run) {
+void copy_companies(Session& run) {
   const auto saved = run.out.save();
   run.out.set_window(ui::kCopyWindow);
   if (select_companies(run)) {

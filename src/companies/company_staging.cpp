@@ -13,7 +13,7 @@ constexpr auto kAbandonedLeft = cp852("Nie można usunąć niedokończonego kopi
 constexpr auto kPutInPlaceFailed = cp852("Błąd zmiany nazwy katalogu ");
 constexpr auto kTo = cp852(" na ");
 
-void error_line(Run& run, std::string_view text) {
+void error_line(Session& run, std::string_view text) {
   transfer::set_colour(run, transfer::kError);
   transfer::print_line(run, text);
   transfer::set_colour(run, transfer::kNormal);
@@ -21,7 +21,7 @@ void error_line(Run& run, std::string_view text) {
 
 }  // namespace
 
-void remove_abandoned_staging(Run& run) {
+void remove_abandoned_staging(Session& run) {
   const std::string mask = std::string(kStagingPrefix) + "*";
   for (const auto& entry : platform::list_directory(run.loc.target_root, mask).entries) {
     if (!entry.is_dir || entry.name.size() <= kStagingPrefix.size()) continue;
@@ -33,7 +33,7 @@ void remove_abandoned_staging(Run& run) {
   }
 }
 
-CompanyStaging::CompanyStaging(Run& run, const std::string& company_dir)
+CompanyStaging::CompanyStaging(Session& run, const std::string& company_dir)
     : run_(run),
       final_folder_(run.loc.target_root + company_dir),
       staging_folder_(run.loc.target_root + std::string(kStagingPrefix) + company_dir) {

@@ -17,7 +17,7 @@ namespace {
 [[noreturn]] void end_program() { throw platform::ProgramExit{0}; }
 }  // namespace
 
-int load_register(Run& run) {
+int load_register(Session& run) {
   auto& table = run.companies;
   table.entries.clear();
   clear_screen(run);

@@ -36,7 +36,7 @@ std::string company_line(const CompanyEntry& e) {
 
 class CompanyList final : public ui::ListBox {
  public:
-  CompanyList(vx::Run& run, std::int32_t* current)
+  CompanyList(vx::Session& run, std::int32_t* current)
       : ListBox(run, nullptr, 1, 2, kLineWidth, 10, current), table_(run.companies) {
     SetUserValue(static_cast<std::int32_t>(table_.entries.size()));
   }
@@ -51,7 +51,7 @@ class CompanyList final : public ui::ListBox {
 
 class SelectionScreen final : public ui::DialogForm {
  public:
-  explicit SelectionScreen(vx::Run& run)
+  explicit SelectionScreen(vx::Session& run)
       : DialogForm(run, 10, 6, 58, 15, cp852(" BAZA FIRM ")) {
     WriteText(3, 1, cp852("Nazwa                   Wybrana? KATALOG   INFO"), 0x07);
     list_ = Add<CompanyList>(run, &current_);
@@ -93,7 +93,7 @@ class SelectionScreen final : public ui::DialogForm {
 
 }  // namespace
 
-bool select_companies(Run& run) {
+bool select_companies(Session& run) {
   if (load_register(run) <= 0) return false;
   SelectionScreen screen(run);
   if (!screen.IsOpen()) return false;

@@ -1,11 +1,11 @@
 #pragma once
 // The screen " BAZA FIRM " on which the operator chooses the companies.
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 
 namespace vx::companies {
 
 // Loads the register and, when a company is listed, shows the screen; true
 // only when the operator ended it with F5.
-bool select_companies(Run& run);
+bool select_companies(Session& run);
 
 }  // namespace vx::companies

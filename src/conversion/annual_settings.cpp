@@ -38,15 +38,15 @@ constexpr int kSignalLength = 4;  // units of 48 ms
 constexpr std::uint8_t kCp852Marker = charset::kPolishLetters[charset::kCp852][9];
 static_assert(kCp852Marker == 0x81);
 
-void error_line(Run& run, std::string_view text) { failure_line(run, text); }
+void error_line(Session& run, std::string_view text) { failure_line(run, text); }
 
-void warning_signal(Run& run) {
+void warning_signal(Session& run) {
   if (!run.env.sound_off) run.console.beep(kSignalHz, kSignalLength);
 }
 
 // Both annual files exist: the operator chooses, unless an earlier "A"
 // settled it for the rest of the run. True takes the 2018 file.
-bool choose_2018_file(Run& run) {
+bool choose_2018_file(Session& run) {
   if (run.conversion.annual_choice_all_2018) return true;
   set_colour(run, kError);
   print_line(run, kBothYears);
@@ -64,7 +64,7 @@ bool choose_2018_file(Run& run) {
 
 // Settles the character standards of the company's data; gives the
 // code-page marker of the 2018 file.
-std::uint8_t settle_charsets(Run& run, ConstRecordView first_source_record) {
+std::uint8_t settle_charsets(Session& run, ConstRecordView first_source_record) {
   if (run.cs.charset_mode != 0) {
     run.cs.source_charset = charset::kMazovia;
     run.cs.target_charset = charset::kCp852;
@@ -75,7 +75,7 @@ std::uint8_t settle_charsets(Run& run, ConstRecordView first_source_record) {
   return first_source_record.u8(annual::kMarker);
 }
 
-void warn_open_december(Run& run) {
+void warn_open_december(Session& run) {
   set_colour(run, kOffered);
   print_line(run, kDecemberOpen);
   warning_signal(run);
@@ -90,7 +90,7 @@ void warn_open_december(Run& run) {
 // and waits for a key.
 class AnnualFiles {
  public:
-  explicit AnnualFiles(Run& run) : run_(run) {}
+  explicit AnnualFiles(Session& run) : run_(run) {}
 
   platform::File source, target;
 
@@ -120,12 +120,12 @@ class AnnualFiles {
     read_key(run_);
   }
 
-  Run& run_;
+  Session& run_;
 };
 
 }  // namespace
 
-void convert_annual_settings(Run& run, std::string_view company_dir) {
+void convert_annual_settings(Session& run, std::string_view company_dir) {
   set_colour(run, kCopyStarts);
   print_line(run, kHeading);
   set_colour(run, kNormal);

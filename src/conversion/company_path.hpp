@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/filesystem.hpp"
 
 namespace vx::conversion {
@@ -26,10 +26,10 @@ inline std::string company_file(std::string_view root, std::string_view company_
 }
 
 // The company's file in the 2017 and in the 2018 installation.
-inline std::string file_2017(const Run& run, std::string_view company_dir, std::string_view name) {
+inline std::string file_2017(const Session& run, std::string_view company_dir, std::string_view name) {
   return company_file(run.loc.source_root, company_dir, name);
 }
-inline std::string file_2018(const Run& run, std::string_view company_dir, std::string_view name) {
+inline std::string file_2018(const Session& run, std::string_view company_dir, std::string_view name) {
   return company_file(run.loc.target_root, company_dir, name);
 }
 

@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "conversion/company_path.hpp"
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 
 namespace vx::conversion {
 
 struct CompanyPaths {
-  CompanyPaths(const Run& run, const std::string& company_dir)
+  CompanyPaths(const Session& run, const std::string& company_dir)
       : dir(company_dir),
         source_dir(run.loc.source_root + company_dir),
         target_dir(run.loc.target_root + company_dir),
@@ -23,7 +23,7 @@ struct CompanyPaths {
   std::string target_dir;
 
  private:
-  const Run& run_;
+  const Session& run_;
 };
 
 }  // namespace vx::conversion

@@ -20,26 +20,26 @@ constexpr auto kOpenFailed = cp852("Błąd otwarcia pliku ");
 constexpr auto kCreateFailed = cp852("Błąd utworzenia pliku ");
 constexpr auto kWriteFailed = cp852("Błąd zapisu do pliku ");
 
-void report_failure(Run& run, std::string_view message) {
+void report_failure(Session& run, std::string_view message) {
   failure_line(run, message);
   read_key(run);
 }
 
 // The 2017 data location as the annual settings conversion kept it.
-std::string company_path_2017(const Run& run, std::string_view company_dir) {
+std::string company_path_2017(const Session& run, std::string_view company_dir) {
   if (!run.conversion.company_path_2017.empty()) return run.conversion.company_path_2017;
   return run.loc.source_root + std::string(company_dir);
 }
 
 // The data were written in the source standard; the text copy converts
 // them into the 2018 file.
-void copy_converted(Run& run, std::string_view temporary, std::string_view target) {
+void copy_converted(Session& run, std::string_view temporary, std::string_view target) {
   copy_text_file(run, temporary, target);
 }
 
 }  // namespace
 
-void rewrite_company_text(Run& run, std::string_view company_dir) {
+void rewrite_company_text(Session& run, std::string_view company_dir) {
   const std::string dir = std::string(company_dir) + platform::kSeparator;
   const std::string source = run.loc.source_root + dir + std::string(kCompanyTextFile);
   const std::string target = run.loc.target_root + dir + std::string(kCompanyTextFile);

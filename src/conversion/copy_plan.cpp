@@ -26,17 +26,17 @@ constexpr std::size_t kStampFlag = 7;
 // Keeps the output window of the caller and restores it on every way out.
 class PlanWindow {
  public:
-  explicit PlanWindow(Run& run) : run_(run), saved_(run.out.save()) { run.out.set_window(ui::kPlanWindow); }
+  explicit PlanWindow(Session& run) : run_(run), saved_(run.out.save()) { run.out.set_window(ui::kPlanWindow); }
   ~PlanWindow() { run_.out.restore(saved_); }
   PlanWindow(const PlanWindow&) = delete;
   PlanWindow& operator=(const PlanWindow&) = delete;
 
  private:
-  Run& run_;
+  Session& run_;
   ui::TextOutput::Saved saved_;
 };
 
-bool annual_files_present(Run& run, const CompanyPaths& p) {
+bool annual_files_present(Session& run, const CompanyPaths& p) {
   const std::string y2017 = p.source("2017_ROK.REK");
   if (file_size_of(y2017) > 0) return true;
   print_line(run, cp852("Brak :") + y2017);
@@ -50,7 +50,7 @@ bool annual_files_present(Run& run, const CompanyPaths& p) {
   return false;
 }
 
-bool read_stamp(Run& run, const CompanyPaths& p, std::array<std::uint8_t, kStampSize>& stamp) {
+bool read_stamp(Session& run, const CompanyPaths& p, std::array<std::uint8_t, kStampSize>& stamp) {
   const std::string path = p.source(kStampFile);
   platform::File f;
   if (!f.open(path, platform::File::Mode::kRead)) {
@@ -68,7 +68,7 @@ bool read_stamp(Run& run, const CompanyPaths& p, std::array<std::uint8_t, kStamp
   return true;
 }
 
-bool make_company_directory(Run& run, const CompanyPaths& p) {
+bool make_company_directory(Session& run, const CompanyPaths& p) {
   if (directory_exists(p.target_dir)) return true;
   if (platform::make_directory(p.target_dir)) return true;
   ui::error_report(run, std::string(1, ui::kCentre) + cp852("Utworzenia katalogu firmy").str() +
@@ -76,7 +76,7 @@ bool make_company_directory(Run& run, const CompanyPaths& p) {
   return false;
 }
 
-bool write_stamp(Run& run, const CompanyPaths& p, std::array<std::uint8_t, kStampSize> stamp) {
+bool write_stamp(Session& run, const CompanyPaths& p, std::array<std::uint8_t, kStampSize> stamp) {
   const RecordView rec(stamp);
   for (auto at : kStampYears) rec.set_u16(at, 2018);
   rec.set_u8(kStampFlag, 1);
@@ -99,7 +99,7 @@ bool write_stamp(Run& run, const CompanyPaths& p, std::array<std::uint8_t, kStam
 
 }  // namespace
 
-bool copy_company(Run& run, const std::string& company_dir, const std::function<bool()>& put_in_place) {
+bool copy_company(Session& run, const std::string& company_dir, const std::function<bool()>& put_in_place) {
   // Each folder of the company is read once for all its names.
   const platform::ListingScope listings;
   PlanWindow window(run);

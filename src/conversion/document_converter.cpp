@@ -55,13 +55,13 @@ void fold_third_pair(RecordView doc) {
 
 }  // namespace
 
-void start_document_file(Run& run, std::string_view target_path) {
+void start_document_file(Session& run, std::string_view target_path) {
   const std::uint64_t present =
       run.transfer.append_mode ? transfer::file_size_of(target_path) / kDocumentSize : 0;
   run.conversion.next_document_number = static_cast<std::uint32_t>(present + 1);
 }
 
-bool convert_document(Run& run, ConstRecordView old_record, RecordView doc) {
+bool convert_document(Session& run, ConstRecordView old_record, RecordView doc) {
   std::vector<std::uint8_t> store;
   const ConstRecordView old = at_full_size(old_record, kDocumentSize, store);
   doc.clear();
@@ -96,7 +96,7 @@ bool convert_document(Run& run, ConstRecordView old_record, RecordView doc) {
   return true;
 }
 
-bool convert_repayment(Run& run, ConstRecordView old_record, RecordView repayment) {
+bool convert_repayment(Session& run, ConstRecordView old_record, RecordView repayment) {
   copy_record(old_record, repayment);
   convert_texts(repayment, std::span(&kRepaymentDocument, 1), run.cs);
   transfer::write_clipped(run, "SP= dnia:" + date_text(repayment.date(kRepaymentDate)) + " dok:" +

@@ -18,7 +18,7 @@ namespace {
 
 // A failure, shown on the open line in light red, then a key wait; on a
 // line of its own when a long name left no room for it.
-void show_failure(Run& run, std::string_view text, std::string_view name) {
+void show_failure(Session& run, std::string_view text, std::string_view name) {
   const std::string line = std::string(text) + std::string(name);
   if (transfer::room_on_line(run) < line.size()) {
     transfer::failure_line(run, line);
@@ -33,7 +33,7 @@ void show_failure(Run& run, std::string_view text, std::string_view name) {
 enum class Outcome { kCarried, kNextDeclaration, kEndOfStep };
 
 // One declaration with its texts converted; the 2018 file replaced unasked.
-Outcome convert_declaration(Run& run, const std::string& from, const std::string& to,
+Outcome convert_declaration(Session& run, const std::string& from, const std::string& to,
                             std::string_view name) {
   platform::File in;
   if (!in.open(from, platform::File::Mode::kRead)) {
@@ -93,7 +93,7 @@ Outcome convert_declaration(Run& run, const std::string& from, const std::string
 
 }  // namespace
 
-void carry_dra_declarations(Run& run, std::string_view company_dir) {
+void carry_dra_declarations(Session& run, std::string_view company_dir) {
   const std::string dir_2017 = file_2017(run, company_dir, "");
   int counter = 0;
   for (const auto& entry : transfer::listed_files(run, dir_2017, dra::kMask)) {

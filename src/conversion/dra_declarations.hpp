@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "recordfile/record_view.hpp"
 
 namespace vx::conversion {
@@ -19,6 +19,6 @@ inline constexpr std::size_t kAttachmentSize = 448;
 inline constexpr TextField kAttachmentTexts[] = {{5, 31}, {37, 22}};
 }  // namespace dra
 
-void carry_dra_declarations(Run& run, std::string_view company_dir);
+void carry_dra_declarations(Session& run, std::string_view company_dir);
 
 }  // namespace vx::conversion

@@ -22,12 +22,12 @@ bool is_plain_base_name(std::string_view name) {
 
 namespace {
 
-void report_bad_name(Run& run, std::string_view name) {
+void report_bad_name(Session& run, std::string_view name) {
   transfer::failure_line(run, msg::kBadRegisterName + name);
   transfer::read_key(run);
 }
 
-void carry_register(Run& run, std::string_view company_dir, std::string_view base_name) {
+void carry_register(Session& run, std::string_view company_dir, std::string_view base_name) {
   const std::string name = std::string(base_name) + register_list::kExtension;
   transfer::copy_records(run, file_2017(run, company_dir, name), file_2018(run, company_dir, name),
                          static_cast<std::uint16_t>(layout::kFixedAssetSize),
@@ -36,7 +36,7 @@ void carry_register(Run& run, std::string_view company_dir, std::string_view bas
 
 }  // namespace
 
-void carry_fixed_asset_registers(Run& run, std::string_view company_dir) {
+void carry_fixed_asset_registers(Session& run, std::string_view company_dir) {
   using namespace register_list;
   // The 2017 list names the registers that the 2017 directory holds.
   const std::string list = file_2017(run, company_dir, kName);

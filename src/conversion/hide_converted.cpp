@@ -11,7 +11,7 @@ namespace vx::conversion {
 
 namespace {
 
-void hide_now(Run& run, const std::string& path) {
+void hide_now(Session& run, const std::string& path) {
   const std::string hidden = path + "~";
   if (!platform::rename_entry(path, hidden)) {
     transfer::set_colour(run, transfer::kError);
@@ -24,12 +24,12 @@ void hide_now(Run& run, const std::string& path) {
 
 }  // namespace
 
-void hide_converted_file(Run& run, std::string_view path) {
+void hide_converted_file(Session& run, std::string_view path) {
   if (!run.options.hide_converted) return;
   run.conversion.pending_hides.emplace_back(platform::last_component(path));
 }
 
-bool write_pending_hides(Run& run, std::string_view company_dir) {
+bool write_pending_hides(Session& run, std::string_view company_dir) {
   const auto& names = run.conversion.pending_hides;
   if (names.empty()) return true;
   std::string list;
@@ -43,7 +43,7 @@ bool write_pending_hides(Run& run, std::string_view company_dir) {
   return false;
 }
 
-void finish_pending_hides(Run& run, std::string_view company_dir) {
+void finish_pending_hides(Session& run, std::string_view company_dir) {
   run.conversion.pending_hides.clear();
   const std::string list_path = file_2018(run, company_dir, kPendingHidesFile);
   if (transfer::file_size_of(list_path) == 0) return;

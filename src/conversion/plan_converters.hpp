@@ -63,8 +63,8 @@ using conversion::hide_converted_file;
 using conversion::rewrite_company_text;
 using conversion::start_document_file;
 
-inline void start_company(Run& run) { run.conversion.start_company(); }
-inline bool from_2018_files(const Run& run) { return run.conversion.from_2018_files; }
+inline void start_company(Session& run) { run.conversion.start_company(); }
+inline bool from_2018_files(const Session& run) { return run.conversion.from_2018_files; }
 inline std::string month_name(int month) { return std::string(kMonthNames[static_cast<std::size_t>(month)]); }
 
 }  // namespace vx::conversion::plan

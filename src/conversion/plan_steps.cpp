@@ -7,7 +7,7 @@
 #include "charset/cp852.hpp"
 #include "conversion/company_path.hpp"
 #include "conversion/plan_converters.hpp"
-#include "driver/options.hpp"
+#include "config/options.hpp"
 #include "platform/filesystem.hpp"
 #include "transfer/byte_copy.hpp"
 #include "transfer/console_prompts.hpp"
@@ -33,7 +33,7 @@ enum class When : std::uint8_t {
   kListGiven,     // the ".LST" list is not empty
 };
 
-using Custom = void (*)(Run&, const CompanyPaths&);
+using Custom = void (*)(Session&, const CompanyPaths&);
 
 enum class How : std::uint8_t {
   kText,         // whole-file text copy
@@ -76,7 +76,7 @@ struct Step {
   bool label_stays_open = false;  // label written without a line end
 };
 
-bool applies(const Run& run, const Step& s) {
+bool applies(const Session& run, const Step& s) {
   const Options& o = run.options;
   switch (s.when) {
     case When::kAlways: return true;
@@ -92,14 +92,14 @@ bool applies(const Run& run, const Step& s) {
 
 // --- steps with a logic of their own ----------------------------------------------
 
-void vat7(Run& run, const CompanyPaths& p) { plan::convert_vat7_declarations(run, p.dir); }
-void company_text(Run& run, const CompanyPaths& p) { plan::rewrite_company_text(run, p.dir); }
-void personnel_setup(Run& run, const CompanyPaths&) { plan::reset_personnel(run); }
-void personnel_summary(Run& run, const CompanyPaths&) { plan::report_lack_of_room(run); }
+void vat7(Session& run, const CompanyPaths& p) { plan::convert_vat7_declarations(run, p.dir); }
+void company_text(Session& run, const CompanyPaths& p) { plan::rewrite_company_text(run, p.dir); }
+void personnel_setup(Session& run, const CompanyPaths&) { plan::reset_personnel(run); }
+void personnel_summary(Session& run, const CompanyPaths&) { plan::report_lack_of_room(run); }
 
 // The 2018-named file of the 2017 directory, when present and chosen, else
 // the 2017-named one; the target is always the 2018 name.
-std::string chosen_source(Run& run, const CompanyPaths& p, std::string_view name_2018,
+std::string chosen_source(Session& run, const CompanyPaths& p, std::string_view name_2018,
                           std::string_view name_2017) {
   const std::string y = p.source(name_2018);
   if (file_size_of(y) == 0) return p.source(name_2017);
@@ -113,22 +113,22 @@ constexpr std::uint16_t kPitRecordSize = 13952;
 // A chosen source that is missing or empty is skipped without a word: these
 // steps test their source themselves.
 template <typename Filter>
-void carry_chosen(Run& run, const CompanyPaths& p, std::string_view name_2018,
+void carry_chosen(Session& run, const CompanyPaths& p, std::string_view name_2018,
                   std::string_view name_2017, Filter filter) {
   const std::string source = chosen_source(run, p, name_2018, name_2017);
   if (file_size_of(source) == 0) return;
   convert_records(run, source, p.target(name_2018), kPitRecordSize, kPitRecordSize, filter);
 }
 
-void pid5(Run& run, const CompanyPaths& p) {
+void pid5(Session& run, const CompanyPaths& p) {
   carry_chosen(run, p, "2018p5.13", "2017p5.13", plan::pid5_filter);
 }
 
-void pit28(Run& run, const CompanyPaths& p) {
+void pit28(Session& run, const CompanyPaths& p) {
   carry_chosen(run, p, "2018_p28.rek", "2017_p28.rek", plan::pit28_filter);
 }
 
-void company_file_list(Run& run, const CompanyPaths& p) {
+void company_file_list(Session& run, const CompanyPaths& p) {
   for (const auto& name : run.loc.company_file_list) copy_named(run, p, name, false);
 }
 
@@ -136,7 +136,7 @@ constexpr std::uint16_t kDocumentSize = 400;
 constexpr std::uint16_t kRepaymentSize = 48;
 constexpr std::size_t kMonthNameWidth = 11;
 
-void documents(Run& run, const CompanyPaths& p) {
+void documents(Session& run, const CompanyPaths& p) {
   const std::string unsettled = p.source("0000K880.00");
   if (file_size_of(unsettled) > 0) {
     run.transfer.doc_month = 0;
@@ -172,10 +172,10 @@ void documents(Run& run, const CompanyPaths& p) {
   run.transfer.append_mode = false;
 }
 
-void dra(Run& run, const CompanyPaths& p) { plan::carry_dra_declarations(run, p.dir); }
-void fixed_asset_registers(Run& run, const CompanyPaths& p) { plan::carry_fixed_asset_registers(run, p.dir); }
+void dra(Session& run, const CompanyPaths& p) { plan::carry_dra_declarations(run, p.dir); }
+void fixed_asset_registers(Session& run, const CompanyPaths& p) { plan::carry_fixed_asset_registers(run, p.dir); }
 
-void km140_files(Run& run, const CompanyPaths& p) {
+void km140_files(Session& run, const CompanyPaths& p) {
   for (auto mask : {"*.cel", "cel*.rek", "*.trs", "tras*.rek"}) copy_matching(run, p, mask, true);
 }
 
@@ -185,7 +185,7 @@ struct MileageDirectory {
   bool pending = true;
 };
 
-void mileage_files(Run& run, const CompanyPaths& p, std::string_view mask, std::uint16_t size,
+void mileage_files(Session& run, const CompanyPaths& p, std::string_view mask, std::uint16_t size,
                    SameSizeConverter converter, MileageDirectory& dir) {
   const std::string target_dir = p.target("_2018");
   for (const auto& entry : listed_files(run, p.source_dir, mask)) {
@@ -201,13 +201,13 @@ void mileage_files(Run& run, const CompanyPaths& p, std::string_view mask, std::
   }
 }
 
-void mileage_logs_and_trips(Run& run, const CompanyPaths& p) {
+void mileage_logs_and_trips(Session& run, const CompanyPaths& p) {
   MileageDirectory dir;
   mileage_files(run, p, "_2018\\*.kst", 572, plan::mileage_log, dir);
   mileage_files(run, p, "_2018\\*.wyj", 128, plan::mileage_trip, dir);
 }
 
-void km150_files(Run& run, const CompanyPaths& p) {
+void km150_files(Session& run, const CompanyPaths& p) {
   copy_named(run, p, "km150cnf.rek", false);
   for (auto mask : {"km__*.rek", "km18*.rek"}) copy_matching(run, p, mask, false);
 }
@@ -267,7 +267,7 @@ constexpr Step kPlan[] = {
     {When::kAlways, 0, label(cp852("DLL : Import2WEX.EXE -> wex_import.xml")), How::kNamed, "wex_import.xml", "wex_import.xml"},
 };
 
-void run_step(Run& run, const CompanyPaths& p, const Step& s) {
+void run_step(Session& run, const CompanyPaths& p, const Step& s) {
   if (s.label.size > 0) {
     if (s.label_stays_open)
       write_clipped(run, s.label.view());
@@ -290,7 +290,7 @@ void run_step(Run& run, const CompanyPaths& p, const Step& s) {
 
 }  // namespace
 
-void copy_named(Run& run, const CompanyPaths& p, std::string_view name, bool convert) {
+void copy_named(Session& run, const CompanyPaths& p, std::string_view name, bool convert) {
   std::string_view old_name = name, new_name = name;
   if (const auto gt = name.find('>'); gt != std::string_view::npos) {
     old_name = name.substr(0, gt);
@@ -304,13 +304,13 @@ void copy_named(Run& run, const CompanyPaths& p, std::string_view name, bool con
   copy_bytes(run, p.source(old_name), p.target(new_name), convert);
 }
 
-void copy_matching(Run& run, const CompanyPaths& p, std::string_view mask, bool convert) {
+void copy_matching(Session& run, const CompanyPaths& p, std::string_view mask, bool convert) {
   for (const auto& entry : listed_files(run, p.source_dir, mask)) {
     copy_bytes(run, p.source(entry.name), p.target(entry.name), convert);
   }
 }
 
-void run_transfer_steps(Run& run, const CompanyPaths& paths) {
+void run_transfer_steps(Session& run, const CompanyPaths& paths) {
   for (const Step& s : kPlan)
     if (applies(run, s)) run_step(run, paths, s);
 }

@@ -9,13 +9,13 @@ namespace vx::conversion {
 
 using namespace layout;
 
-bool convert_company(Run& run, ConstRecordView old_record, RecordView new_record) {
+bool convert_company(Session& run, ConstRecordView old_record, RecordView new_record) {
   copy_record(old_record, new_record);
   convert_company_record(new_record, run.cs);
   return true;
 }
 
-bool convert_address(Run& run, ConstRecordView old_record, RecordView new_record) {
+bool convert_address(Session& run, ConstRecordView old_record, RecordView new_record) {
   // One record shape for addresses and tax offices: the global copy sets
   // the mode while it carries the tax-office base.
   if (run.conversion.tax_office_mode) {
@@ -28,12 +28,12 @@ bool convert_address(Run& run, ConstRecordView old_record, RecordView new_record
   return true;
 }
 
-bool convert_automat(Run& run, ConstRecordView old_record, RecordView new_record) {
+bool convert_automat(Session& run, ConstRecordView old_record, RecordView new_record) {
   rebuild_record(old_record, new_record, {kAutomatTexts, {}}, run.cs);
   return true;
 }
 
-bool convert_transfer_order(Run& run, ConstRecordView old_record, RecordView new_record) {
+bool convert_transfer_order(Session& run, ConstRecordView old_record, RecordView new_record) {
   rebuild_record(old_record, new_record, {kTransferOrderTexts, kTransferOrderCopied}, run.cs);
   // The kind-dependent texts of the block, converted where it now lies.
   switch (new_record.u8(kTransferOrderKind)) {
@@ -44,12 +44,12 @@ bool convert_transfer_order(Run& run, ConstRecordView old_record, RecordView new
   return true;
 }
 
-bool convert_internal_voucher(Run& run, ConstRecordView old_record, RecordView new_record) {
+bool convert_internal_voucher(Session& run, ConstRecordView old_record, RecordView new_record) {
   rebuild_record(old_record, new_record, {kInternalVoucherTexts, kInternalVoucherCopied}, run.cs);
   return true;
 }
 
-bool convert_correction_note(Run& run, ConstRecordView old_record, RecordView new_record) {
+bool convert_correction_note(Session& run, ConstRecordView old_record, RecordView new_record) {
   copy_record(old_record, new_record);
   convert_texts(new_record, kCorrectionNoteTexts, run.cs);
   return true;

@@ -40,7 +40,7 @@ void build_record(RecordView rec, int month, ConstRecordView entry) {
 }
 
 // The whole old file, or nothing when it is missing, short or unreadable.
-std::optional<std::vector<std::uint8_t>> read_old_file(Run& run, const std::string& path) {
+std::optional<std::vector<std::uint8_t>> read_old_file(Session& run, const std::string& path) {
   if (transfer::file_size_of(path) == 0) return std::nullopt;
   platform::File in;
   if (!in.open(path, platform::File::Mode::kRead)) return std::nullopt;
@@ -54,7 +54,7 @@ std::optional<std::vector<std::uint8_t>> read_old_file(Run& run, const std::stri
 
 }  // namespace
 
-void convert_vat7_declarations(Run& run, std::string_view company_dir) {
+void convert_vat7_declarations(Session& run, std::string_view company_dir) {
   using namespace vat7;
   const auto old = read_old_file(run, file_2017(run, company_dir, kOldName));
   if (!old) return;

@@ -14,7 +14,7 @@ constexpr int kFamilies = 2;
 
 class CompanyPage final : public WizardPage {
  public:
-  explicit CompanyPage(Run& run)
+  explicit CompanyPage(Session& run)
       : WizardPage(run, cp852(" Dane firmowe  "), {cmBack, cmNext, cmCancel}) {
     Options& o = run.options;
     items_ = Add<ui::CheckGroup>(
@@ -76,7 +76,7 @@ class CompanyPage final : public WizardPage {
 
 }  // namespace
 
-std::unique_ptr<ui::DialogForm> make_company_page(Run& run) {
+std::unique_ptr<ui::DialogForm> make_company_page(Session& run) {
   return std::make_unique<CompanyPage>(run);
 }
 

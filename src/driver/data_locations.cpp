@@ -77,7 +77,7 @@ std::vector<std::string> read_company_file_list(std::string_view list_path) {
   return list;
 }
 
-bool apply_path_file(Run& run, std::string_view path_file) {
+bool apply_path_file(Session& run, std::string_view path_file) {
   const auto content = platform::read_whole_file(path_file);
   if (!content) return false;
   transfer::print_line(run, kReadingPathFile);
@@ -109,7 +109,7 @@ bool apply_path_file(Run& run, std::string_view path_file) {
   return true;
 }
 
-void settle_data_roots(Run& run, const std::vector<std::string>& arguments) {
+void settle_data_roots(Session& run, const std::vector<std::string>& arguments) {
   run.loc.source_root = std::string(1, platform::kSeparator) + "WEX_2017" + platform::kSeparator;
   if (const auto* root = first_root_argument(arguments)) {
     run.loc.target_root = *root;

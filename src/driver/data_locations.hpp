@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 
 namespace vx::driver {
 
@@ -16,11 +16,11 @@ std::vector<std::string> read_company_file_list(std::string_view list_path);
 const std::string* first_root_argument(const std::vector<std::string>& arguments);
 
 // Defaults, then the first argument, then the ".PTH" file.
-void settle_data_roots(Run& run, const std::vector<std::string>& arguments);
+void settle_data_roots(Session& run, const std::vector<std::string>& arguments);
 
 // Reads the ".PTH" lines "WEX_2017=" and "WEX_2018=" into the roots (the
 // file in UTF-8 or CP852); a value too long for a root is refused with a
 // message and a key wait. False when the file cannot be opened.
-bool apply_path_file(Run& run, std::string_view path_file);
+bool apply_path_file(Session& run, std::string_view path_file);
 
 }  // namespace vx::driver

@@ -25,16 +25,16 @@ struct GlobalPaths {
   std::string target(std::string_view name) const { return target_dir + platform::kSeparator + std::string(name); }
 };
 
-[[noreturn]] void fatal_box(Run& run, std::string_view line, const std::string& path) {
+[[noreturn]] void fatal_box(Session& run, std::string_view line, const std::string& path) {
   ui::standard_message_box(run, std::string(1, ui::kCentre) + std::string(line) + ui::kLineBreak +
                                     ui::kCentre + path,
                            ui::kErrorReport);
   throw platform::ProgramExit{0};
 }
 
-void heading(Run& run, std::string_view text) { print_line(run, text); }
+void heading(Session& run, std::string_view text) { print_line(run, text); }
 
-void copy_items(Run& run, const GlobalPaths& p) {
+void copy_items(Session& run, const GlobalPaths& p) {
   const std::uint16_t items = run.options.global_items;
   if (has_bit(items, 0)) {
     heading(run, cp852("Globalna baza adresów"));
@@ -91,7 +91,7 @@ void copy_items(Run& run, const GlobalPaths& p) {
 
 }  // namespace
 
-void copy_global_data(Run& run) {
+void copy_global_data(Session& run) {
   const platform::ListingScope listings;
   if (run.cs.charset_mode == 1) {
     run.cs.source_charset = charset::kMazovia;

@@ -3,13 +3,13 @@
 // subdirectory into "#BIN980".
 #include <string_view>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 
 namespace vx::driver {
 
 // The program subdirectory of the 2018 installation.
 inline constexpr std::string_view kTargetProgramDir = "#BIN980";
 
-void copy_global_data(Run& run);
+void copy_global_data(Session& run);
 
 }  // namespace vx::driver

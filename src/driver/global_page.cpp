@@ -10,7 +10,7 @@ namespace {
 
 class GlobalPage final : public WizardPage {
  public:
-  explicit GlobalPage(Run& run)
+  explicit GlobalPage(Session& run)
       : WizardPage(run, cp852(" Dane globalne, konfiguracyjne "), {cmBack, cmNext, cmCancel}) {
     // One item per bit of global_items, from bit 0.
     Add<ui::CheckGroup>(ui::make_label(3, 3, cp852("Zaznaczam do kopiowania :")), 4, 4,
@@ -35,7 +35,7 @@ class GlobalPage final : public WizardPage {
 
 }  // namespace
 
-std::unique_ptr<ui::DialogForm> make_global_page(Run& run) {
+std::unique_ptr<ui::DialogForm> make_global_page(Session& run) {
   return std::make_unique<GlobalPage>(run);
 }
 

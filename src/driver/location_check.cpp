@@ -28,7 +28,7 @@ bool ends_with_separator(std::string_view root) {
   return !root.empty() && (root.back() == '\\' || root.back() == '/');
 }
 
-bool check_locations(Run& run, RootFields& fields) {
+bool check_locations(Session& run, RootFields& fields) {
   std::string& source = run.loc.source_root;
   std::string& target = run.loc.target_root;
   const std::string& register_name = run.env.register_file_name;

@@ -4,7 +4,7 @@
 // exist, and the two must differ.
 #include <string_view>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 
 namespace vx::driver {
 
@@ -25,6 +25,6 @@ bool ends_with_separator(std::string_view root);
 // Appends the separator where it is missing, reports the first fault in a
 // message box and puts the focus on the field to correct; true when both
 // roots may be used.
-bool check_locations(Run& run, RootFields& fields);
+bool check_locations(Session& run, RootFields& fields);
 
 }  // namespace vx::driver

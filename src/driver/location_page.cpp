@@ -15,7 +15,7 @@ constexpr std::uint8_t kHintColour = 0x07;  // light grey on black
 
 class LocationPage final : public WizardPage, private RootFields {
  public:
-  explicit LocationPage(Run& run)
+  explicit LocationPage(Session& run)
       : WizardPage(run, cp852(" Lokalizacja "), {cmNext, cmBack, cmCancel}) {
     Options& o = run.options;
     source_ = Add<ui::InputField>(ui::make_label(3, 3, cp852("katalogu źrodłowy:")), 4, 4,
@@ -62,7 +62,7 @@ class LocationPage final : public WizardPage, private RootFields {
 
 }  // namespace
 
-std::unique_ptr<ui::DialogForm> make_location_page(Run& run) {
+std::unique_ptr<ui::DialogForm> make_location_page(Session& run) {
   return std::make_unique<LocationPage>(run);
 }
 

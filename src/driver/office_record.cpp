@@ -23,7 +23,7 @@ static_assert(conversion::fits_without_overlap(kOfficeRecordSize, kConverted, kC
                                                conversion::ranges({{152, 4 * 13}})));
 }  // namespace
 
-bool convert_office_record(Run& run, ConstRecordView old_record, RecordView fresh) {
+bool convert_office_record(Session& run, ConstRecordView old_record, RecordView fresh) {
   conversion::rebuild_record(old_record, fresh, {kConverted, kCopied}, run.cs);
   for (auto at : kNumbering) {
     fresh.set_u16(at, 1);

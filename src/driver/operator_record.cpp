@@ -19,7 +19,7 @@ void scramble_operator_record(std::span<std::uint8_t> record) {
   }
 }
 
-bool convert_operator_record(Run& run, RecordView record) {
+bool convert_operator_record(Session& run, RecordView record) {
   scramble_operator_record(record.bytes());
   conversion::convert_texts(record, kTexts, run.cs);
   std::uint16_t group3 = record.u16(rights(3));

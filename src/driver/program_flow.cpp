@@ -17,7 +17,7 @@ namespace vx::driver {
 
 using namespace transfer;
 
-void show_banner(Run& run) {
+void show_banner(Session& run) {
   run.console.show_cursor(false);
   run.out.set_background(kBlack);
   set_colour(run, kLightGreen);
@@ -28,7 +28,7 @@ void show_banner(Run& run) {
   set_colour(run, kNormal);
 }
 
-void end_sequence(Run& run) {
+void end_sequence(Session& run) {
   run.console.show_cursor(true);
   pause_if_slow(run);
   write_clipped(run, cp852("Nacisnij Enter"));
@@ -36,7 +36,7 @@ void end_sequence(Run& run) {
   clear_screen(run);
 }
 
-bool run_wizard(Run& run) {
+bool run_wizard(Session& run) {
   int page = kFirstPage;
   for (;;) {
     auto form = make_page(run, page);
@@ -62,7 +62,7 @@ bool run_wizard(Run& run) {
   }
 }
 
-void copy_data(Run& run) {
+void copy_data(Session& run) {
   const Options& o = run.options;
   const bool global = has_bit(o.copy_scope, kCopyGlobal) && o.global_items != 0;
   const bool companies = has_bit(o.copy_scope, kCopyCompanies);
@@ -80,7 +80,7 @@ void copy_data(Run& run) {
   print_line(run, cp852("Koniec pracy kopiera danych WEX_VX na rok 2018"));
 }
 
-void run_program(Run& run, const std::vector<std::string>& arguments) {
+void run_program(Session& run, const std::vector<std::string>& arguments) {
   run.out.set_window(ui::kFullScreen);
   if (!arguments.empty() && arguments[0].find('?') != std::string::npos) {
     show_usage(run);

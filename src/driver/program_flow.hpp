@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "charset/cp852.hpp"
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 
 namespace vx::driver {
 
@@ -18,16 +18,16 @@ inline constexpr auto kRunStoppedLine =
     cp852("vx17-18: praca przerwana - firma w toku nie została przeniesiona (zaproponuję ją ponownie).");
 
 // Runs the program; the exit code is always 0 unless a fatal error ends it.
-void run_program(Run& run, const std::vector<std::string>& arguments);
+void run_program(Session& run, const std::vector<std::string>& arguments);
 
 // The page loop; true when the operator started the copying.
-bool run_wizard(Run& run);
+bool run_wizard(Session& run);
 // The copying chosen on the last page, then the closing line.
-void copy_data(Run& run);
+void copy_data(Session& run);
 
 // Banner and its rule on a cleared screen.
-void show_banner(Run& run);
+void show_banner(Session& run);
 // "Nacisnij Enter", a key, a cleared screen.
-void end_sequence(Run& run);
+void end_sequence(Session& run);
 
 }  // namespace vx::driver

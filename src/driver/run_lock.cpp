@@ -8,7 +8,7 @@ namespace vx::driver {
 
 namespace {
 
-[[noreturn]] void refuse(Run& run, std::string_view first, std::string_view second, const std::string& path) {
+[[noreturn]] void refuse(Session& run, std::string_view first, std::string_view second, const std::string& path) {
   std::string text;
   for (std::string_view line : {first, second, std::string_view(path)}) {
     if (!text.empty()) text += ui::kLineBreak;
@@ -21,7 +21,7 @@ namespace {
 
 }  // namespace
 
-RunLock::RunLock(Run& run) {
+RunLock::RunLock(Session& run) {
   const std::string folder = run.loc.target_root + std::string(kRunFolder);
   const std::string path = folder + platform::kSeparator + std::string(kLockFile);
   if (!platform::is_directory(folder) && !platform::make_directory(folder))

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/filesystem.hpp"
 
 namespace vx::driver {
@@ -19,7 +19,7 @@ class RunLock {
   // Takes the lock of the run's 2018 tree. When another run holds it, or the
   // folder cannot be made, says so in a message box and ends the program
   // with exit code 2, having written nothing.
-  explicit RunLock(Run& run);
+  explicit RunLock(Session& run);
   RunLock(const RunLock&) = delete;
   RunLock& operator=(const RunLock&) = delete;
 

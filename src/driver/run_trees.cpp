@@ -10,7 +10,7 @@
 
 namespace vx::driver {
 
-RunTrees::RunTrees(const Run& run) {
+RunTrees::RunTrees(const Session& run) {
   const std::string& source = run.loc.source_root;
   const std::string& target = run.loc.target_root;
   platform::remove_whole_file_leftovers(target);

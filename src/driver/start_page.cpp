@@ -33,7 +33,7 @@ class ScopeGroup final : public ui::CheckGroup {
 
 class StartPage final : public WizardPage {
  public:
-  explicit StartPage(Run& run)
+  explicit StartPage(Session& run)
       : WizardPage(run, cp852(" START KOPIOWANIA "), {cmBack, cmStart, cmCancel}) {
     Options& o = run.options;
     auto* scope = Add<ScopeGroup>(
@@ -56,7 +56,7 @@ class StartPage final : public WizardPage {
 
 }  // namespace
 
-std::unique_ptr<ui::DialogForm> make_start_page(Run& run) {
+std::unique_ptr<ui::DialogForm> make_start_page(Session& run) {
   return std::make_unique<StartPage>(run);
 }
 

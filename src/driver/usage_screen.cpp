@@ -6,7 +6,7 @@
 
 namespace vx::driver {
 
-void show_usage(Run& run) {
+void show_usage(Session& run) {
   const std::string rule(70, '\xC4');
   const std::string lines[] = {
       cp852("Program do kopiowania wybranych danych do nowego WEX_VX.").str(),

@@ -1,9 +1,9 @@
 #pragma once
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 
 namespace vx::driver {
 
 // Writes the usage lines to standard output.
-void show_usage(Run& run);
+void show_usage(Session& run);
 
 }  // namespace vx::driver

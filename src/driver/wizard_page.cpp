@@ -15,7 +15,7 @@ constexpr int kButtonHeight = 2;  // the face and the shadow below it
 constexpr int kBackColumn = 14, kCancelColumn = 34, kNextColumn = 54;
 }  // namespace
 
-WizardPage::WizardPage(Run& run, std::string_view title,
+WizardPage::WizardPage(Session& run, std::string_view title,
                        std::initializer_list<std::uint16_t> closing)
     : DialogForm(run, kPageLeft, kPageTop, kPageWidth, kPageHeight, title), closing_(closing) {}
 
@@ -47,7 +47,7 @@ ui::StatusKey next_page_key() { return {"PgDn-Dalej", platform::keys::kPgDn, cmN
 ui::StatusKey back_page_key() { return {"PgUp-Wstecz", platform::keys::kPgUp, cmBack}; }
 ui::StatusKey start_key() { return {"F5-ZACZNIJ", platform::keys::kF5, cmStart}; }
 
-std::unique_ptr<ui::DialogForm> make_page(Run& run, int page) {
+std::unique_ptr<ui::DialogForm> make_page(Session& run, int page) {
   switch (page) {
     case 1: return make_location_page(run);
     case 2: return make_global_page(run);

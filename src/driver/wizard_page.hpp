@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "driver/program_flow.hpp"
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "ui/dialog_form.hpp"
 #include "ui/status_bar.hpp"
 
@@ -23,7 +23,7 @@ class WizardPage : public ui::DialogForm {
   void HandleEvent(ui::UiEvent& ev) override;
 
  protected:
-  WizardPage(Run& run, std::string_view title, std::initializer_list<std::uint16_t> closing);
+  WizardPage(Session& run, std::string_view title, std::initializer_list<std::uint16_t> closing);
 
   // The buttons of row 19, each where every page has it.
   void AddBackButton();
@@ -42,9 +42,9 @@ ui::StatusKey next_page_key();  // PgDn
 ui::StatusKey back_page_key();  // PgUp
 ui::StatusKey start_key();      // F5
 
-std::unique_ptr<ui::DialogForm> make_location_page(Run& run);
-std::unique_ptr<ui::DialogForm> make_global_page(Run& run);
-std::unique_ptr<ui::DialogForm> make_company_page(Run& run);
-std::unique_ptr<ui::DialogForm> make_start_page(Run& run);
+std::unique_ptr<ui::DialogForm> make_location_page(Session& run);
+std::unique_ptr<ui::DialogForm> make_global_page(Session& run);
+std::unique_ptr<ui::DialogForm> make_company_page(Session& run);
+std::unique_ptr<ui::DialogForm> make_start_page(Session& run);
 
 }  // namespace vx::driver

@@ -11,7 +11,7 @@
 
 namespace vx::personnel {
 
-bool family_filter(Run& run, ConstRecordView old, RecordView fresh) {
+bool family_filter(Session& run, ConstRecordView old, RecordView fresh) {
   fresh.clear();
   if (old.i64(kPersonIdAt) < 0) return false;
   switch (person_of(run, old.i64(kPersonIdAt))) {

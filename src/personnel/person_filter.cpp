@@ -19,7 +19,7 @@ bool dismissed_before_cut_off(ConstRecordView rec) {
 
 // Decides by the transfer mode; false leaves the person out. Ends the line
 // the name was shown on.
-bool choose_person(Run& run, ConstRecordView rec) {
+bool choose_person(Session& run, ConstRecordView rec) {
   bool carried = true;
   switch (run.personnel.transfer_mode) {
     case kTransferEmployed:
@@ -42,7 +42,7 @@ bool choose_person(Run& run, ConstRecordView rec) {
   return carried;
 }
 
-void convert_person(Run& run, ConstRecordView old, RecordView fresh) {
+void convert_person(Session& run, ConstRecordView old, RecordView fresh) {
   fresh.clear();
   fresh.copy_from(old, 0, kPersonRecordSize);
   conversion::convert_texts_into(old, fresh, kPersonTexts, run.cs);
@@ -54,7 +54,7 @@ void convert_person(Run& run, ConstRecordView old, RecordView fresh) {
 
 }  // namespace
 
-bool person_filter(Run& run, ConstRecordView old, RecordView fresh) {
+bool person_filter(Session& run, ConstRecordView old, RecordView fresh) {
   const auto id = old.i64(kPersonIdAt);
   if (id < 0) return false;
   show_person(run, kPersonLabel, old, kPersonSurname, kPersonFirstName);

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstddef>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "conversion/field_tables.hpp"
 #include "recordfile/record_view.hpp"
 
@@ -30,6 +30,6 @@ inline constexpr PackedDate kCutOffDate{31, 12, 2017};
 
 // Decides whether the person is carried; a carried person's ID goes into the
 // table and the record, texts converted, into fresh.
-bool person_filter(Run& run, ConstRecordView old, RecordView fresh);
+bool person_filter(Session& run, ConstRecordView old, RecordView fresh);
 
 }  // namespace vx::personnel

@@ -9,7 +9,7 @@ namespace vx::personnel {
 using transfer::set_colour;
 using transfer::write_clipped;
 
-void show_person(Run& run, std::string_view label, ConstRecordView rec, TextField surname,
+void show_person(Session& run, std::string_view label, ConstRecordView rec, TextField surname,
                  TextField first_name) {
   const std::string name = rec.text(surname.offset, surname.capacity) + ' ' +
                            rec.text(first_name.offset, first_name.capacity);
@@ -20,7 +20,7 @@ void show_person(Run& run, std::string_view label, ConstRecordView rec, TextFiel
   set_colour(run, transfer::kNormal);
 }
 
-std::uint8_t ask_choice(Run& run, std::string_view question, std::string_view accepted) {
+std::uint8_t ask_choice(Session& run, std::string_view question, std::string_view accepted) {
   set_colour(run, transfer::kLightGreen);
   write_clipped(run, question);
   set_colour(run, transfer::kNormal);
@@ -30,12 +30,12 @@ std::uint8_t ask_choice(Run& run, std::string_view question, std::string_view ac
   }
 }
 
-void report_and_wait(Run& run, std::string_view message) {
+void report_and_wait(Session& run, std::string_view message) {
   transfer::print_line(run, message);
   transfer::read_key(run);
 }
 
-PersonOf person_of(const Run& run, std::int64_t person_id) {
+PersonOf person_of(const Session& run, std::int64_t person_id) {
   const auto& persons = run.personnel.persons;
   if (persons.contains(person_id)) return PersonOf::kCarried;
   return persons.past_table(person_id) ? PersonOf::kPastTable : PersonOf::kNotCarried;

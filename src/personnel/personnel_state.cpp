@@ -2,19 +2,19 @@
 
 #include <string>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "personnel/messages.hpp"
 #include "transfer/console_prompts.hpp"
 
 namespace vx::personnel {
 
-void reset_personnel(Run& run) {
+void reset_personnel(Session& run) {
   run.personnel.transfer_mode = run.options.person_scope;
   run.personnel.persons.clear();
   run.personnel.left = {};
 }
 
-void report_lack_of_room(Run& run) {
+void report_lack_of_room(Session& run) {
   const auto& p = run.personnel;
   if (p.persons.count_past_table() == 0) return;
   transfer::set_colour(run, transfer::kOffered);
@@ -27,7 +27,7 @@ void report_lack_of_room(Run& run) {
   transfer::read_key(run);
 }
 
-bool from_2018_files(const Run& run) { return run.conversion.from_2018_files; }
-void set_from_2018_files(Run& run, bool value) { run.conversion.from_2018_files = value; }
+bool from_2018_files(const Session& run) { return run.conversion.from_2018_files; }
+void set_from_2018_files(Session& run, bool value) { run.conversion.from_2018_files = value; }
 
 }  // namespace vx::personnel

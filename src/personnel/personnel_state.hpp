@@ -6,7 +6,7 @@
 #include "personnel/transferred_persons.hpp"
 
 namespace vx {
-struct Run;
+struct Session;
 }
 
 namespace vx::personnel {
@@ -33,15 +33,15 @@ struct PersonnelState {
 
 // Start of a company's personnel steps: the working mode from person_scope,
 // an empty table.
-void reset_personnel(Run& run);
+void reset_personnel(Session& run);
 
 // After the last step that needs the table: one line counting the persons
 // carried past it and what of theirs was left behind, and a key wait;
 // nothing when the table held everybody.
-void report_lack_of_room(Run& run);
+void report_lack_of_room(Session& run);
 
 // The company's annual data came from its 2018 files.
-bool from_2018_files(const Run& run);
-void set_from_2018_files(Run& run, bool value);
+bool from_2018_files(const Session& run);
+void set_from_2018_files(Session& run, bool value);
 
 }  // namespace vx::personnel

@@ -16,7 +16,7 @@ namespace vx::personnel {
 namespace {
 
 // Shows the person and, when pit_scope asks for it, the question; ends the line.
-bool take_person(Run& run, ConstRecordView old, std::string_view question) {
+bool take_person(Session& run, ConstRecordView old, std::string_view question) {
   show_person(run, kPitPersonLabel, old, kPitSurname, kPitFirstName);
   const bool taken = run.options.pit_scope != 1 || ask_choice(run, question, "TN") == 'T';
   transfer::print_line(run, "");
@@ -30,7 +30,7 @@ void start_fresh(ConstRecordView old, RecordView fresh) {
   fresh.set_u32(kPitSecondDate, 0);
 }
 
-void carry_head(Run& run, ConstRecordView old, RecordView fresh) {
+void carry_head(Session& run, ConstRecordView old, RecordView fresh) {
   transfer::convert_name_code(old, fresh, kPitOffice, run.cs);
   fresh.copy_from(old, kPitPersonal, kPitPersonalSize);
   conversion::convert_texts_into(old, fresh, kPitNames, run.cs);
@@ -39,7 +39,7 @@ void carry_head(Run& run, ConstRecordView old, RecordView fresh) {
       RecordView{fresh.sub(kPitAddress, conversion::kCompanyRecordSize)}, run.cs);
 }
 
-void carry_group(Run& run, ConstRecordView old, RecordView fresh, const PitGroup& group,
+void carry_group(Session& run, ConstRecordView old, RecordView fresh, const PitGroup& group,
                  bool open_amounts) {
   for (std::size_t i = 0; i < group.count; ++i) {
     const auto item = group.items + i * group.item_size;
@@ -61,7 +61,7 @@ void carry_pid5_trailing(ConstRecordView old, RecordView fresh) {
 
 }  // namespace
 
-bool pid5_filter(Run& run, ConstRecordView old, RecordView fresh) {
+bool pid5_filter(Session& run, ConstRecordView old, RecordView fresh) {
   if (!take_person(run, old, kAskPid5)) return false;
   const bool whole_copy = from_2018_files(run) && old.date(kPitValidFrom).year == kYear2018;
   if (whole_copy)
@@ -76,7 +76,7 @@ bool pid5_filter(Run& run, ConstRecordView old, RecordView fresh) {
   return true;
 }
 
-bool pit28_filter(Run& run, ConstRecordView old, RecordView fresh) {
+bool pit28_filter(Session& run, ConstRecordView old, RecordView fresh) {
   if (!take_person(run, old, kAskPit28)) return false;
   start_fresh(old, fresh);
   if (from_2018_files(run) && old.date(kPitSecondDate).year == kYear2018)

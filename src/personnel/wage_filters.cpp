@@ -8,14 +8,14 @@
 
 namespace vx::personnel {
 
-bool wage_list_settings_filter(Run& run, RecordView rec) {
+bool wage_list_settings_filter(Session& run, RecordView rec) {
   rec.fill(kWageListMonths, kMonths, 0);
   conversion::convert_texts(rec, kWageListTexts, run.cs);
   rec.fill(kWageListClearedBytes, kWageListClearedCount, 0);
   return true;
 }
 
-bool wage_filter(Run& run, RecordView rec) {
+bool wage_filter(Session& run, RecordView rec) {
   const auto id = rec.i64(kPersonIdAt);
   if (id < 0) return false;
   switch (person_of(run, id)) {
@@ -28,7 +28,7 @@ bool wage_filter(Run& run, RecordView rec) {
   return true;
 }
 
-bool contract_filter(Run& run, RecordView rec) {
+bool contract_filter(Session& run, RecordView rec) {
   const auto id = rec.i64(kPersonIdAt);
   if (id < 0) return false;
   switch (person_of(run, id)) {

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstddef>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "conversion/field_tables.hpp"
 #include "recordfile/record_view.hpp"
 
@@ -28,10 +28,10 @@ inline constexpr auto kContractTexts =
     conversion::join(std::array<TextField, 2>{{{20, 10}, {31, 10}}}, conversion::series<3>(42, 61, 60));
 
 // Every record is written: month bytes and the six bytes cleared.
-bool wage_list_settings_filter(Run& run, RecordView rec);
+bool wage_list_settings_filter(Session& run, RecordView rec);
 // Wages of persons not carried are dropped without a word.
-bool wage_filter(Run& run, RecordView rec);
+bool wage_filter(Session& run, RecordView rec);
 // Contracts of persons not carried are dropped, each reported.
-bool contract_filter(Run& run, RecordView rec);
+bool contract_filter(Session& run, RecordView rec);
 
 }  // namespace vx::personnel

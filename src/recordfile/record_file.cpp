@@ -30,7 +30,7 @@ std::string centred_lines(std::initializer_list<std::string_view> lines) {
   return text;
 }
 
-void forget_typed_keys(Run& run) {
+void forget_typed_keys(Session& run) {
   while (run.console.key_waiting()) run.console.read_key();
 }
 
@@ -69,7 +69,7 @@ const RecordClass& plain_record_class() {
 
 // --- record file ------------------------------------------------------------------
 
-RecordFile::RecordFile(Run& run, std::string name, std::size_t record_size, const RecordClass& cls)
+RecordFile::RecordFile(Session& run, std::string name, std::size_t record_size, const RecordClass& cls)
     // The name is kept whole: a cut path would name another file.
     : run_(run), name_(std::move(name)), record_size_(record_size < 1 ? 1 : record_size),
       class_(cls), mode_(run.files.mode) {}
@@ -368,7 +368,7 @@ bool RecordFile::insert_in_order(std::span<const std::uint8_t> record) {
 
 // --- file-level operations ----------------------------------------------------------
 
-bool file_exists(Run& run, std::string_view name, std::int64_t* size) {
+bool file_exists(Session& run, std::string_view name, std::int64_t* size) {
   int pauses = 0;
   for (;;) {
     int error = platform::kOk;
@@ -401,14 +401,14 @@ bool file_exists(Run& run, std::string_view name, std::int64_t* size) {
 
 bool delete_file(std::string_view name) { return platform::remove_file(name); }
 
-void set_access_mode(Run& run, OpenModeWord mode) {
+void set_access_mode(Session& run, OpenModeWord mode) {
   run.files.saved_mode = run.files.mode;
   run.files.mode = mode;
 }
 
-void restore_access_mode(Run& run) { run.files.mode = run.files.saved_mode; }
+void restore_access_mode(Session& run) { run.files.mode = run.files.saved_mode; }
 
-OpenModeWord exclusive_read_mode(const Run& run) {
+OpenModeWord exclusive_read_mode(const Session& run) {
   return {Access::kRead, run.files.network_mode ? std::uint8_t{kDenyAll} : std::uint8_t{0}};
 }
 

@@ -17,7 +17,7 @@ namespace {
 constexpr std::size_t kBlockSize = 2048;
 }
 
-bool copy_bytes(Run& run, std::string_view source, std::string_view target, bool convert) {
+bool copy_bytes(Session& run, std::string_view source, std::string_view target, bool convert) {
   const std::uint64_t size = file_size_of(source);
   if (size == 0) return true;
   if (file_size_of(target) > 0 && keep_existing(run, target)) return true;

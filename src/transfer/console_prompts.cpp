@@ -7,9 +7,9 @@
 
 namespace vx::transfer {
 
-void set_colour(Run& run, std::uint8_t colour) { run.out.set_color(colour); }
+void set_colour(Session& run, std::uint8_t colour) { run.out.set_color(colour); }
 
-std::size_t room_on_line(Run& run) {
+std::size_t room_on_line(Session& run) {
   const auto& w = run.out.window();
   // Room up to the screen column before the window's right edge counted from
   // 0 (the last screen column stays empty), never past the window itself.
@@ -18,7 +18,7 @@ std::size_t room_on_line(Run& run) {
   return room > 0 ? static_cast<std::size_t>(room) : 0;
 }
 
-void write_clipped(Run& run, std::string_view text) {
+void write_clipped(Session& run, std::string_view text) {
   const std::size_t room = room_on_line(run);
   if (room == 0) return;
   run.out.write(text.substr(0, std::min(text.size(), room)));
@@ -27,13 +27,13 @@ void write_clipped(Run& run, std::string_view text) {
 namespace {
 // Whether print_line writes on row y of the window, counted from 1, or
 // starts a cleared window instead.
-bool row_takes_a_line(Run& run, int y) {
+bool row_takes_a_line(Session& run, int y) {
   const auto& w = run.out.window();
   return y + (w.top - 1) < w.bottom - 1;
 }
 }  // namespace
 
-void print_line(Run& run, std::string_view text) {
+void print_line(Session& run, std::string_view text) {
   const int y = run.out.y();
   int next;
   if (row_takes_a_line(run, y)) {
@@ -47,7 +47,7 @@ void print_line(Run& run, std::string_view text) {
   run.out.go_to(1, next);
 }
 
-void failure_line(Run& run, std::string_view text) {
+void failure_line(Session& run, std::string_view text) {
   if (run.out.x() != 1) {
     const int next = run.out.y() + 1;
     if (next <= run.out.window().height())
@@ -60,7 +60,7 @@ void failure_line(Run& run, std::string_view text) {
   set_colour(run, kNormal);
 }
 
-std::uint8_t read_key(Run& run) {
+std::uint8_t read_key(Session& run) {
   run.console.show_cursor(true);
   const auto key = run.console.read_key();
   while (run.console.key_waiting()) run.console.read_key();
@@ -70,7 +70,7 @@ std::uint8_t read_key(Run& run) {
   return key.ch();
 }
 
-bool ask_yes_no(Run& run, std::string_view question) {
+bool ask_yes_no(Session& run, std::string_view question) {
   // The question and its answers on one page: on the window's last line the
   // answers would start a cleared window and the operator would be asked
   // without seeing what.
@@ -94,11 +94,11 @@ bool ask_yes_no(Run& run, std::string_view question) {
   return k == 'T';
 }
 
-void pause_if_slow(Run& run) {
+void pause_if_slow(Session& run) {
   if (run.options.show_slowly) run.console.sleep_ms(1500);
 }
 
-void clear_screen(Run& run) { run.out.clear(); }
+void clear_screen(Session& run) { run.out.clear(); }
 
 std::uint64_t file_size_of(std::string_view name) {
   const auto e = platform::find_entry(name);

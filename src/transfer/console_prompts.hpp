@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 
 namespace vx::transfer {
 
@@ -19,23 +19,23 @@ enum Colour : std::uint8_t {
   kKeyHint = 15,    // white
 };
 
-void set_colour(Run& run, std::uint8_t colour);
+void set_colour(Session& run, std::uint8_t colour);
 // Writes at the cursor without a line end, cut to the room left on the line.
-void write_clipped(Run& run, std::string_view text);
+void write_clipped(Session& run, std::string_view text);
 // The characters write_clipped has room for.
-std::size_t room_on_line(Run& run);
+std::size_t room_on_line(Session& run);
 // One progress line; a full window is cleared and printing restarts at its top.
-void print_line(Run& run, std::string_view text);
+void print_line(Session& run, std::string_view text);
 // A light red line of its own: begun on the next line when the cursor was
 // left after a label, so that it is never cut to nothing. No key wait.
-void failure_line(Run& run, std::string_view text);
+void failure_line(Session& run, std::string_view text);
 // Waits for a key and forgets the keys typed ahead; 0 for a special key.
-std::uint8_t read_key(Run& run);
+std::uint8_t read_key(Session& run);
 // Asks until T or N (either case); true for T.
-bool ask_yes_no(Run& run, std::string_view question);
+bool ask_yes_no(Session& run, std::string_view question);
 // Waits 1.5 s when the operator asked to see the work slowly.
-void pause_if_slow(Run& run);
-void clear_screen(Run& run);
+void pause_if_slow(Session& run);
+void clear_screen(Session& run);
 
 // Size of a file (not a directory); 0 when missing or empty.
 std::uint64_t file_size_of(std::string_view name);

@@ -5,18 +5,18 @@
 
 namespace vx::transfer {
 
-void show_failure(Run& run, std::string_view line, bool wait_for_key) {
+void show_failure(Session& run, std::string_view line, bool wait_for_key) {
   failure_line(run, line);
   if (wait_for_key) read_key(run);
 }
 
-bool shown_outside_tree(Run& run, const platform::File& file, std::string_view path) {
+bool shown_outside_tree(Session& run, const platform::File& file, std::string_view path) {
   if (file.error() != platform::kOutsideTree) return false;
   failure_line(run, msg::kOutsideTree + path);
   return true;
 }
 
-void show_copy_start(Run& run, std::string_view line) {
+void show_copy_start(Session& run, std::string_view line) {
   set_colour(run, kCopyStarts);
   print_line(run, line);
   set_colour(run, kNormal);

@@ -4,23 +4,23 @@
 #include <string>
 #include <string_view>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/filesystem.hpp"
 
 namespace vx::transfer {
 
 // A failure line in light red on a line of its own, back to the normal
 // colour, then a key wait unless the caller goes on at once.
-void show_failure(Run& run, std::string_view line, bool wait_for_key = true);
+void show_failure(Session& run, std::string_view line, bool wait_for_key = true);
 // A file refused for leading out of the data trees is one light red line
 // naming its path, with no key wait: true when that was why it failed.
-bool shown_outside_tree(Run& run, const platform::File& file, std::string_view path);
+bool shown_outside_tree(Session& run, const platform::File& file, std::string_view path);
 // The light blue line that announces a copy.
-void show_copy_start(Run& run, std::string_view line);
+void show_copy_start(Session& run, std::string_view line);
 
 class CopyFiles {
  public:
-  CopyFiles(Run& run, std::string_view source_name, std::string_view target_name)
+  CopyFiles(Session& run, std::string_view source_name, std::string_view target_name)
       : run_(run), source_name_(source_name), target_name_(target_name) {}
 
   // Opens the source for reading; shows the failure and waits for a key.
@@ -42,7 +42,7 @@ class CopyFiles {
   std::string_view target_name() const { return target_name_; }
 
  private:
-  Run& run_;
+  Session& run_;
   std::string_view source_name_;
   std::string_view target_name_;
   platform::File source_;

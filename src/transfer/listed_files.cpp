@@ -20,7 +20,7 @@ std::string listed_folder(std::string_view dir, std::string_view mask) {
 }
 }  // namespace
 
-std::vector<platform::DirEntry> listed_files(Run& run, std::string_view dir, std::string_view mask) {
+std::vector<platform::DirEntry> listed_files(Session& run, std::string_view dir, std::string_view mask) {
   auto listing = platform::list_directory(dir, mask);
   if (listing.unreadable()) failure_line(run, msg::kListingFailed + listed_folder(dir, mask));
   for (const auto& name : listing.refused) failure_line(run, msg::kBadFileName + name);

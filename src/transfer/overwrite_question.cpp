@@ -14,7 +14,7 @@ constexpr std::uint8_t kKeepAll = 'N';
 constexpr std::uint8_t kReplace = 'W';
 constexpr std::uint8_t kKeep = 'Z';
 
-std::uint8_t read_answer(Run& run) {
+std::uint8_t read_answer(Session& run) {
   for (;;) {
     const std::uint8_t key = charset::upper_char(read_key(run));
     if (key == kReplaceAll || key == kKeepAll || key == kReplace || key == kKeep) return key;
@@ -23,7 +23,7 @@ std::uint8_t read_answer(Run& run) {
 
 }  // namespace
 
-bool keep_existing(Run& run, std::string_view target) {
+bool keep_existing(Session& run, std::string_view target) {
   auto& policy = run.transfer.overwrite_policy;
   if (policy == kKeepAllFollowing) return true;
   if (policy == kReplaceAllFollowing) return false;

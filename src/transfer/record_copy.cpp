@@ -22,7 +22,7 @@ namespace {
 // The opening shared by both record copies. Gives the copy's result when it
 // ends here (missing source, kept target, a file that would not open);
 // nothing when the records are to be carried.
-std::optional<bool> start_record_copy(Run& run, CopyFiles& files, std::uint16_t record_length) {
+std::optional<bool> start_record_copy(Session& run, CopyFiles& files, std::uint16_t record_length) {
   const std::uint64_t size = file_size_of(files.source_name());
   if (size == 0) {
     set_colour(run, kOffered);
@@ -46,13 +46,13 @@ std::optional<bool> start_record_copy(Run& run, CopyFiles& files, std::uint16_t 
 
 // Writes the kept records of a block; false (shown) when they did not all
 // go out.
-bool write_kept(Run& run, CopyFiles& files, const std::uint8_t* bytes, std::size_t length) {
+bool write_kept(Session& run, CopyFiles& files, const std::uint8_t* bytes, std::size_t length) {
   if (length == 0 || files.target().write(bytes, length) == length) return true;
   show_failure(run, msg::kWriteFailed);
   return false;
 }
 
-bool finish_record_copy(Run& run, CopyFiles& files, bool sound) {
+bool finish_record_copy(Session& run, CopyFiles& files, bool sound) {
   const bool closed = files.close(sound);
   pause_if_slow(run);
   return closed;
@@ -60,7 +60,7 @@ bool finish_record_copy(Run& run, CopyFiles& files, bool sound) {
 
 }  // namespace
 
-bool copy_records(Run& run, std::string_view source, std::string_view target,
+bool copy_records(Session& run, std::string_view source, std::string_view target,
                   std::uint16_t record_length, SameSizeConverter converter) {
   assert(record_length > 0);
   // Counts every record read (and the empty read at the end of the file) and
@@ -99,7 +99,7 @@ bool copy_records(Run& run, std::string_view source, std::string_view target,
   }
 }
 
-bool convert_records(Run& run, std::string_view source, std::string_view target,
+bool convert_records(Session& run, std::string_view source, std::string_view target,
                      std::uint16_t old_length, std::uint16_t new_length,
                      TwoSizeConverter converter) {
   assert(old_length > 0 && new_length > 0);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "transfer/converters.hpp"
 
 namespace vx::transfer {
@@ -14,13 +14,13 @@ namespace vx::transfer {
 // converted. A short last record reaches the converter with its missing
 // tail zeroed and is written short. Advances run.transfer.record_counter.
 // With run.transfer.append_mode an existing target is added to, unasked.
-bool copy_records(Run& run, std::string_view source, std::string_view target,
+bool copy_records(Session& run, std::string_view source, std::string_view target,
                   std::uint16_t record_length, SameSizeConverter converter = nullptr);
 
 // Each old record (a short last one with its missing tail zeroed) goes to the
 // converter with a zeroed new record; a kept new record is written whole.
 // Without a converter nothing is written.
-bool convert_records(Run& run, std::string_view source, std::string_view target,
+bool convert_records(Session& run, std::string_view source, std::string_view target,
                      std::uint16_t old_length, std::uint16_t new_length,
                      TwoSizeConverter converter);
 

@@ -65,7 +65,7 @@ class LineReader {
 
 }  // namespace
 
-void copy_text_file(Run& run, std::string_view source, std::string_view target, LineFilter filter) {
+void copy_text_file(Session& run, std::string_view source, std::string_view target, LineFilter filter) {
   if (file_size_of(source) == 0) return;
   platform::File in;
   if (!in.open(source, platform::File::Mode::kRead)) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/screen.hpp"
@@ -27,7 +27,7 @@ std::string box_line(char open, char mark, char close, std::string_view text, in
   return line;
 }
 
-std::uint8_t line_colour(const Run& run, bool current) {
+std::uint8_t line_colour(const Session& run, bool current) {
   return current ? kCurrentItemColour : run.ui.colours[kSlotFormText];
 }
 }  // namespace

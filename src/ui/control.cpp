@@ -1,6 +1,6 @@
 #include "ui/control.hpp"
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "ui/dialog_form.hpp"
 #include "ui/event_source.hpp"
 #include "ui/field_label.hpp"
@@ -18,7 +18,7 @@ void Control::Attach(DialogForm* owner) {
   if (label_) label_->Attach(owner);
 }
 
-vx::Run& Control::GetRun() const { return owner_->GetRun(); }
+vx::Session& Control::GetRun() const { return owner_->GetRun(); }
 Window& Control::GetWindow() const { return *owner_->GetWindow(); }
 bool Control::Drawable() const { return owner_ && owner_->GetWindow() && !hidden_; }
 

@@ -7,7 +7,7 @@
 #include "ui/event.hpp"
 
 namespace vx {
-struct Run;
+struct Session;
 }
 
 namespace vx::ui {
@@ -71,7 +71,7 @@ class Control {
   virtual void PlaceCursor();
   virtual void DrawBody() = 0;
 
-  vx::Run& GetRun() const;
+  vx::Session& GetRun() const;
   Window& GetWindow() const;
   // Draws only when the control is in a form and shown.
   bool Drawable() const;

@@ -1,7 +1,7 @@
 #include "ui/dialog_form.hpp"
 
 #include "charset/polish.hpp"
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/commands.hpp"
 #include "ui/event_source.hpp"
@@ -18,7 +18,7 @@ bool ends_form(std::uint16_t command) {
 }
 }  // namespace
 
-DialogForm::DialogForm(vx::Run& run, int left, int top, int width, int height,
+DialogForm::DialogForm(vx::Session& run, int left, int top, int width, int height,
                        std::string_view title, std::uint16_t user_word)
     : run_(run),
       user_word_(user_word),

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "charset/cp852.hpp"
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/filesystem.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/dialog_form.hpp"
@@ -25,7 +25,7 @@ bool shift_held(std::uint8_t shift) { return shift == 0x2B || shift == 0x68; }
 // Columns 1-2 of row 1 close what is open, as Esc does.
 bool is_close_corner(const platform::MouseEvent& m) { return m.row == 1 && m.col <= 2; }
 
-UiEvent mouse_event(Run& run, const platform::MouseEvent& m) {
+UiEvent mouse_event(Session& run, const platform::MouseEvent& m) {
   UiEvent ev;
   ev.kind = kEventMouse;
   ev.buttons = m.buttons;
@@ -75,7 +75,7 @@ UiEvent key_event(platform::KeyEvent key, bool polish_input) {
   return ev;
 }
 
-void update_clock(Run& run) {
+void update_clock(Session& run) {
   const int now = run.console.seconds_of_day();
   if (now == run.ui.clock_second) return;
   run.ui.clock_second = now;
@@ -88,7 +88,7 @@ void update_clock(Run& run) {
   write_at_screen(run, kClockCol, 1, text, kClockColour);
 }
 
-UiEvent read_event(Run& run) {
+UiEvent read_event(Session& run) {
   auto& console = run.console;
   if (run.ui.idle_hook) run.ui.idle_hook(run);
   UiEvent ev;

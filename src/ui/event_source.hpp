@@ -5,13 +5,13 @@
 #include "ui/event.hpp"
 
 namespace vx {
-struct Run;
+struct Session;
 }
 
 namespace vx::ui {
 
 // Waits for the next event; the clock is kept up to date while waiting.
-UiEvent read_event(Run& run);
+UiEvent read_event(Session& run);
 
 // The event of a key as read from the console: Ctrl+I and Ctrl+Q
 // translated, Alt+letter turned into a Polish letter when Polish input is on.
@@ -21,7 +21,7 @@ UiEvent key_event(platform::KeyEvent key, bool polish_input);
 std::uint8_t polish_letter(std::uint16_t key, std::uint8_t shift);
 
 // Writes "HH:MM:SS" at column 73 of row 1 when the second has changed.
-void update_clock(Run& run);
+void update_clock(Session& run);
 
 inline constexpr int kClockCol = 73;
 inline constexpr std::uint8_t kClockColour = 0x0F;

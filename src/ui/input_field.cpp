@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "charset/polish.hpp"
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/screen.hpp"

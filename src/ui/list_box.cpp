@@ -4,7 +4,7 @@
 
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/input_field.hpp"
@@ -20,7 +20,7 @@ constexpr auto kEmptyList = cp852(">> PUSTO <<");
 constexpr int kShortBeepHz = 800;
 }  // namespace
 
-ListBox::ListBox(vx::Run& run, std::unique_ptr<FieldLabel> label, int col, int row, int width,
+ListBox::ListBox(vx::Session& run, std::unique_ptr<FieldLabel> label, int col, int row, int width,
                  int rows, std::int32_t* current)
     : Control(kKindListBox, {}, std::move(label)),
       current_(current ? current : &own_current_),

@@ -61,13 +61,13 @@ std::vector<std::string_view> split_lines(std::string_view text) {
 // The scheme as it was, given back however the box ends.
 class ColourGuard {
  public:
-  explicit ColourGuard(Run& run) : run_(run), saved_(run.ui.colours) {}
+  explicit ColourGuard(Session& run) : run_(run), saved_(run.ui.colours) {}
   ~ColourGuard() { run_.ui.colours = saved_; }
   ColourGuard(const ColourGuard&) = delete;
   ColourGuard& operator=(const ColourGuard&) = delete;
 
  private:
-  Run& run_;
+  Session& run_;
   ColourScheme saved_;
 };
 
@@ -85,7 +85,7 @@ void write_lines(DialogForm& box, std::string_view text, int width, std::uint8_t
 
 }  // namespace
 
-std::uint16_t message_box(Run& run, int col, int row, int width, int height,
+std::uint16_t message_box(Session& run, int col, int row, int width, int height,
                           std::string_view text, std::uint16_t flags) {
   ColourGuard colours(run);
   auto& scheme = run.ui.colours;
@@ -119,10 +119,10 @@ std::uint16_t message_box(Run& run, int col, int row, int width, int height,
   return box.Execute();
 }
 
-std::uint16_t standard_message_box(Run& run, std::string_view text, std::uint16_t flags) {
+std::uint16_t standard_message_box(Session& run, std::string_view text, std::uint16_t flags) {
   return message_box(run, 20, 8, 40, 10, text, flags);
 }
 
-void error_report(Run& run, std::string_view text) { standard_message_box(run, text, kErrorReport); }
+void error_report(Session& run, std::string_view text) { standard_message_box(run, text, kErrorReport); }
 
 }  // namespace vx::ui

@@ -3,19 +3,19 @@
 #include <cstdint>
 #include <string_view>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "ui/commands.hpp"
 
 namespace vx::ui {
 
 // The command of the button chosen, or CMD_CANCEL.
-std::uint16_t message_box(Run& run, int col, int row, int width, int height,
+std::uint16_t message_box(Session& run, int col, int row, int width, int height,
                           std::string_view text, std::uint16_t flags);
 // At column 20, row 8, 40 wide, 10 high.
-std::uint16_t standard_message_box(Run& run, std::string_view text, std::uint16_t flags);
+std::uint16_t standard_message_box(Session& run, std::string_view text, std::uint16_t flags);
 // The standard box with flags 0x401.
-void error_report(Run& run, std::string_view text);
+void error_report(Session& run, std::string_view text);
 // True for yes; false for no or when the prompt cannot be opened.
-bool yes_no_prompt(Run& run, int col, int row, std::string_view question, bool default_yes);
+bool yes_no_prompt(Session& run, int col, int row, std::string_view question, bool default_yes);
 
 }  // namespace vx::ui

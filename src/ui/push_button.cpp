@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/screen.hpp"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 
 namespace vx::ui {
 
@@ -26,10 +26,10 @@ WindowColours window_colours(const ColourScheme& scheme) {
   return {scheme[kSlotWindowFrame], scheme[kSlotWindowInside], scheme[kSlotWindowTitle]};
 }
 
-Window::Window(Run& run, int left, int top, int right, int bottom)
+Window::Window(Session& run, int left, int top, int right, int bottom)
     : run_(run), left_(left), top_(top), right_(right), bottom_(bottom) {}
 
-std::unique_ptr<Window> Window::open(Run& run, int left, int top, int right, int bottom,
+std::unique_ptr<Window> Window::open(Session& run, int left, int top, int right, int bottom,
                                      FrameStyle style, WindowColours colours,
                                      std::string_view title) {
   if (left < 1 || top < 1 || right > kScreenCols || bottom > kScreenRows || right - left < 1 ||
@@ -106,7 +106,7 @@ void Window::draw_box(int col, int row, int right, int bottom, FrameStyle style,
   put_inside(right, bottom, part(set, kBottomRight), attr);
 }
 
-void write_at(Run& run, int col, int row, std::string_view text, std::uint8_t attr) {
+void write_at(Session& run, int col, int row, std::string_view text, std::uint8_t attr) {
   if (!run.ui.windows.empty()) {
     run.ui.windows.back()->write(col, row, text, attr);
     return;
@@ -114,7 +114,7 @@ void write_at(Run& run, int col, int row, std::string_view text, std::uint8_t at
   write_at_screen(run, col, row, text, attr);
 }
 
-void write_at_screen(Run& run, int col, int row, std::string_view text, std::uint8_t attr) {
+void write_at_screen(Session& run, int col, int row, std::string_view text, std::uint8_t attr) {
   if (row < 1 || row > kScreenRows) return;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const int c = col + static_cast<int>(i);

@@ -1,10 +1,10 @@
 #include "ui/status_bar.hpp"
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 
 namespace vx::ui {
 
-StatusBar::StatusBar(Run& run, const std::vector<StatusKey>& keys)
+StatusBar::StatusBar(Session& run, const std::vector<StatusKey>& keys)
     : run_(run), below_(run.ui.status_bar) {
   int col = 1;
   for (const auto& k : keys) {

@@ -12,7 +12,7 @@
 #include "ui/event.hpp"
 
 namespace vx {
-struct Run;
+struct Session;
 }
 
 namespace vx::ui {
@@ -31,7 +31,7 @@ inline constexpr char kStatusSeparator = '\xB3';
 class StatusBar {
  public:
   // Pushes the bar and draws it.
-  StatusBar(Run& run, const std::vector<StatusKey>& keys);
+  StatusBar(Session& run, const std::vector<StatusKey>& keys);
   // Pops it and gives the row back as it was.
   ~StatusBar();
   StatusBar(const StatusBar&) = delete;
@@ -49,7 +49,7 @@ class StatusBar {
 
   void draw() const;
 
-  Run& run_;
+  Session& run_;
   std::vector<Entry> entries_;
   StatusBar* below_;
   std::array<platform::Cell, platform::kScreenCols> saved_row_{};

@@ -9,7 +9,7 @@
 #include "ui/event.hpp"
 
 namespace vx {
-struct Run;
+struct Session;
 }
 
 namespace vx::ui {
@@ -42,7 +42,7 @@ struct Toolkit {
   bool list_framed = true;
 
   // Called each time an event is about to be read.
-  std::function<void(Run&)> idle_hook;
+  std::function<void(Session&)> idle_hook;
 
   int clock_second = -1;
   UiEvent last_event;
@@ -50,12 +50,12 @@ struct Toolkit {
 
 // Loads the colour scheme from the program directory; the current slots are
 // kept as the defaults, and stay when the file is missing or short.
-void start_toolkit(Run& run);
+void start_toolkit(Session& run);
 // Rewrites the colour file with the current scheme.
-bool save_colour_scheme(Run& run);
+bool save_colour_scheme(Session& run);
 
 // A tone through the console, unless VXSOUND switched the sound off; the
 // length is in units of 48 ms.
-void beep(Run& run, int frequency_hz, int length_units = 1);
+void beep(Session& run, int frequency_hz, int length_units = 1);
 
 }  // namespace vx::ui

@@ -56,7 +56,7 @@ void draw_choice(Window& w, int row, int width, std::string_view choice, bool cu
 
 }  // namespace
 
-bool yes_no_prompt(Run& run, int col, int row, std::string_view question, bool default_yes) {
+bool yes_no_prompt(Session& run, int col, int row, std::string_view question, bool default_yes) {
   const auto lines = question_lines(question);
   int width = kMinWidth;
   for (auto l : lines) width = std::max(width, static_cast<int>(l.size()));

@@ -87,7 +87,7 @@ class AnnualSettings : public ::testing::Test {
     std::filesystem::create_directories(dir_ / "2018" / "FIRMA1");
     std::filesystem::create_directories(dir_ / "2018" / "FIRMA2");
   }
-  void prepare(vx::Run& run) {
+  void prepare(vx::Session& run) {
     run.loc.source_root = dir_.str() + "/2017/";
     run.loc.target_root = dir_.str() + "/2018/";
   }

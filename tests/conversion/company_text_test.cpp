@@ -20,7 +20,7 @@ class CompanyText : public ::testing::Test {
   }
   void TearDown() override { set_environment("vxTEMP", ""); }
 
-  void prepare(vx::Run& run, bool convert) {
+  void prepare(vx::Session& run, bool convert) {
     run.loc.source_root = dir_.str() + "/2017/";
     run.loc.target_root = dir_.str() + "/2018/";
     run.cs = {static_cast<std::uint16_t>(convert ? 1 : 0), 1, 2};

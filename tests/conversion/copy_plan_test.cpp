@@ -17,7 +17,7 @@ using transfer::print_line;
 
 // The plan with its company put in place where it was built: only the
 // hiding of 2017 files waits for that.
-bool copy_in_place(Run& run, const std::string& dir) {
+bool copy_in_place(Session& run, const std::string& dir) {
   return conversion::copy_company(run, dir, [&run, &dir] {
     if (!conversion::write_pending_hides(run, dir)) return false;
     conversion::finish_pending_hides(run, dir);

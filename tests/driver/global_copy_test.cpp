@@ -23,7 +23,7 @@ struct Trees {
   std::filesystem::path bin970 = dir / "17" / "#BIN970";
   std::filesystem::path bin980 = dir / "18" / "#BIN980";
   Trees() { std::filesystem::create_directories(dir / "18"); }
-  void apply(Run& run) const {
+  void apply(Session& run) const {
     run.loc.source_root = test::dir_prefix(dir / "17");
     run.loc.target_root = test::dir_prefix(dir / "18");
   }

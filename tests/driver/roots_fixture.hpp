@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "support/fixture.hpp"
 
 namespace vx::test {
@@ -18,7 +18,7 @@ struct Roots {
     source = (dir / "wex17").string() + "/";
     target = (dir / "wex18").string() + "/";
   }
-  void apply(Run& run) const {
+  void apply(Session& run) const {
     run.loc.source_root = source;
     run.loc.target_root = target;
   }

@@ -44,13 +44,13 @@ TEST(WizardLoop, EscOnEveryPageAsksAndNoKeepsThePageAndItsOptions) {
   struct Case {
     int page;
     std::vector<std::string> change;
-    std::function<bool(const vx::Run&)> changed;
+    std::function<bool(const vx::Session&)> changed;
   };
   const Case cases[] = {
-      {1, {"Tab", "Tab", "Down", "Space"}, [](const vx::Run& r) { return r.cs.charset_mode == 1; }},
-      {2, {"Space"}, [](const vx::Run& r) { return r.options.global_items == 0x06D6; }},
-      {3, {"Space"}, [](const vx::Run& r) { return r.options.company_items == 0xFFFE; }},
-      {4, {"Space"}, [](const vx::Run& r) { return r.options.stop_per_company == 1; }},
+      {1, {"Tab", "Tab", "Down", "Space"}, [](const vx::Session& r) { return r.cs.charset_mode == 1; }},
+      {2, {"Space"}, [](const vx::Session& r) { return r.options.global_items == 0x06D6; }},
+      {3, {"Space"}, [](const vx::Session& r) { return r.options.company_items == 0xFFFE; }},
+      {4, {"Space"}, [](const vx::Session& r) { return r.options.stop_per_company == 1; }},
   };
   for (const auto& c : cases) {
     std::vector<std::string> k(static_cast<std::size_t>(c.page - 1), "PgDn");

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (files & 2) fuzz::write_bytes(old_dir / "2018_ROK.REK", rest.subspan(split));
 
   fuzz::FuzzRun fr(seed);
-  Run& run = *fr.run;
+  Session& run = *fr.run;
   fuzz::set_standards(run, seed >> 3);
   run.conversion.annual_choice_all_2018 = (files & 4) != 0;
   run.loc.source_root = (root / "17").string() + platform::kSeparator;

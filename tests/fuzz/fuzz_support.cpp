@@ -62,12 +62,12 @@ void write_bytes(const fs::path& p, std::span<const std::uint8_t> bytes) {
   if (!out) std::abort();  // the scratch directory must take the input
 }
 
-FuzzRun::FuzzRun(std::uint8_t seed) : console(answers(seed)), run(std::make_unique<Run>(console)) {
+FuzzRun::FuzzRun(std::uint8_t seed) : console(answers(seed)), run(std::make_unique<Session>(console)) {
   run->out.set_window(ui::kFullScreen);
   run->env.sound_off = true;
 }
 
-void set_standards(Run& run, std::uint8_t pick) {
+void set_standards(Session& run, std::uint8_t pick) {
   run.cs.charset_mode = pick & 1;
   run.cs.source_charset = (pick & 2) ? charset::kMazovia : charset::kCp852;
   run.cs.target_charset = (pick & 4) ? charset::kMazovia : charset::kCp852;

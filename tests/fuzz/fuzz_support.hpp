@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "support/queue_console.hpp"
 
 namespace vx::fuzz {
@@ -26,10 +26,10 @@ void write_bytes(const std::filesystem::path& p, std::span<const std::uint8_t> b
 struct FuzzRun {
   explicit FuzzRun(std::uint8_t seed);
   test::QueueConsole console;
-  std::unique_ptr<Run> run;
+  std::unique_ptr<Session> run;
 };
 
 // Character standards picked by a byte: kept, or one converted to the other.
-void set_standards(Run& run, std::uint8_t pick);
+void set_standards(Session& run, std::uint8_t pick);
 
 }  // namespace vx::fuzz

@@ -18,11 +18,11 @@ using namespace vx;
 using namespace vx::conversion;
 
 struct SameSize {
-  bool (*convert)(Run&, RecordView);
+  bool (*convert)(Session&, RecordView);
   std::size_t size;
 };
 struct TwoSize {
-  bool (*convert)(Run&, ConstRecordView, RecordView);
+  bool (*convert)(Session&, ConstRecordView, RecordView);
   std::size_t size;
 };
 

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::write_bytes(root / "17" / "SPISFIRM.DAT", std::span<const std::uint8_t>(data + 1, size - 1));
 
   fuzz::FuzzRun fr(data[0]);
-  Run& run = *fr.run;
+  Session& run = *fr.run;
   run.loc.source_root = (root / "17").string() + platform::kSeparator;
   run.loc.target_root = (root / "18").string() + platform::kSeparator;
   try {

@@ -21,7 +21,7 @@ Record member(std::int64_t person_id, std::string_view surname, std::string_view
   return r;
 }
 
-void carried(Run& run, std::initializer_list<std::int64_t> ids) {
+void carried(Session& run, std::initializer_list<std::int64_t> ids) {
   reset_personnel(run);
   for (const auto id : ids) run.personnel.persons.add(id);
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "charset/polish.hpp"
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "support/fixture.hpp"
 #include "support/scripted_run.hpp"
 #include "transfer/converters.hpp"
@@ -21,13 +21,13 @@ struct Filtered {
 };
 
 // An old-to-new filter over one source record, into a zeroed new record.
-inline Filtered apply(transfer::TwoSizeConverter filter, Run& run, const Record& old) {
+inline Filtered apply(transfer::TwoSizeConverter filter, Session& run, const Record& old) {
   Filtered out{false, Bytes(old.bytes().size(), 0)};
   out.written = filter(run, ConstRecordView{old.bytes()}, RecordView{out.record});
   return out;
 }
 
-inline void convert_mazovia_to_852(Run& run) { run.cs = {1, charset::kMazovia, charset::kCp852}; }
+inline void convert_mazovia_to_852(Session& run) { run.cs = {1, charset::kMazovia, charset::kCp852}; }
 
 // Offsets at which two records differ; empty when equal.
 inline std::vector<std::size_t> differences(const Bytes& a, const Bytes& b) {

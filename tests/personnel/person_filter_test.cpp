@@ -25,7 +25,7 @@ std::uint32_t packed(int d, int m, int y) {
          static_cast<std::uint32_t>(y) << 16;
 }
 
-void start_company(Run& run, std::uint16_t person_scope) {
+void start_company(Session& run, std::uint16_t person_scope) {
   run.options.person_scope = person_scope;
   reset_personnel(run);
 }

@@ -14,7 +14,7 @@ using test::ScriptedRun;
 constexpr auto kNoPerson =
     "Upss... nie odnaleziono osoby związanej z odczytną umową/zlecenia !";
 
-void carried(Run& run, std::initializer_list<std::int64_t> ids) {
+void carried(Session& run, std::initializer_list<std::int64_t> ids) {
   reset_personnel(run);
   for (const auto id : ids) run.personnel.persons.add(id);
 }

@@ -178,7 +178,7 @@ TEST(InsertInOrder, WaitsForAnotherProcessHoldingTheFile) {
   // other station's hold, so no question is asked.
   test::QueueConsole console({});
   console.real_time = true;
-  vx::Run run(console);
+  vx::Session run(console);
   const ByteKeyClass cls;
   RecordFile f(run, path, 8, cls);
   ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenExisting));

@@ -60,7 +60,7 @@ void copy_bytes(Record& to, const Record& from, std::size_t at, std::size_t leng
 }
 
 namespace {
-void set_standards(Run& run, bool convert) {
+void set_standards(Session& run, bool convert) {
   run.cs.charset_mode = convert ? 1 : 0;
   run.cs.source_charset = 1;
   run.cs.target_charset = 2;

@@ -7,7 +7,7 @@ namespace vx::test {
 ScriptedRun::ScriptedRun(const std::string& keys)
     : keys_(keys),
       console_(std::make_unique<platform::ScriptConsole>(keys_, out_)),
-      run_(std::make_unique<Run>(*console_)) {
+      run_(std::make_unique<Session>(*console_)) {
   run_->out.set_window(ui::kFullScreen);
   run_->out.transcript = &transcript_;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/script_console.hpp"
 
 namespace vx::test {
@@ -15,7 +15,7 @@ class ScriptedRun {
  public:
   explicit ScriptedRun(const std::string& keys = "");
 
-  Run& run() { return *run_; }
+  Session& run() { return *run_; }
   platform::ScriptConsole& console() { return *console_; }
   // Everything the console printed so far (screens, beeps).
   std::string output() const { return out_.str(); }
@@ -29,7 +29,7 @@ class ScriptedRun {
   std::istringstream keys_;
   std::ostringstream out_;
   std::unique_ptr<platform::ScriptConsole> console_;
-  std::unique_ptr<Run> run_;
+  std::unique_ptr<Session> run_;
   std::string transcript_;
 };
 

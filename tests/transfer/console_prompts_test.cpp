@@ -117,7 +117,7 @@ TEST(AskYesNo, IgnoresOtherKeysAndTakesEitherCase) {
 
 TEST(ReadKey, ForgetsTypeAhead) {
   test::QueueConsole console({{0x1474, 0}, {0x3165, 0}, {0x1C0D, 0}});
-  vx::Run run(console);
+  vx::Session run(console);
   EXPECT_EQ(read_key(run), 't');
   EXPECT_EQ(console.keys_left(), 0u);
 }
@@ -139,7 +139,7 @@ TEST(ReadKey, SpecialKeysGiveZero) {
 
 TEST(PauseIfSlow, WaitsOnlyWhenAsked) {
   test::QueueConsole console({});
-  vx::Run run(console);
+  vx::Session run(console);
   pause_if_slow(run);
   EXPECT_EQ(console.slept_ms, 0);
   run.options.show_slowly = 1;

@@ -17,7 +17,7 @@ using transfer::copy_bytes;
 using transfer::copy_records;
 using transfer::copy_text_file;
 
-bool copy_whole(Run&, ConstRecordView old_record, RecordView new_record) {
+bool copy_whole(Session&, ConstRecordView old_record, RecordView new_record) {
   new_record.copy_from(old_record, 0, new_record.size());
   return true;
 }

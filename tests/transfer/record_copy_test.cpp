@@ -28,7 +28,7 @@ Bytes numbered_records() {
 std::vector<Bytes> seen;
 std::vector<std::uint32_t> counters_seen;
 
-bool mark_end_and_keep(Run& run, RecordView rec) {
+bool mark_end_and_keep(Session& run, RecordView rec) {
   seen.emplace_back(rec.bytes().begin(), rec.bytes().end());
   counters_seen.push_back(run.transfer.record_counter);
   rec.set_u8(0, 0xAA);
@@ -36,12 +36,12 @@ bool mark_end_and_keep(Run& run, RecordView rec) {
   return true;
 }
 
-bool drop_all(Run&, RecordView) { return false; }
-bool drop_all_new(Run&, ConstRecordView, RecordView) { return false; }
+bool drop_all(Session&, RecordView) { return false; }
+bool drop_all_new(Session&, ConstRecordView, RecordView) { return false; }
 
 // Keeps the new record as the converter found it, then copies the old one
 // behind a marker at the record's own number.
-bool copy_behind_marker(Run&, ConstRecordView old_record, RecordView new_record) {
+bool copy_behind_marker(Session&, ConstRecordView old_record, RecordView new_record) {
   seen.emplace_back(new_record.bytes().begin(), new_record.bytes().end());
   new_record.set_u8(old_record.u8(0), 0xCC);
   new_record.copy_from(old_record, 10, old_record.size() - 10);
@@ -79,13 +79,13 @@ TEST_F(RecordCopy, ShortLastRecordIsConvertedWithAZeroTailAndWrittenShort) {
 }
 
 // Keeps records whose first byte is not a multiple of 3 and marks them.
-bool drop_every_third(Run&, RecordView rec) {
+bool drop_every_third(Session&, RecordView rec) {
   if (rec.u8(0) % 3 == 0) return false;
   rec.set_u8(1, 0xEE);
   return true;
 }
 
-bool widen_every_third_dropped(Run&, ConstRecordView old_record, RecordView new_record) {
+bool widen_every_third_dropped(Session&, ConstRecordView old_record, RecordView new_record) {
   if (old_record.u8(0) % 3 == 0) return false;
   new_record.copy_from(old_record, 0, old_record.size());
   new_record.set_u8(old_record.size(), 0xEE);

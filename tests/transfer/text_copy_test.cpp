@@ -18,7 +18,7 @@ std::string text_of(const std::filesystem::path& p) {
   return std::string(b.begin(), b.end());
 }
 
-void convert_mazovia(Run& run) { run.cs = {1, charset::kMazovia, charset::kCp852}; }
+void convert_mazovia(Session& run) { run.cs = {1, charset::kMazovia, charset::kCp852}; }
 
 TEST(TextCopy, LinesEndWithCrLfAndLongLinesAreCarriedWhole) {
   TempDir d;
@@ -54,7 +54,7 @@ TEST(TextCopy, PolishLettersFollowTheCharsetChoice) {
   EXPECT_EQ(text_of(d / "kept.txt"), mazovia("Zażółć gęślą jaźń\r\nŁÓDŹ\r\n"));
 }
 
-bool drop_comments_and_mark(Run&, std::string& line) {
+bool drop_comments_and_mark(Session&, std::string& line) {
   if (line.starts_with(";")) return false;
   line += cp852_bytes("|ą");
   return true;

@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using platform::testing::Fault;
 
-bool widen(Run&, ConstRecordView old_record, RecordView new_record) {
+bool widen(Session&, ConstRecordView old_record, RecordView new_record) {
   new_record.copy_from(old_record, 0, old_record.size());
   return true;
 }
@@ -36,24 +36,24 @@ bool widen(Run&, ConstRecordView old_record, RecordView new_record) {
 // byte and record copies wait for a key after each, the text copy does not.
 struct CopyKind {
   const char* name;
-  bool (*copy)(Run&, const std::string& from, const std::string& to);
+  bool (*copy)(Session&, const std::string& from, const std::string& to);
   bool text;
 };
 
 const CopyKind kKinds[] = {
-    {"bytes", [](Run& r, const std::string& a, const std::string& b) { return transfer::copy_bytes(r, a, b, false); }, false},
-    {"records", [](Run& r, const std::string& a, const std::string& b) { return transfer::copy_records(r, a, b, 100); }, false},
+    {"bytes", [](Session& r, const std::string& a, const std::string& b) { return transfer::copy_bytes(r, a, b, false); }, false},
+    {"records", [](Session& r, const std::string& a, const std::string& b) { return transfer::copy_records(r, a, b, 100); }, false},
     {"converted records",
-     [](Run& r, const std::string& a, const std::string& b) { return transfer::convert_records(r, a, b, 100, 120, widen); },
+     [](Session& r, const std::string& a, const std::string& b) { return transfer::convert_records(r, a, b, 100, 120, widen); },
      false},
     {"appended records",
-     [](Run& r, const std::string& a, const std::string& b) {
+     [](Session& r, const std::string& a, const std::string& b) {
        r.transfer.append_mode = true;
        return transfer::copy_records(r, a, b, 100);
      },
      false},
     {"text",
-     [](Run& r, const std::string& a, const std::string& b) {
+     [](Session& r, const std::string& a, const std::string& b) {
        transfer::copy_text_file(r, a, b);
        return true;
      },

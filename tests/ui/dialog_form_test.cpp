@@ -141,7 +141,7 @@ TEST(DialogForm, OpensOnTheItemAskedFor) {
 // consistent before every event, as the wizard pages do.
 class HookedPage : public DialogForm {
  public:
-  HookedPage(Run& run, std::uint16_t& set) : DialogForm(run, 3, 3, 76, 22, " Hak "), set_(set) {
+  HookedPage(Session& run, std::uint16_t& set) : DialogForm(run, 3, 3, 76, 22, " Hak "), set_(set) {
     group_ = Add<CheckGroup>(make_label(2, 1, "Grupa"), 3, 2, ItemList{"jeden", "dwa", "trzy"}, set);
     Add<CheckBox>(nullptr, 3, 8, flag, "pole");
   }

@@ -21,7 +21,7 @@ using test::TestForm;
 // A list of numbered rows, "Pozycja 0001" and on.
 class NumberList : public ListBox {
  public:
-  NumberList(vx::Run& run, std::int32_t count, std::int32_t* current)
+  NumberList(vx::Session& run, std::int32_t count, std::int32_t* current)
       : ListBox(run, nullptr, 1, 2, 20, 10, current), count_(count) {}
   std::int32_t ItemCount() override { return count_; }
   std::string ItemText(std::int32_t n) override {
@@ -36,7 +36,7 @@ class NumberList : public ListBox {
 // A list of given texts.
 class TextList : public ListBox {
  public:
-  TextList(vx::Run& run, std::vector<std::string> texts, std::int32_t* current, int width = 20)
+  TextList(vx::Session& run, std::vector<std::string> texts, std::int32_t* current, int width = 20)
       : ListBox(run, nullptr, 1, 2, width, 5, current), texts_(std::move(texts)) {}
   std::int32_t ItemCount() override { return static_cast<std::int32_t>(texts_.size()); }
   std::string ItemText(std::int32_t n) override { return texts_[static_cast<std::size_t>(n - 1)]; }

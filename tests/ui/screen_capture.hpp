@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "charset/utf8.hpp"
-#include "driver/run.hpp"
+#include "driver/session.hpp"
 #include "platform/console.hpp"
 #include "support/scripted_run.hpp"
 
@@ -60,7 +60,7 @@ class ScreenCapture {
  public:
   explicit ScreenCapture(ScriptedRun& sr) : shots_(std::make_shared<std::vector<Snapshot>>()) {
     auto shots = shots_;
-    sr.run().ui.idle_hook = [shots](Run& run) { shots->push_back(snapshot_of(run.console)); };
+    sr.run().ui.idle_hook = [shots](Session& run) { shots->push_back(snapshot_of(run.console)); };
   }
   const std::vector<Snapshot>& shots() const { return *shots_; }
   const Snapshot& before_event(int n) const { return shots_->at(static_cast<std::size_t>(n - 1)); }

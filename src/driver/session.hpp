@@ -5,8 +5,8 @@
 #include "companies/company_table.hpp"
 #include "config/environment.hpp"
 #include "conversion/conversion_state.hpp"
-#include "driver/locations.hpp"
-#include "driver/options.hpp"
+#include "config/locations.hpp"
+#include "config/options.hpp"
 #include "personnel/personnel_state.hpp"
 #include "platform/console.hpp"
 #include "recordfile/file_layer_settings.hpp"
@@ -16,10 +16,10 @@
 
 namespace vx {
 
-struct Run {
-  explicit Run(platform::Console& c) : console(c), out(c) {}
-  Run(const Run&) = delete;
-  Run& operator=(const Run&) = delete;
+struct Session {
+  explicit Session(platform::Console& c) : console(c), out(c) {}
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
 
   platform::Console& console;
   ui::TextOutput out;
