@@ -5,13 +5,15 @@
 
 #include "charset/cp852.hpp"
 #include "driver/session.hpp"
+#include "ui/commands.hpp"
 
 namespace vx::driver {
 
 inline constexpr std::uint16_t cmNext = 0x1001;
 inline constexpr std::uint16_t cmBack = 0x1002;
 inline constexpr std::uint16_t cmStart = 0x1003;
-inline constexpr std::uint16_t cmCancel = 0xDD04;
+// A page is cancelled with the dialogs' own cancel command.
+inline constexpr std::uint16_t cmCancel = ui::CMD_CANCEL;
 
 // Said when Ctrl+C, a closed terminal or a kill stopped the run.
 inline constexpr auto kRunStoppedLine =
