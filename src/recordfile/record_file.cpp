@@ -6,9 +6,9 @@
 
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
-#include "recordfile/progress_window.hpp"
 #include "recordfile/temp_names.hpp"
 #include "ui/message_box.hpp"
+#include "ui/progress_window.hpp"
 
 namespace vx::recordfile {
 
@@ -166,7 +166,7 @@ bool RecordFile::try_lock_whole() { return file_.lock(0, kWholeFileLockLength); 
 bool RecordFile::try_unlock_whole() { return file_.unlock(0, kWholeFileLockLength); }
 
 bool RecordFile::wait_for(LockWait wait, bool (RecordFile::*attempt)()) {
-  std::unique_ptr<ProgressWindow> queue;
+  std::unique_ptr<ui::ProgressWindow> queue;
   bool ok = false;
   int tries = 0;
   for (;;) {
@@ -189,7 +189,7 @@ bool RecordFile::wait_for(LockWait wait, bool (RecordFile::*attempt)()) {
         tries = 0;
       }
     } else {
-      if (!queue) queue = std::make_unique<ProgressWindow>(run_.console, cp852("Sieciowa KOLEJKA ").str(), kQueueRange);
+      if (!queue) queue = std::make_unique<ui::ProgressWindow>(run_.console, cp852("Sieciowa KOLEJKA ").str(), kQueueRange);
       queue->advance();
       if (tries > run_.files.retry_count) {
         tries = 0;
@@ -292,9 +292,9 @@ bool RecordFile::grow(long n, std::uint64_t bytes, const std::vector<std::uint8_
 
 long RecordFile::shift_up(long n, bool& ok) {
   const std::size_t size = record_size_;
-  std::unique_ptr<ProgressWindow> progress;
+  std::unique_ptr<ui::ProgressWindow> progress;
   if (n + 1 > kInsertProgressAbove && run_.files.insert_progress)
-    progress = std::make_unique<ProgressWindow>(run_.console, cp852("Wstawianie...").str(), n + 1);
+    progress = std::make_unique<ui::ProgressWindow>(run_.console, cp852("Wstawianie...").str(), n + 1);
   std::string fresh_key, stored_key;
   class_.compare_key(ConstRecordView(fresh_), fresh_key);
   // Blocks read back from the end; the records of a block that sort after

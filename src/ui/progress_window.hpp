@@ -5,7 +5,7 @@
 
 #include "platform/console.hpp"
 
-namespace vx::recordfile {
+namespace vx::ui {
 
 class ProgressWindow {
  public:
@@ -28,4 +28,4 @@ class ProgressWindow {
   std::vector<platform::Cell> saved_;
 };
 
-}  // namespace vx::recordfile
+}  // namespace vx::ui

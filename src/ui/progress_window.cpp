@@ -1,6 +1,6 @@
-#include "recordfile/progress_window.hpp"
+#include "ui/progress_window.hpp"
 
-namespace vx::recordfile {
+namespace vx::ui {
 
 namespace {
 constexpr int kLeft = 20, kTop = 11, kWidth = 40, kHeight = 3;
@@ -54,4 +54,4 @@ void ProgressWindow::draw_bar() {
     console_.put(kLeft + 1 + i, kTop + 1, {static_cast<std::uint8_t>(i < filled ? 0xDB : 0xB0), kAttr});
 }
 
-}  // namespace vx::recordfile
+}  // namespace vx::ui
