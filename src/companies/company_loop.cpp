@@ -10,7 +10,7 @@
 #include "charset/polish.hpp"
 #include "companies/company_staging.hpp"
 #include "companies/register_file.hpp"
-#include "companies/selection_screen.hpp"
+#include "driver/selection_screen.hpp"
 #include "conversion/copy_plan.hpp"
 #include "conversion/hide_converted.hpp"
 #include "platform/filesystem.hpp"

@@ -2,10 +2,15 @@
 // The screen " BAZA FIRM " on which the operator chooses the companies.
 #include "driver/session.hpp"
 
-namespace vx::companies {
+namespace vx::driver {
 
 // Loads the register and, when a company is listed, shows the screen; true
 // only when the operator ended it with F5.
 bool select_companies(Session& run);
 
+}  // namespace vx::driver
+
+namespace vx::companies {
+// The company loop shows the screen before it copies.
+using driver::select_companies;
 }  // namespace vx::companies

@@ -1,13 +1,16 @@
-#include "companies/selection_screen.hpp"
+#include "driver/selection_screen.hpp"
 
 #include "charset/cp852.hpp"
 #include "companies/register_loader.hpp"
 #include "platform/key_codes.hpp"
-#include "ui/dialog_form.hpp"
 #include "ui/commands.hpp"
+#include "ui/dialog_form.hpp"
 #include "ui/list_box.hpp"
 
-namespace vx::companies {
+namespace vx::driver {
+
+using companies::CompanyEntry;
+using companies::CompanyTable;
 
 namespace {
 
@@ -94,10 +97,10 @@ class SelectionScreen final : public ui::DialogForm {
 }  // namespace
 
 bool select_companies(Session& run) {
-  if (load_register(run) <= 0) return false;
+  if (companies::load_register(run) <= 0) return false;
   SelectionScreen screen(run);
   if (!screen.IsOpen()) return false;
   return screen.Execute() == cmAccept;
 }
 
-}  // namespace vx::companies
+}  // namespace vx::driver
