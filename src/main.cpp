@@ -18,7 +18,10 @@ int main(int argc, char** argv) {
   auto console = platform::make_console();
   Session run(*console);
   run.env = config::settle_environment(process, platform::environment_value);
-  ui::start_toolkit(run);
+  // The toolkit sees of the environment only the sound switch and its own folder.
+  run.ui.sound_off = run.env.sound_off;
+  run.ui.program_dir = run.env.program_dir;
+  ui::start_toolkit(run.ui);
   int code = 0;
   try {
     driver::run_program(run, process.arguments);

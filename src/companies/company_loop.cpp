@@ -143,7 +143,7 @@ void copy_companies(Session& run) {
       copy_selected(run, target_register);
       target_register.close();
     } else {
-      ui::standard_message_box(run, std::string(1, ui::kCentre) + cp852("Brak dostepu do pliku").str() +
+      ui::standard_message_box(run.ui, std::string(1, ui::kCentre) + cp852("Brak dostepu do pliku").str() +
                                         ui::kLineBreak + ui::kCentre + path,
                                ui::kErrorReport);
     }

@@ -32,7 +32,7 @@ int load_register(Session& run) {
   recordfile::restore_access_mode(run);
   if (!opened) {
     print_line(run, cp852("Błąd otwarcia/dostępu do pliku ") + path);
-    ui::standard_message_box(run, std::string(1, ui::kCentre) + cp852("Brak dostępu do pliku").str() +
+    ui::standard_message_box(run.ui, std::string(1, ui::kCentre) + cp852("Brak dostępu do pliku").str() +
                                       ui::kLineBreak + ui::kCentre + path,
                              ui::kErrorReport);
     end_program();

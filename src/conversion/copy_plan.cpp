@@ -71,7 +71,7 @@ bool read_stamp(Session& run, const CompanyPaths& p, std::array<std::uint8_t, kS
 bool make_company_directory(Session& run, const CompanyPaths& p) {
   if (directory_exists(p.target_dir)) return true;
   if (platform::make_directory(p.target_dir)) return true;
-  ui::error_report(run, std::string(1, ui::kCentre) + cp852("Utworzenia katalogu firmy").str() +
+  ui::error_report(run.ui, std::string(1, ui::kCentre) + cp852("Utworzenia katalogu firmy").str() +
                             ui::kLineBreak + ui::kCentre + p.target_dir);
   return false;
 }

@@ -62,7 +62,7 @@ class CompanyPage final : public WizardPage {
 
   // Before every event: families cannot be carried without their employees.
   void PreviewEvent(ui::UiEvent& ev) override {
-    std::uint16_t& items = GetRun().options.company_items;
+    std::uint16_t& items = GetSession().options.company_items;
     if (!has_bit(items, kEmployees) && has_bit(items, kFamilies)) {
       items = static_cast<std::uint16_t>(items & ~(1u << kFamilies));
       items_->Draw();

@@ -26,7 +26,7 @@ struct GlobalPaths {
 };
 
 [[noreturn]] void fatal_box(Session& run, std::string_view line, const std::string& path) {
-  ui::standard_message_box(run, std::string(1, ui::kCentre) + std::string(line) + ui::kLineBreak +
+  ui::standard_message_box(run.ui, std::string(1, ui::kCentre) + std::string(line) + ui::kLineBreak +
                                     ui::kCentre + path,
                            ui::kErrorReport);
   throw platform::ProgramExit{0};

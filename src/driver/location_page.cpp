@@ -44,7 +44,7 @@ class LocationPage final : public WizardPage, private RootFields {
  protected:
   // Leaving the page either way needs usable roots; cancelling does not.
   bool MayClose(std::uint16_t command) override {
-    return command == cmCancel || check_locations(GetRun(), *this);
+    return command == cmCancel || check_locations(GetSession(), *this);
   }
 
  private:

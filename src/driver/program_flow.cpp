@@ -45,7 +45,7 @@ bool run_wizard(Session& run) {
     form.reset();
     switch (command) {
       case cmCancel:
-        if (ui::yes_no_prompt(run, 10, 10, cp852("Rezygnujesz z konwersji danych na nowy rok ?"), false))
+        if (ui::yes_no_prompt(run.ui, 10, 10, cp852("Rezygnujesz z konwersji danych na nowy rok ?"), false))
           return false;
         break;
       case cmBack:

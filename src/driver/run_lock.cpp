@@ -15,7 +15,7 @@ namespace {
     text += ui::kCentre;
     text += line;
   }
-  ui::error_report(run, text);
+  ui::error_report(run.ui, text);
   throw platform::ProgramExit{kBusyExitCode};
 }
 

@@ -40,7 +40,7 @@ std::string company_line(const CompanyEntry& e) {
 class CompanyList final : public ui::ListBox {
  public:
   CompanyList(vx::Session& run, std::int32_t* current)
-      : ListBox(run, nullptr, 1, 2, kLineWidth, 10, current), table_(run.companies) {
+      : ListBox(run.ui, nullptr, 1, 2, kLineWidth, 10, current), table_(run.companies) {
     SetUserValue(static_cast<std::int32_t>(table_.entries.size()));
   }
   std::int32_t ItemCount() override { return UserValue(); }
@@ -55,7 +55,7 @@ class CompanyList final : public ui::ListBox {
 class SelectionScreen final : public ui::DialogForm {
  public:
   explicit SelectionScreen(vx::Session& run)
-      : DialogForm(run, 10, 6, 58, 15, cp852(" BAZA FIRM ")) {
+      : DialogForm(run.ui, 10, 6, 58, 15, cp852(" BAZA FIRM ")), run_(run) {
     WriteText(3, 1, cp852("Nazwa                   Wybrana? KATALOG   INFO"), 0x07);
     list_ = Add<CompanyList>(run, &current_);
     SetStatusBar({
@@ -67,7 +67,7 @@ class SelectionScreen final : public ui::DialogForm {
   }
 
   void HandleEvent(ui::UiEvent& ev) override {
-    auto& entries = GetRun().companies.entries;
+    auto& entries = run_.companies.entries;
     if (ev.kind == ui::kEventCommand) {
       switch (ev.command) {
         case cmToggle:
@@ -90,6 +90,7 @@ class SelectionScreen final : public ui::DialogForm {
   }
 
  private:
+  Session& run_;
   std::int32_t current_ = 1;
   CompanyList* list_ = nullptr;
 };

@@ -12,12 +12,12 @@
 #include "recordfile/file_layer_settings.hpp"
 #include "transfer/transfer_state.hpp"
 #include "ui/text_output.hpp"
-#include "ui/toolkit.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx {
 
 struct Session {
-  explicit Session(platform::Console& c) : console(c), out(c) {}
+  explicit Session(platform::Console& c) : console(c), out(c), ui(c) {}
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -31,7 +31,8 @@ struct Session {
   recordfile::FileLayerSettings files;
   companies::CompanyTable companies;
   personnel::PersonnelState personnel;
-  ui::Toolkit ui;
+  // All the screens and dialogs see of the run.
+  ui::Ui ui;
   conversion::ConversionState conversion;
 };
 

@@ -17,7 +17,9 @@ constexpr int kBackColumn = 14, kCancelColumn = 34, kNextColumn = 54;
 
 WizardPage::WizardPage(Session& run, std::string_view title,
                        std::initializer_list<std::uint16_t> closing)
-    : DialogForm(run, kPageLeft, kPageTop, kPageWidth, kPageHeight, title), closing_(closing) {}
+    : DialogForm(run.ui, kPageLeft, kPageTop, kPageWidth, kPageHeight, title),
+      run_(run),
+      closing_(closing) {}
 
 void WizardPage::HandleEvent(ui::UiEvent& ev) {
   if (ev.kind == ui::kEventCommand &&

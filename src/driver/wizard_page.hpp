@@ -25,6 +25,9 @@ class WizardPage : public ui::DialogForm {
  protected:
   WizardPage(Session& run, std::string_view title, std::initializer_list<std::uint16_t> closing);
 
+  // The run whose options the page edits.
+  Session& GetSession() const { return run_; }
+
   // The buttons of row 19, each where every page has it.
   void AddBackButton();
   void AddCancelButton();
@@ -34,6 +37,7 @@ class WizardPage : public ui::DialogForm {
   virtual bool MayClose(std::uint16_t command);
 
  private:
+  Session& run_;
   std::vector<std::uint16_t> closing_;
 };
 

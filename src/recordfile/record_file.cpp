@@ -129,7 +129,7 @@ bool RecordFile::open(LockWait wait, OpenMode mode) {
       state_ = FileState::kOpened;
       if (!ok && last_error_ == platform::kFileNotFound) {
         const auto answer = ui::standard_message_box(
-            run_, centred_lines({cp852("Nie odnaleziono pliku:"), name_, class_.missing_question()}),
+            run_.ui, centred_lines({cp852("Nie odnaleziono pliku:"), name_, class_.missing_question()}),
             ui::kBoxWarning | ui::kButtonYes | ui::kButtonNo);
         if (answer == ui::CMD_YES) {
           ok = file_.open(name_, platform::File::Mode::kCreate);
@@ -143,7 +143,7 @@ bool RecordFile::open(LockWait wait, OpenMode mode) {
     state_ = FileState::kClosed;
     if (last_error_ == platform::kAccessDenied && mode != OpenMode::kCreate)
       ui::standard_message_box(
-          run_, centred_lines({cp852("Dostęp do pliku"), name_, cp852("Zabronony !(?)")}),
+          run_.ui, centred_lines({cp852("Dostęp do pliku"), name_, cp852("Zabronony !(?)")}),
           ui::kErrorReport);
     return false;
   }
@@ -183,7 +183,7 @@ bool RecordFile::wait_for(LockWait wait, bool (RecordFile::*attempt)()) {
     if (wait == LockWait::kAsk) {
       if (tries > run_.files.retry_count) {
         const auto answer = ui::standard_message_box(
-            run_, centred_lines({cp852(" NET Info"), cp852("DOSTĘP BLOKOWANY SIECIOWO"), cp852("Czy czekamy ?")}),
+            run_.ui, centred_lines({cp852(" NET Info"), cp852("DOSTĘP BLOKOWANY SIECIOWO"), cp852("Czy czekamy ?")}),
             ui::kBoxWarning | ui::kButtonYes | ui::kButtonNo);
         if (answer != ui::CMD_YES) break;
         tries = 0;
@@ -274,7 +274,7 @@ bool RecordFile::flush() { return file_.flush(); }
 void RecordFile::fatal(std::string_view operation) {
   const std::string text = centred_lines({cp852("Poważny BŁĄD I/O."), "", operation,
                                           cp852("Czy KONTYNUOWAĆ PRACĘ ?")});
-  if (ui::standard_message_box(run_, text, ui::kBoxError | ui::kButtonYes | ui::kButtonNo) !=
+  if (ui::standard_message_box(run_.ui, text, ui::kBoxError | ui::kButtonYes | ui::kButtonNo) !=
       ui::CMD_YES)
     throw platform::ProgramExit{255};
 }
@@ -379,7 +379,7 @@ bool file_exists(Session& run, std::string_view name, std::int64_t* size) {
     }
     if (size) *size = -1;
     if (error == platform::kBadEnvironment || error == platform::kBadFormat) {
-      ui::standard_message_box(run, centred_lines({cp852("Niepoprawny format nazwy"), name}),
+      ui::standard_message_box(run.ui, centred_lines({cp852("Niepoprawny format nazwy"), name}),
                                ui::kErrorReport);
       return false;
     }
@@ -388,8 +388,8 @@ bool file_exists(Session& run, std::string_view name, std::int64_t* size) {
       return false;
     if (pauses == kBusyPausesBeforeAsking) {
       const auto answer = ui::standard_message_box(
-          run, centred_lines({cp852("Dostęp do pliku"), name, cp852("niemożliwy/zabroniony !"),
-                              cp852("Ponowić próbę ?")}),
+          run.ui, centred_lines({cp852("Dostęp do pliku"), name, cp852("niemożliwy/zabroniony !"),
+                                 cp852("Ponowić próbę ?")}),
           ui::kBoxWarning | ui::kButtonYes | ui::kButtonNo);
       if (answer == ui::CMD_NO) return false;
       pauses = 0;

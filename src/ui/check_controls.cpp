@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "driver/session.hpp"
+#include "ui/ui_context.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/screen.hpp"
@@ -27,8 +27,8 @@ std::string box_line(char open, char mark, char close, std::string_view text, in
   return line;
 }
 
-std::uint8_t line_colour(const Session& run, bool current) {
-  return current ? kCurrentItemColour : run.ui.colours[kSlotFormText];
+std::uint8_t line_colour(const Ui& ui, bool current) {
+  return current ? kCurrentItemColour : ui.toolkit.colours[kSlotFormText];
 }
 }  // namespace
 
@@ -59,7 +59,7 @@ Control::Outcome CheckBox::HandleClick(UiEvent&) {
 void CheckBox::DrawBody() {
   const auto line = box_line('[', value_ ? kCheckMark : ' ', ']', text_,
                              static_cast<int>(text_.size()));
-  GetWindow().write(bounds_.left, bounds_.top, line, line_colour(GetRun(), active_));
+  GetWindow().write(bounds_.left, bounds_.top, line, line_colour(GetUi(), active_));
 }
 
 // --- ItemGroup --------------------------------------------------------------
@@ -107,7 +107,7 @@ void ItemGroup::DrawBody() {
   for (int i = 1; i <= Count(); ++i) {
     w.write(bounds_.left, bounds_.top + i - 1,
             box_line(open_, Marked(i) ? mark_ : ' ', close_, items_[static_cast<std::size_t>(i - 1)], width_),
-            line_colour(GetRun(), active_ && i == current_));
+            line_colour(GetUi(), active_ && i == current_));
   }
 }
 

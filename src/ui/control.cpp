@@ -1,6 +1,6 @@
 #include "ui/control.hpp"
 
-#include "driver/session.hpp"
+#include "ui/ui_context.hpp"
 #include "ui/dialog_form.hpp"
 #include "ui/event_source.hpp"
 #include "ui/field_label.hpp"
@@ -18,7 +18,7 @@ void Control::Attach(DialogForm* owner) {
   if (label_) label_->Attach(owner);
 }
 
-vx::Session& Control::GetRun() const { return owner_->GetRun(); }
+Ui& Control::GetUi() const { return owner_->GetUi(); }
 Window& Control::GetWindow() const { return *owner_->GetWindow(); }
 bool Control::Drawable() const { return owner_ && owner_->GetWindow() && !hidden_; }
 
@@ -34,7 +34,7 @@ void Control::Draw() {
 Control::Outcome Control::HandleKey(UiEvent&) { return Outcome::kLeave; }
 Control::Outcome Control::HandleClick(UiEvent&) { return Outcome::kUsed; }
 
-void Control::PlaceCursor() { GetRun().console.show_cursor(false); }
+void Control::PlaceCursor() { GetUi().console.show_cursor(false); }
 
 UiEvent Control::Run() {
   active_ = true;
@@ -43,7 +43,7 @@ UiEvent Control::Run() {
   UiEvent ev;
   for (;;) {
     PlaceCursor();
-    ev = read_event(GetRun());
+    ev = read_event(GetUi());
     owner_->PreviewEvent(ev);
     Outcome outcome = Outcome::kLeave;
     if (ev.kind == kEventKey)

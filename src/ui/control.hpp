@@ -6,15 +6,12 @@
 
 #include "ui/event.hpp"
 
-namespace vx {
-struct Session;
-}
-
 namespace vx::ui {
 
 class DialogForm;
 class FieldLabel;
 class Window;
+struct Ui;
 
 // Inside the form's window, counted from 1; right and bottom exclusive.
 struct Bounds {
@@ -71,7 +68,7 @@ class Control {
   virtual void PlaceCursor();
   virtual void DrawBody() = 0;
 
-  vx::Session& GetRun() const;
+  Ui& GetUi() const;
   Window& GetWindow() const;
   // Draws only when the control is in a form and shown.
   bool Drawable() const;

@@ -1,7 +1,7 @@
 #include "ui/dialog_form.hpp"
 
 #include "charset/polish.hpp"
-#include "driver/session.hpp"
+#include "ui/ui_context.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/commands.hpp"
 #include "ui/event_source.hpp"
@@ -18,12 +18,12 @@ bool ends_form(std::uint16_t command) {
 }
 }  // namespace
 
-DialogForm::DialogForm(vx::Session& run, int left, int top, int width, int height,
+DialogForm::DialogForm(Ui& ui, int left, int top, int width, int height,
                        std::string_view title, std::uint16_t user_word)
-    : run_(run),
+    : ui_(ui),
       user_word_(user_word),
-      window_(Window::open(run, left, top, left + width - 1, top + height - 1,
-                           FrameStyle::kDouble, window_colours(run.ui.colours), title)) {}
+      window_(Window::open(ui, left, top, left + width - 1, top + height - 1,
+                           FrameStyle::kDouble, window_colours(ui.toolkit.colours), title)) {}
 
 DialogForm::~DialogForm() { Done(); }
 
@@ -31,7 +31,7 @@ void DialogForm::Done() {
   status_bar_.reset();
   while (!items_.empty()) items_.pop_back();
   window_.reset();
-  if (run_.ui.current_form == this) run_.ui.current_form = nullptr;
+  if (ui_.toolkit.current_form == this) ui_.toolkit.current_form = nullptr;
 }
 
 bool DialogForm::InsertControl(std::unique_ptr<Control> control) {
@@ -45,7 +45,7 @@ bool DialogForm::InsertControl(std::unique_ptr<Control> control) {
 
 void DialogForm::SetStatusBar(const std::vector<StatusKey>& keys) {
   status_bar_.reset();
-  status_bar_ = std::make_unique<StatusBar>(run_, keys);
+  status_bar_ = std::make_unique<StatusBar>(ui_, keys);
 }
 
 Control* DialogForm::Item(int n) const {
@@ -102,20 +102,20 @@ std::uint16_t DialogForm::Execute() {
   has_focusable_ = false;
   for (int n = 1; n <= ItemCount(); ++n) has_focusable_ = has_focusable_ || Focusable(n);
   do {
-    run_.ui.current_form = this;
+    ui_.toolkit.current_form = this;
     UiEvent ev;
     if (has_focusable_) {
       if (!Focusable(focused_)) FocusItem(focused_);
       ev = Item(focused_)->Run();
     } else {
-      ev = read_event(run_);
+      ev = read_event(ui_);
       PreviewEvent(ev);
     }
     HandleEvent(ev);
     last_ = ev;
   } while (!end_);
-  run_.ui.current_form = nullptr;
-  run_.console.show_cursor(false);
+  ui_.toolkit.current_form = nullptr;
+  ui_.console.show_cursor(false);
   return last_.kind == kEventCommand ? last_.command : 0;
 }
 

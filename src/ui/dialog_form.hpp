@@ -16,10 +16,6 @@
 #include "ui/screen.hpp"
 #include "ui/status_bar.hpp"
 
-namespace vx {
-struct Session;
-}
-
 namespace vx::ui {
 
 inline constexpr int kMaxItems = 255;
@@ -29,7 +25,7 @@ class DialogForm {
   // Opens the window from (left, top) to (left + width - 1, top + height - 1)
   // with the title in its top frame line. IsOpen() is false when it could not
   // be opened; such a form shows nothing and Execute gives CMD_CANCEL.
-  DialogForm(vx::Session& run, int left, int top, int width, int height, std::string_view title,
+  DialogForm(Ui& ui, int left, int top, int width, int height, std::string_view title,
              std::uint16_t user_word = 0);
   // Removes the status bar, frees the controls last to first and gives the
   // screen below back (Done, if not called before).
@@ -83,7 +79,7 @@ class DialogForm {
   // Text inside the window, cut at the frame.
   void WriteText(int col, int row, std::string_view text, std::uint8_t attr);
 
-  vx::Session& GetRun() const { return run_; }
+  Ui& GetUi() const { return ui_; }
   Window* GetWindow() const { return window_.get(); }
   std::uint16_t UserWord() const { return user_word_; }
 
@@ -109,7 +105,7 @@ class DialogForm {
   // with the character; 0 when none.
   int ButtonWithHotLetter(std::uint8_t ch) const;
 
-  vx::Session& run_;
+  Ui& ui_;
   std::vector<std::unique_ptr<Control>> items_;
   std::unique_ptr<StatusBar> status_bar_;
   std::uint16_t help_context_ = 0;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "charset/cp852.hpp"
-#include "driver/session.hpp"
+#include "ui/ui_context.hpp"
 #include "platform/filesystem.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/dialog_form.hpp"
@@ -25,14 +25,14 @@ bool shift_held(std::uint8_t shift) { return shift == 0x2B || shift == 0x68; }
 // Columns 1-2 of row 1 close what is open, as Esc does.
 bool is_close_corner(const platform::MouseEvent& m) { return m.row == 1 && m.col <= 2; }
 
-UiEvent mouse_event(Session& run, const platform::MouseEvent& m) {
+UiEvent mouse_event(Ui& ui, const platform::MouseEvent& m) {
   UiEvent ev;
   ev.kind = kEventMouse;
   ev.buttons = m.buttons;
   ev.col = ev.win_col = m.col;
   ev.row = ev.win_row = m.row;
-  if (run.ui.current_form && run.ui.current_form->GetWindow()) {
-    const Window& w = *run.ui.current_form->GetWindow();
+  if (ui.toolkit.current_form && ui.toolkit.current_form->GetWindow()) {
+    const Window& w = *ui.toolkit.current_form->GetWindow();
     ev.win_col = m.col - w.left();
     ev.win_row = m.row - w.top();
   }
@@ -75,26 +75,26 @@ UiEvent key_event(platform::KeyEvent key, bool polish_input) {
   return ev;
 }
 
-void update_clock(Session& run) {
-  const int now = run.console.seconds_of_day();
-  if (now == run.ui.clock_second) return;
-  run.ui.clock_second = now;
+void update_clock(Ui& ui) {
+  const int now = ui.console.seconds_of_day();
+  if (now == ui.toolkit.clock_second) return;
+  ui.toolkit.clock_second = now;
   std::string text;
   for (const int part : {now / 3600 % 24, now / 60 % 60, now % 60}) {
     if (!text.empty()) text += ':';
     text += static_cast<char>('0' + part / 10);
     text += static_cast<char>('0' + part % 10);
   }
-  write_at_screen(run, kClockCol, 1, text, kClockColour);
+  write_at_screen(ui, kClockCol, 1, text, kClockColour);
 }
 
-UiEvent read_event(Session& run) {
-  auto& console = run.console;
-  if (run.ui.idle_hook) run.ui.idle_hook(run);
+UiEvent read_event(Ui& ui) {
+  auto& console = ui.console;
+  if (ui.toolkit.idle_hook) ui.toolkit.idle_hook(ui);
   UiEvent ev;
   for (;;) {
     if (console.key_waiting()) {
-      ev = key_event(console.read_key(), run.ui.polish_input);
+      ev = key_event(console.read_key(), ui.toolkit.polish_input);
       break;
     }
     if (auto m = console.take_mouse(); m && m->buttons != 0) {
@@ -103,17 +103,17 @@ UiEvent read_event(Session& run) {
       if (is_close_corner(*m))
         ev = key_event({keys::kEsc, 0}, false);
       else
-        ev = mouse_event(run, *m);
+        ev = mouse_event(ui, *m);
       break;
     }
-    update_clock(run);
+    update_clock(ui);
     console.present();
     console.idle(kIdlePause);
   }
   // The operator had the time to change files meanwhile.
   platform::forget_listings();
-  if (run.ui.status_bar) run.ui.status_bar->translate(ev);
-  run.ui.last_event = ev;
+  if (ui.toolkit.status_bar) ui.toolkit.status_bar->translate(ev);
+  ui.toolkit.last_event = ev;
   return ev;
 }
 

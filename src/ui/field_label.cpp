@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "driver/session.hpp"
+#include "ui/ui_context.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/screen.hpp"
 
@@ -15,7 +15,7 @@ FieldLabel::FieldLabel(int col, int row, std::string_view text)
 }
 
 void FieldLabel::DrawBody() {
-  const auto attr = highlighted_ ? kLabelFocusedColour : GetRun().ui.colours[kSlotFormText];
+  const auto attr = highlighted_ ? kLabelFocusedColour : GetUi().toolkit.colours[kSlotFormText];
   GetWindow().write(bounds_.left, bounds_.top, text_, attr);
 }
 

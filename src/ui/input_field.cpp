@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "charset/polish.hpp"
-#include "driver/session.hpp"
+#include "ui/ui_context.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/screen.hpp"
@@ -50,7 +50,7 @@ void InputField::OnEnter() {
 
 void InputField::OnLeave() {
   trim_right(text_);
-  if (text_ != entry_text_) GetRun().ui.data_changed = true;
+  if (text_ != entry_text_) GetUi().toolkit.data_changed = true;
   first_shown_ = 0;
 }
 
@@ -61,14 +61,14 @@ void InputField::SetText(std::string text) {
 }
 
 void InputField::Type(std::uint8_t ch) {
-  auto& ui = GetRun().ui;
+  auto& ui = GetUi();
   if (cursor_ > max_length_) {
-    beep(GetRun(), kBeepFull);
+    beep(ui, kBeepFull);
     return;
   }
   if (upper_only_) ch = charset::upper_char(ch);
   const auto at = static_cast<std::size_t>(cursor_ - 1);
-  if (ui.insert_mode) {
+  if (ui.toolkit.insert_mode) {
     text_.insert(at, 1, static_cast<char>(ch));
     if (Length() > max_length_) text_.pop_back();
   } else if (cursor_ <= Length()) {
@@ -80,7 +80,7 @@ void InputField::Type(std::uint8_t ch) {
 }
 
 Control::Outcome InputField::HandleKey(UiEvent& ev) {
-  auto& run = GetRun();
+  auto& ui = GetUi();
   switch (ev.key) {
     case keys::kLeft:
       if (cursor_ == 1) return Outcome::kLeave;
@@ -98,20 +98,20 @@ Control::Outcome InputField::HandleKey(UiEvent& ev) {
       break;
     case keys::kDel:
       if (cursor_ > Length())
-        beep(run, kBeepDelete);
+        beep(ui, kBeepDelete);
       else
         text_.erase(static_cast<std::size_t>(cursor_ - 1), 1);
       break;
     case keys::kBackspace:
       if (cursor_ == 1) {
-        beep(run, kBeepBackspace);
+        beep(ui, kBeepBackspace);
       } else {
         --cursor_;
         if (cursor_ <= Length()) text_.erase(static_cast<std::size_t>(cursor_ - 1), 1);
       }
       break;
     case keys::kIns:
-      run.ui.insert_mode = !run.ui.insert_mode;
+      ui.toolkit.insert_mode = !ui.toolkit.insert_mode;
       break;
     case kCtrlY:
       text_.clear();
@@ -121,10 +121,10 @@ Control::Outcome InputField::HandleKey(UiEvent& ev) {
       SetText(entry_text_);
       break;
     case kCtrlK:
-      run.ui.clipboard = text_.substr(0, kClipboardMax);
+      ui.toolkit.clipboard = text_.substr(0, kClipboardMax);
       break;
     case kCtrlW:
-      SetText(run.ui.clipboard);
+      SetText(ui.toolkit.clipboard);
       break;
     case kCtrlD:
       text_ = charset::upper_text(text_);
@@ -161,11 +161,11 @@ void InputField::Scroll() {
 }
 
 void InputField::PlaceCursor() {
-  auto& run = GetRun();
+  auto& ui = GetUi();
   const Window& w = GetWindow();
-  run.console.set_cursor(w.screen_col(bounds_.left + cursor_ - 1 - first_shown_),
-                         w.screen_row(bounds_.top));
-  run.console.show_cursor(true, run.ui.insert_mode);
+  ui.console.set_cursor(w.screen_col(bounds_.left + cursor_ - 1 - first_shown_),
+                        w.screen_row(bounds_.top));
+  ui.console.show_cursor(true, ui.toolkit.insert_mode);
 }
 
 void InputField::DrawBody() {

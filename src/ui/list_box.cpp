@@ -4,7 +4,7 @@
 
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
-#include "driver/session.hpp"
+#include "ui/ui_context.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/input_field.hpp"
@@ -20,14 +20,14 @@ constexpr auto kEmptyList = cp852(">> PUSTO <<");
 constexpr int kShortBeepHz = 800;
 }  // namespace
 
-ListBox::ListBox(vx::Session& run, std::unique_ptr<FieldLabel> label, int col, int row, int width,
+ListBox::ListBox(Ui& ui, std::unique_ptr<FieldLabel> label, int col, int row, int width,
                  int rows, std::int32_t* current)
     : Control(kKindListBox, {}, std::move(label)),
       current_(current ? current : &own_current_),
       rows_(std::max(rows, 1)),
       width_(std::max(width, 1)),
-      framed_(run.ui.list_framed) {
-  run.ui.list_framed = true;
+      framed_(ui.toolkit.list_framed) {
+  ui.toolkit.list_framed = true;
   const int frame = framed_ ? 2 : 0;
   bounds_ = {col, row, col + width_ + frame, row + rows_ + frame};
 }
@@ -71,7 +71,7 @@ Control::Outcome ListBox::Post(UiEvent& ev, std::uint16_t command) {
 
 Control::Outcome ListBox::HandleEmptyKey(UiEvent& ev) {
   if (ev.key == keys::kEnter || ev.key == keys::kDel) {
-    beep(GetRun(), kShortBeepHz);
+    beep(GetUi(), kShortBeepHz);
     return Outcome::kUsed;
   }
   if (ev.key == keys::kIns) return Post(ev, kListInsert);
@@ -160,24 +160,24 @@ void ListBox::DrawRow(int row_index, std::int32_t item) {
   std::string text = item <= count_ ? ItemText(item) : std::string();
   text.resize(static_cast<std::size_t>(width_), ' ');
   const auto attr = item == *current_ && item <= count_ ? kCurrentItemColour
-                                                         : GetRun().ui.colours[kSlotFormText];
+                                                         : GetUi().toolkit.colours[kSlotFormText];
   GetWindow().write(FirstRowCol(), FirstRowRow() + row_index, text, attr);
 }
 
 void ListBox::DrawEmpty() {
   Window& w = GetWindow();
-  const auto normal = GetRun().ui.colours[kSlotFormText];
+  const auto normal = GetUi().toolkit.colours[kSlotFormText];
   for (int r = 0; r < rows_; ++r) w.fill(FirstRowCol(), FirstRowRow() + r, width_, ' ', normal);
   const int shown = std::min(static_cast<int>(kEmptyList.size), width_);
   w.write(FirstRowCol() + (width_ - shown) / 2, FirstRowRow(),
           kEmptyList.view().substr(0, static_cast<std::size_t>(shown)),
-          GetRun().ui.colours[kSlotError]);
+          GetUi().toolkit.colours[kSlotError]);
 }
 
 void ListBox::DrawBody() {
   Refresh();
   if (framed_) {
-    const auto attr = active_ ? kListFrameFocusedColour : GetRun().ui.colours[kSlotFormText];
+    const auto attr = active_ ? kListFrameFocusedColour : GetUi().toolkit.colours[kSlotFormText];
     GetWindow().draw_box(bounds_.left, bounds_.top, bounds_.right - 1, bounds_.bottom - 1,
                          FrameStyle::kSingle, attr);
   }

@@ -27,7 +27,7 @@ class ListBox : public Control {
   // Rows of `width` columns, `rows` of them in view, inside a single frame
   // when lists are framed (the frame's top-left corner is then at col, row).
   // current: the caller's 1-based current item; an own one when null.
-  ListBox(vx::Session& run, std::unique_ptr<FieldLabel> label, int col, int row, int width, int rows,
+  ListBox(Ui& ui, std::unique_ptr<FieldLabel> label, int col, int row, int width, int rows,
           std::int32_t* current = nullptr);
 
   // The number of items and the text of item n (from 1), at most the row

@@ -7,6 +7,7 @@
 #include "charset/cp852.hpp"
 #include "ui/dialog_form.hpp"
 #include "ui/push_button.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::ui {
 
@@ -61,13 +62,13 @@ std::vector<std::string_view> split_lines(std::string_view text) {
 // The scheme as it was, given back however the box ends.
 class ColourGuard {
  public:
-  explicit ColourGuard(Session& run) : run_(run), saved_(run.ui.colours) {}
-  ~ColourGuard() { run_.ui.colours = saved_; }
+  explicit ColourGuard(Ui& ui) : ui_(ui), saved_(ui.toolkit.colours) {}
+  ~ColourGuard() { ui_.toolkit.colours = saved_; }
   ColourGuard(const ColourGuard&) = delete;
   ColourGuard& operator=(const ColourGuard&) = delete;
 
  private:
-  Session& run_;
+  Ui& ui_;
   ColourScheme saved_;
 };
 
@@ -85,15 +86,15 @@ void write_lines(DialogForm& box, std::string_view text, int width, std::uint8_t
 
 }  // namespace
 
-std::uint16_t message_box(Session& run, int col, int row, int width, int height,
+std::uint16_t message_box(Ui& ui, int col, int row, int width, int height,
                           std::string_view text, std::uint16_t flags) {
-  ColourGuard colours(run);
-  auto& scheme = run.ui.colours;
+  ColourGuard colours(ui);
+  auto& scheme = ui.toolkit.colours;
   if ((flags & kBoxKindMask) == kBoxError)
     scheme[kSlotWindowFrame] = scheme[kSlotWindowInside] = scheme[kSlotWindowTitle] =
         scheme[kSlotError];
 
-  while (run.console.key_waiting()) run.console.read_key();
+  while (ui.console.key_waiting()) ui.console.read_key();
 
   std::string_view title = default_title(flags);
   if (const auto bel = text.find(kTitleEnd); bel != std::string_view::npos) {
@@ -101,7 +102,7 @@ std::uint16_t message_box(Session& run, int col, int row, int width, int height,
     text.remove_prefix(bel + 1);
   }
 
-  DialogForm box(run, col, row, width, height, title);
+  DialogForm box(ui, col, row, width, height, title);
   if (!box.IsOpen()) return CMD_CANCEL;
   write_lines(box, text, width, scheme[kSlotWindowInside]);
 
@@ -119,10 +120,10 @@ std::uint16_t message_box(Session& run, int col, int row, int width, int height,
   return box.Execute();
 }
 
-std::uint16_t standard_message_box(Session& run, std::string_view text, std::uint16_t flags) {
-  return message_box(run, 20, 8, 40, 10, text, flags);
+std::uint16_t standard_message_box(Ui& ui, std::string_view text, std::uint16_t flags) {
+  return message_box(ui, 20, 8, 40, 10, text, flags);
 }
 
-void error_report(Session& run, std::string_view text) { standard_message_box(run, text, kErrorReport); }
+void error_report(Ui& ui, std::string_view text) { standard_message_box(ui, text, kErrorReport); }
 
 }  // namespace vx::ui

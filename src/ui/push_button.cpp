@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "driver/session.hpp"
+#include "ui/ui_context.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/screen.hpp"
@@ -24,9 +24,9 @@ PushButton::PushButton(int col, int row, int width, int height, std::string_view
 
 Control::Outcome PushButton::Press(UiEvent& ev) {
   DrawFace(true);
-  auto& run = GetRun();
-  run.console.present();
-  run.console.sleep_ms(kPressMs);
+  auto& ui = GetUi();
+  ui.console.present();
+  ui.console.sleep_ms(kPressMs);
   ev = command_event(command_, kFromForm);
   return Outcome::kLeave;
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "driver/session.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::ui {
 
@@ -26,18 +26,18 @@ WindowColours window_colours(const ColourScheme& scheme) {
   return {scheme[kSlotWindowFrame], scheme[kSlotWindowInside], scheme[kSlotWindowTitle]};
 }
 
-Window::Window(Session& run, int left, int top, int right, int bottom)
-    : run_(run), left_(left), top_(top), right_(right), bottom_(bottom) {}
+Window::Window(Ui& ui, int left, int top, int right, int bottom)
+    : ui_(ui), left_(left), top_(top), right_(right), bottom_(bottom) {}
 
-std::unique_ptr<Window> Window::open(Session& run, int left, int top, int right, int bottom,
+std::unique_ptr<Window> Window::open(Ui& ui, int left, int top, int right, int bottom,
                                      FrameStyle style, WindowColours colours,
                                      std::string_view title) {
   if (left < 1 || top < 1 || right > kScreenCols || bottom > kScreenRows || right - left < 1 ||
       bottom - top < 1)
     return nullptr;
-  std::unique_ptr<Window> w(new Window(run, left, top, right, bottom));
+  std::unique_ptr<Window> w(new Window(ui, left, top, right, bottom));
   w->colours_ = colours;
-  auto& console = run.console;
+  auto& console = ui.console;
   w->saved_.reserve(static_cast<std::size_t>((right - left + 1) * (bottom - top + 1)));
   for (int r = top; r <= bottom; ++r)
     for (int c = left; c <= right; ++c) w->saved_.push_back(console.get(c, r));
@@ -65,21 +65,21 @@ std::unique_ptr<Window> Window::open(Session& run, int left, int top, int right,
     console.put(start + static_cast<int>(i), top,
                 {static_cast<std::uint8_t>(shown[i]), colours.title});
 
-  run.ui.windows.push_back(w.get());
+  ui.toolkit.windows.push_back(w.get());
   return w;
 }
 
 Window::~Window() {
   auto it = saved_.begin();
   for (int r = top_; r <= bottom_; ++r)
-    for (int c = left_; c <= right_; ++c) run_.console.put(c, r, *it++);
-  auto& open = run_.ui.windows;
+    for (int c = left_; c <= right_; ++c) ui_.console.put(c, r, *it++);
+  auto& open = ui_.toolkit.windows;
   open.erase(std::remove(open.begin(), open.end(), this), open.end());
 }
 
 void Window::put_inside(int col, int row, std::uint8_t ch, std::uint8_t attr) {
   if (col < 1 || row < 1 || col > inside_width() || row > inside_height()) return;
-  run_.console.put(screen_col(col), screen_row(row), {ch, attr});
+  ui_.console.put(screen_col(col), screen_row(row), {ch, attr});
 }
 
 void Window::write(int col, int row, std::string_view text, std::uint8_t attr) {
@@ -106,20 +106,20 @@ void Window::draw_box(int col, int row, int right, int bottom, FrameStyle style,
   put_inside(right, bottom, part(set, kBottomRight), attr);
 }
 
-void write_at(Session& run, int col, int row, std::string_view text, std::uint8_t attr) {
-  if (!run.ui.windows.empty()) {
-    run.ui.windows.back()->write(col, row, text, attr);
+void write_at(Ui& ui, int col, int row, std::string_view text, std::uint8_t attr) {
+  if (!ui.toolkit.windows.empty()) {
+    ui.toolkit.windows.back()->write(col, row, text, attr);
     return;
   }
-  write_at_screen(run, col, row, text, attr);
+  write_at_screen(ui, col, row, text, attr);
 }
 
-void write_at_screen(Session& run, int col, int row, std::string_view text, std::uint8_t attr) {
+void write_at_screen(Ui& ui, int col, int row, std::string_view text, std::uint8_t attr) {
   if (row < 1 || row > kScreenRows) return;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const int c = col + static_cast<int>(i);
     if (c > kScreenCols) break;
-    if (c >= 1) run.console.put(c, row, {static_cast<std::uint8_t>(text[i]), attr});
+    if (c >= 1) ui.console.put(c, row, {static_cast<std::uint8_t>(text[i]), attr});
   }
 }
 

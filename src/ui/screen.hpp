@@ -11,11 +11,9 @@
 #include "platform/console.hpp"
 #include "ui/colours.hpp"
 
-namespace vx {
-struct Session;
-}
-
 namespace vx::ui {
+
+struct Ui;
 
 enum class FrameStyle { kSingle, kDouble };
 
@@ -32,7 +30,7 @@ class Window {
  public:
   // Draws the frame and the title, clears the inside. nullptr when the
   // rectangle (frame included) does not lie on the screen.
-  static std::unique_ptr<Window> open(Session& run, int left, int top, int right, int bottom,
+  static std::unique_ptr<Window> open(Ui& ui, int left, int top, int right, int bottom,
                                       FrameStyle style, WindowColours colours,
                                       std::string_view title);
   // Restores what the window covered.
@@ -61,11 +59,11 @@ class Window {
   void draw_box(int col, int row, int right, int bottom, FrameStyle style, std::uint8_t attr);
 
  private:
-  Window(Session& run, int left, int top, int right, int bottom);
+  Window(Ui& ui, int left, int top, int right, int bottom);
 
   void put_inside(int col, int row, std::uint8_t ch, std::uint8_t attr);
 
-  Session& run_;
+  Ui& ui_;
   int left_, top_, right_, bottom_;
   WindowColours colours_{};
   std::vector<platform::Cell> saved_;
@@ -73,8 +71,8 @@ class Window {
 
 // Text at a position inside the innermost open window (the screen when none
 // is open); the cursor does not move.
-void write_at(Session& run, int col, int row, std::string_view text, std::uint8_t attr);
+void write_at(Ui& ui, int col, int row, std::string_view text, std::uint8_t attr);
 // Text at a screen position, cut at the screen's right edge.
-void write_at_screen(Session& run, int col, int row, std::string_view text, std::uint8_t attr);
+void write_at_screen(Ui& ui, int col, int row, std::string_view text, std::uint8_t attr);
 
 }  // namespace vx::ui

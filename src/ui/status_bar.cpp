@@ -1,11 +1,11 @@
 #include "ui/status_bar.hpp"
 
-#include "driver/session.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::ui {
 
-StatusBar::StatusBar(Session& run, const std::vector<StatusKey>& keys)
-    : run_(run), below_(run.ui.status_bar) {
+StatusBar::StatusBar(Ui& ui, const std::vector<StatusKey>& keys)
+    : ui_(ui), below_(ui.toolkit.status_bar) {
   int col = 1;
   for (const auto& k : keys) {
     Entry e{k, col, 0};
@@ -16,13 +16,13 @@ StatusBar::StatusBar(Session& run, const std::vector<StatusKey>& keys)
     entries_.push_back(std::move(e));
   }
   for (int c = 1; c <= platform::kScreenCols; ++c)
-    saved_row_[static_cast<std::size_t>(c - 1)] = run.console.get(c, kStatusRow);
-  run.ui.status_bar = this;
+    saved_row_[static_cast<std::size_t>(c - 1)] = ui.console.get(c, kStatusRow);
+  ui.toolkit.status_bar = this;
   draw();
 }
 
 StatusBar::~StatusBar() {
-  auto& top = run_.ui.status_bar;
+  auto& top = ui_.toolkit.status_bar;
   if (top == this) {
     top = below_;
   } else {
@@ -30,11 +30,11 @@ StatusBar::~StatusBar() {
       if (b->below_ == this) b->below_ = below_;
   }
   for (int c = 1; c <= platform::kScreenCols; ++c)
-    run_.console.put(c, kStatusRow, saved_row_[static_cast<std::size_t>(c - 1)]);
+    ui_.console.put(c, kStatusRow, saved_row_[static_cast<std::size_t>(c - 1)]);
 }
 
 void StatusBar::draw() const {
-  auto& console = run_.console;
+  auto& console = ui_.console;
   for (int c = 1; c <= platform::kScreenCols; ++c) console.put(c, kStatusRow, {' ', kStatusColour});
   for (const auto& e : entries_)
     for (int c = e.first_col; c <= e.last_col && c <= platform::kScreenCols; ++c)

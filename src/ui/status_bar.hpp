@@ -11,11 +11,9 @@
 #include "platform/console.hpp"
 #include "ui/event.hpp"
 
-namespace vx {
-struct Session;
-}
-
 namespace vx::ui {
+
+struct Ui;
 
 struct StatusKey {
   std::string text;  // CP852; shown with the separator after it
@@ -31,7 +29,7 @@ inline constexpr char kStatusSeparator = '\xB3';
 class StatusBar {
  public:
   // Pushes the bar and draws it.
-  StatusBar(Session& run, const std::vector<StatusKey>& keys);
+  StatusBar(Ui& ui, const std::vector<StatusKey>& keys);
   // Pops it and gives the row back as it was.
   ~StatusBar();
   StatusBar(const StatusBar&) = delete;
@@ -49,7 +47,7 @@ class StatusBar {
 
   void draw() const;
 
-  Session& run_;
+  Ui& ui_;
   std::vector<Entry> entries_;
   StatusBar* below_;
   std::array<platform::Cell, platform::kScreenCols> saved_row_{};

@@ -1,25 +1,27 @@
 #include "ui/toolkit.hpp"
 
-#include "driver/session.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::ui {
 
 namespace {
-std::string colour_file_path(const Session& run) {
-  return run.env.program_dir + std::string(kColourFileName);
+std::string colour_file_path(const Ui& ui) {
+  return ui.program_dir + std::string(kColourFileName);
 }
 }  // namespace
 
-void start_toolkit(Session& run) {
-  run.ui.default_colours = run.ui.colours;
-  const auto loaded = read_colour_file(colour_file_path(run));
-  run.ui.colours = loaded ? *loaded : run.ui.default_colours;
+void start_toolkit(Ui& ui) {
+  ui.toolkit.default_colours = ui.toolkit.colours;
+  const auto loaded = read_colour_file(colour_file_path(ui));
+  ui.toolkit.colours = loaded ? *loaded : ui.toolkit.default_colours;
 }
 
-bool save_colour_scheme(Session& run) { return write_colour_file(colour_file_path(run), run.ui.colours); }
+bool save_colour_scheme(Ui& ui) {
+  return write_colour_file(colour_file_path(ui), ui.toolkit.colours);
+}
 
-void beep(Session& run, int frequency_hz, int length_units) {
-  if (!run.env.sound_off) run.console.beep(frequency_hz, length_units);
+void beep(Ui& ui, int frequency_hz, int length_units) {
+  if (!ui.sound_off) ui.console.beep(frequency_hz, length_units);
 }
 
 }  // namespace vx::ui

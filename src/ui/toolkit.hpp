@@ -8,15 +8,12 @@
 #include "ui/colours.hpp"
 #include "ui/event.hpp"
 
-namespace vx {
-struct Session;
-}
-
 namespace vx::ui {
 
 class DialogForm;
 class StatusBar;
 class Window;
+struct Ui;
 
 struct Toolkit {
   // The form whose modal loop runs; mouse positions are given relative to
@@ -42,7 +39,7 @@ struct Toolkit {
   bool list_framed = true;
 
   // Called each time an event is about to be read.
-  std::function<void(Session&)> idle_hook;
+  std::function<void(Ui&)> idle_hook;
 
   int clock_second = -1;
   UiEvent last_event;
@@ -50,12 +47,12 @@ struct Toolkit {
 
 // Loads the colour scheme from the program directory; the current slots are
 // kept as the defaults, and stay when the file is missing or short.
-void start_toolkit(Session& run);
+void start_toolkit(Ui& ui);
 // Rewrites the colour file with the current scheme.
-bool save_colour_scheme(Session& run);
+bool save_colour_scheme(Ui& ui);
 
 // A tone through the console, unless VXSOUND switched the sound off; the
 // length is in units of 48 ms.
-void beep(Session& run, int frequency_hz, int length_units = 1);
+void beep(Ui& ui, int frequency_hz, int length_units = 1);
 
 }  // namespace vx::ui

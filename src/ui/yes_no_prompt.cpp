@@ -9,6 +9,7 @@
 #include "ui/message_box.hpp"
 #include "ui/screen.hpp"
 #include "ui/status_bar.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::ui {
 
@@ -56,7 +57,7 @@ void draw_choice(Window& w, int row, int width, std::string_view choice, bool cu
 
 }  // namespace
 
-bool yes_no_prompt(Session& run, int col, int row, std::string_view question, bool default_yes) {
+bool yes_no_prompt(Ui& ui, int col, int row, std::string_view question, bool default_yes) {
   const auto lines = question_lines(question);
   int width = kMinWidth;
   for (auto l : lines) width = std::max(width, static_cast<int>(l.size()));
@@ -65,10 +66,10 @@ bool yes_no_prompt(Session& run, int col, int row, std::string_view question, bo
   if (col + width > kLastCol) col = kLastCol - width;
   if (row + count + 5 > kLastRow) row = kLastRow - (count + 5);
 
-  auto window = Window::open(run, col, row, col + width + 3, row + count + 4, FrameStyle::kSingle,
-                             window_colours(run.ui.colours), "");
+  auto window = Window::open(ui, col, row, col + width + 3, row + count + 4, FrameStyle::kSingle,
+                             window_colours(ui.toolkit.colours), "");
   if (!window) return false;
-  const auto text_attr = run.ui.colours[kSlotPromptText];
+  const auto text_attr = ui.toolkit.colours[kSlotPromptText];
   for (int i = 0; i < count; ++i) {
     std::string line(lines[static_cast<std::size_t>(i)].substr(0, static_cast<std::size_t>(width)));
     line.resize(static_cast<std::size_t>(width), ' ');
@@ -78,13 +79,13 @@ bool yes_no_prompt(Session& run, int col, int row, std::string_view question, bo
   const int yes_row = count + 2;
   const int no_row = count + 3;
 
-  StatusBar bar(run, {{cp852("^T - tak").str(), keys::ctrl_letter('T'), kCmdYes},
-                      {cp852("^N - nie").str(), keys::ctrl_letter('N'), kCmdNo}});
+  StatusBar bar(ui, {{cp852("^T - tak").str(), keys::ctrl_letter('T'), kCmdYes},
+                     {cp852("^N - nie").str(), keys::ctrl_letter('N'), kCmdNo}});
   bool answer = default_yes;
   for (;;) {
     draw_choice(*window, yes_row, width - 2, cp852("~T a k"), answer, text_attr);
     draw_choice(*window, no_row, width - 2, cp852("~N i e"), !answer, text_attr);
-    const UiEvent ev = read_event(run);
+    const UiEvent ev = read_event(ui);
     if (ev.is_command(kCmdYes)) return true;
     if (ev.is_command(kCmdNo)) return false;
     if (ev.kind == kEventMouse)

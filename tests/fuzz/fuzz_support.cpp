@@ -65,6 +65,7 @@ void write_bytes(const fs::path& p, std::span<const std::uint8_t> bytes) {
 FuzzRun::FuzzRun(std::uint8_t seed) : console(answers(seed)), run(std::make_unique<Session>(console)) {
   run->out.set_window(ui::kFullScreen);
   run->env.sound_off = true;
+  run->ui.sound_off = true;
 }
 
 void set_standards(Session& run, std::uint8_t pick) {

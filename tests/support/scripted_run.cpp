@@ -4,17 +4,10 @@
 
 namespace vx::test {
 
-ScriptedRun::ScriptedRun(const std::string& keys)
-    : keys_(keys),
-      console_(std::make_unique<platform::ScriptConsole>(keys_, out_)),
-      run_(std::make_unique<Session>(*console_)) {
-  run_->out.set_window(ui::kFullScreen);
-  run_->out.transcript = &transcript_;
-}
+ScriptedScreen::ScriptedScreen(const std::string& keys)
+    : keys_(keys), console_(std::make_unique<platform::ScriptConsole>(keys_, out_)) {}
 
-std::string ScriptedRun::transcript() const { return charset::cp852_text_to_utf8(transcript_); }
-
-std::vector<std::string> ScriptedRun::screen() const {
+std::vector<std::string> ScriptedScreen::screen() const {
   std::vector<std::string> rows;
   for (int r = 1; r <= platform::kScreenRows; ++r) {
     std::string line;
@@ -28,5 +21,13 @@ std::vector<std::string> ScriptedRun::screen() const {
   }
   return rows;
 }
+
+ScriptedRun::ScriptedRun(const std::string& keys)
+    : ScriptedScreen(keys), run_(std::make_unique<Session>(console())) {
+  run_->out.set_window(ui::kFullScreen);
+  run_->out.transcript = &transcript_;
+}
+
+std::string ScriptedRun::transcript() const { return charset::cp852_text_to_utf8(transcript_); }
 
 }  // namespace vx::test

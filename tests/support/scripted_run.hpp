@@ -1,6 +1,7 @@
 #pragma once
-// A run of the program's logic on the headless console, for unit tests:
-// keys from a string, screens collected as text.
+// Runs on the headless console, for unit tests: keys from a string, screens
+// collected as text. ScriptedUi gives the toolkit alone, ScriptedRun a whole
+// session of the program's logic.
 #include <memory>
 #include <sstream>
 #include <string>
@@ -8,27 +9,47 @@
 
 #include "driver/session.hpp"
 #include "platform/script_console.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::test {
 
-class ScriptedRun {
+class ScriptedScreen {
  public:
-  explicit ScriptedRun(const std::string& keys = "");
+  explicit ScriptedScreen(const std::string& keys);
 
-  Session& run() { return *run_; }
   platform::ScriptConsole& console() { return *console_; }
   // Everything the console printed so far (screens, beeps).
   std::string output() const { return out_.str(); }
   // The current screen rows, trailing blanks removed, UTF-8.
   std::vector<std::string> screen() const;
   std::string row(int r) const { return screen()[static_cast<std::size_t>(r - 1)]; }
-  // Every line written through the text output since the start, UTF-8.
-  std::string transcript() const;
 
  private:
   std::istringstream keys_;
   std::ostringstream out_;
   std::unique_ptr<platform::ScriptConsole> console_;
+};
+
+class ScriptedUi : public ScriptedScreen {
+ public:
+  explicit ScriptedUi(const std::string& keys = "") : ScriptedScreen(keys), ui_(console()) {}
+
+  ui::Ui& ui() { return ui_; }
+
+ private:
+  ui::Ui ui_;
+};
+
+class ScriptedRun : public ScriptedScreen {
+ public:
+  explicit ScriptedRun(const std::string& keys = "");
+
+  Session& run() { return *run_; }
+  ui::Ui& ui() { return run_->ui; }
+  // Every line written through the text output since the start, UTF-8.
+  std::string transcript() const;
+
+ private:
   std::unique_ptr<Session> run_;
   std::string transcript_;
 };

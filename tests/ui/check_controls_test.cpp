@@ -11,15 +11,15 @@ namespace {
 
 using test::keys;
 using test::ScreenCapture;
-using test::ScriptedRun;
+using test::ScriptedUi;
 using test::TestForm;
 
 TEST(CheckGroup, KeysSetClearAndLeaveAtTheEnds) {
-  ScriptedRun sr(keys({"Space", "Space", "x", "Down", "X", "Down", "Grey+", "0", "Grey+", "Grey-",
-                       "Down", "Space", "S-Tab", "Up", "Up", "Up", "x", "Esc"}));
+  ScriptedUi sr(keys({"Space", "Space", "x", "Down", "X", "Down", "Grey+", "0", "Grey+", "Grey-",
+                      "Down", "Space", "S-Tab", "Up", "Up", "Up", "x", "Esc"}));
   std::uint16_t set = 0;
   std::uint8_t box = 0;
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<CheckGroup>(nullptr, 3, 2, ItemList{"jeden", "dwa", "trzy"}, set);
   form.Add<CheckBox>(nullptr, 3, 6, box, "pole");
   EXPECT_EQ(form.Execute(), CMD_CANCEL);
@@ -30,19 +30,19 @@ TEST(CheckGroup, KeysSetClearAndLeaveAtTheEnds) {
 }
 
 TEST(CheckGroup, LeavesOtherBitsAlone) {
-  ScriptedRun sr(keys({"Down", "0", "Esc"}));
+  ScriptedUi sr(keys({"Down", "0", "Esc"}));
   std::uint16_t set = 0xFFFF;
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<CheckGroup>(nullptr, 3, 2, ItemList{"a", "b", "c"}, set);
   form.Execute();
   EXPECT_EQ(set, 0xFFFD);
 }
 
 TEST(CheckGroup, DrawsOneBoxPerItemAndLightsTheCurrentOne) {
-  ScriptedRun sr(keys({"Down", "Esc"}));
+  ScriptedUi sr(keys({"Down", "Esc"}));
   ScreenCapture capture(sr);
   std::uint16_t set = 0b101;
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<CheckGroup>(make_label(2, 1, "Zaznaczam:"), 3, 2, ItemList{"jeden", "dwa", "trzy"}, set);
   form.Execute();
   // The inside of the form starts at screen column 4, row 4.
@@ -56,21 +56,21 @@ TEST(CheckGroup, DrawsOneBoxPerItemAndLightsTheCurrentOne) {
 }
 
 TEST(CheckGroup, ShowsAtMostSixteenItems) {
-  ScriptedRun sr;
+  ScriptedUi sr;
   std::uint16_t set = 0;
   ItemList items;
   for (int i = 0; i < 18; ++i) items.Add("item");
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   auto* group = form.Add<CheckGroup>(nullptr, 3, 2, items, set);
   EXPECT_EQ(group->Count(), 16);
   EXPECT_EQ(group->GetBounds().bottom, 18);
 }
 
 TEST(RadioGroup, ChoosesTheCurrentItem) {
-  ScriptedRun sr(keys({"Down", "Space", "Up", "Up", "x", "Down", "Grey+", "Esc"}));
+  ScriptedUi sr(keys({"Down", "Space", "Up", "Up", "x", "Down", "Grey+", "Esc"}));
   ScreenCapture capture(sr);
   std::uint16_t choice = 1;
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   auto* radio = form.Add<RadioGroup>(nullptr, 3, 2, ItemList{"jeden", "dwa", "trzy"}, choice);
   // The current item starts at the chosen one.
   EXPECT_EQ(radio->Current(), 2);
@@ -81,10 +81,10 @@ TEST(RadioGroup, ChoosesTheCurrentItem) {
 }
 
 TEST(RadioGroup, UpOnTheFirstItemLeaves) {
-  ScriptedRun sr(keys({"Up", "Space", "Esc"}));
+  ScriptedUi sr(keys({"Up", "Space", "Esc"}));
   std::uint16_t choice = 0;
   std::uint8_t box = 0;
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<CheckBox>(nullptr, 3, 1, box, "pole");
   form.Add<RadioGroup>(nullptr, 3, 2, ItemList{"a", "b"}, choice);
   form.FocusItem(2);
@@ -94,10 +94,10 @@ TEST(RadioGroup, UpOnTheFirstItemLeaves) {
 }
 
 TEST(CheckBox, SpaceAndSmallXToggle) {
-  ScriptedRun sr(keys({"Space", "Space", "x", "X", "Esc"}));
+  ScriptedUi sr(keys({"Space", "Space", "x", "X", "Esc"}));
   ScreenCapture capture(sr);
   std::uint8_t box = 0;
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<CheckBox>(nullptr, 5, 15, box, "pokazuj powoli");
   form.Execute();
   EXPECT_EQ(box, 1);  // X is not a key of the check box
@@ -108,11 +108,11 @@ TEST(CheckBox, SpaceAndSmallXToggle) {
 TEST(CheckBox, TextCrossingTheFrameIsCutAtIt) {
   // Page 1's longest option: 67 characters at column 5 of a 76-wide form
   // end one column past the inside.
-  ScriptedRun sr(keys({"Esc"}));
+  ScriptedUi sr(keys({"Esc"}));
   ScreenCapture capture(sr);
   std::uint8_t box = 1;
   const std::string text(67, 'z');
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<CheckBox>(nullptr, 5, 15, box, text);
   form.Execute();
   EXPECT_EQ(capture.before_event(1).text(18, 78, 78), "║");

@@ -17,17 +17,17 @@ namespace {
 
 using test::keys;
 using test::ScreenCapture;
-using test::ScriptedRun;
+using test::ScriptedUi;
 
 constexpr std::uint16_t kCmdNext = 0x1001;
 
 using Page = test::TestForm;
 
 TEST(DialogForm, WithoutFocusableControlsReadsEventsItself) {
-  ScriptedRun sr(keys({"Space", "x", "F2", "Esc"}));
-  auto& run = sr.run();
+  ScriptedUi sr(keys({"Space", "x", "F2", "Esc"}));
+  auto& ui = sr.ui();
   std::uint8_t flag = 0;
-  DialogForm form(run, 3, 3, 40, 10, " T ");
+  DialogForm form(ui, 3, 3, 40, 10, " T ");
   form.Add<CheckBox>(nullptr, 2, 2, flag, "nie do ruszenia")->SetSkip(true);
   // F2 gives a command of the caller that does not end the form.
   form.SetStatusBar({{"F2", platform::keys::function_key(2), kCmdNext}});
@@ -38,8 +38,8 @@ TEST(DialogForm, WithoutFocusableControlsReadsEventsItself) {
 TEST(DialogForm, EndsOnTheToolkitCommandsOnly) {
   for (const std::uint16_t command : {CMD_YES, CMD_NO, CMD_OK, CMD_CANCEL, std::uint16_t{0xDD05},
                                       std::uint16_t{0xDD07}}) {
-    ScriptedRun sr(keys({"F3", "F2"}));
-    DialogForm form(sr.run(), 3, 3, 40, 10, "");
+    ScriptedUi sr(keys({"F3", "F2"}));
+    DialogForm form(sr.ui(), 3, 3, 40, 10, "");
     form.SetStatusBar({{"F2", platform::keys::function_key(2), command},
                        {"F3", platform::keys::function_key(3), 0xDD08}});
     EXPECT_EQ(form.Execute(), command);
@@ -48,10 +48,10 @@ TEST(DialogForm, EndsOnTheToolkitCommandsOnly) {
 }
 
 TEST(DialogForm, FocusWrapsAndPassesOverSkippedControls) {
-  ScriptedRun sr(keys({"Tab", "Tab", "Space", "S-Tab", "Space", "Down", "Down", "Space", "Esc"}));
-  auto& run = sr.run();
+  ScriptedUi sr(keys({"Tab", "Tab", "Space", "S-Tab", "Space", "Down", "Down", "Space", "Esc"}));
+  auto& ui = sr.ui();
   std::uint8_t a = 0, b = 0, c = 0;
-  Page form(run);
+  Page form(ui);
   form.Add<CheckBox>(nullptr, 4, 2, a, "a");
   form.Add<CheckBox>(nullptr, 4, 3, b, "b")->SetSkip(true);
   form.Add<CheckBox>(nullptr, 4, 4, c, "c");
@@ -64,11 +64,11 @@ TEST(DialogForm, FocusWrapsAndPassesOverSkippedControls) {
 }
 
 TEST(DialogForm, HotLetterGoesIntoTheFieldFirst) {
-  ScriptedRun sr(keys({"d", "Tab", "d"}));
-  auto& run = sr.run();
+  ScriptedUi sr(keys({"d", "Tab", "d"}));
+  auto& ui = sr.ui();
   std::string text;
   std::uint8_t flag = 0;
-  Page form(run);
+  Page form(ui);
   form.Add<InputField>(nullptr, 4, 2, 10, text);
   form.Add<CheckBox>(nullptr, 4, 4, flag, "z pola nie");
   form.Add<PushButton>(14, 19, 14, 2, cp852("Poniechaj"), CMD_CANCEL);
@@ -80,9 +80,9 @@ TEST(DialogForm, HotLetterGoesIntoTheFieldFirst) {
 }
 
 TEST(DialogForm, HotLettersCompareInPolishUpperCase) {
-  ScriptedRun sr(keys({"ż"}));
+  ScriptedUi sr(keys({"ż"}));
   std::uint8_t flag = 0;
-  Page form(sr.run());
+  Page form(sr.ui());
   form.Add<CheckBox>(nullptr, 4, 4, flag, "x");
   form.Add<PushButton>(14, 19, 14, 2, cp852("Zwykła"), 0x2001);
   form.Add<PushButton>(34, 19, 14, 2, cp852("Żadna"), 0x2002);
@@ -91,11 +91,11 @@ TEST(DialogForm, HotLettersCompareInPolishUpperCase) {
 
 TEST(DialogForm, EscEndsTheFormFromEveryControl) {
   for (int item = 1; item <= 5; ++item) {
-    ScriptedRun sr(keys({"Esc"}));
+    ScriptedUi sr(keys({"Esc"}));
     std::string text = "abc";
     std::uint8_t flag = 0;
     std::uint16_t set = 0, choice = 0;
-    Page form(sr.run());
+    Page form(sr.ui());
     form.Add<InputField>(nullptr, 4, 2, 10, text);
     form.Add<CheckBox>(nullptr, 4, 4, flag, "a");
     form.Add<CheckGroup>(nullptr, 4, 6, ItemList{"a", "b"}, set);
@@ -109,24 +109,24 @@ TEST(DialogForm, EscEndsTheFormFromEveryControl) {
 
 TEST(DialogForm, MouseButtonsFocusCancelAndAccept) {
   // The form's window starts at screen column 3, row 3: its inside at 4, 4.
-  ScriptedRun sr(keys({"click left 8 8", "Space", "click right 40 10"}));
+  ScriptedUi sr(keys({"click left 8 8", "Space", "click right 40 10"}));
   std::uint8_t a = 0, b = 0;
-  Page form(sr.run());
+  Page form(sr.ui());
   form.Add<CheckBox>(nullptr, 4, 2, a, "a");
   form.Add<CheckBox>(nullptr, 4, 5, b, "b");  // screen row 8, columns 7-11
   EXPECT_EQ(form.Execute(), CMD_CANCEL);
   EXPECT_EQ(a, 0);
   EXPECT_EQ(b, 1);
 
-  ScriptedRun middle(keys({"click middle 40 10"}));
-  Page other(middle.run());
+  ScriptedUi middle(keys({"click middle 40 10"}));
+  Page other(middle.ui());
   EXPECT_EQ(other.Execute(), CMD_OK);
 }
 
 TEST(DialogForm, OpensOnTheItemAskedFor) {
-  ScriptedRun sr(keys({"Space", "Esc"}));
+  ScriptedUi sr(keys({"Space", "Esc"}));
   std::uint8_t a = 0, b = 0, c = 0;
-  Page form(sr.run());
+  Page form(sr.ui());
   form.Add<CheckBox>(nullptr, 4, 2, a, "a");
   form.Add<CheckBox>(nullptr, 4, 3, b, "b")->SetSkip(true);
   form.Add<CheckBox>(nullptr, 4, 4, c, "c");
@@ -141,7 +141,7 @@ TEST(DialogForm, OpensOnTheItemAskedFor) {
 // consistent before every event, as the wizard pages do.
 class HookedPage : public DialogForm {
  public:
-  HookedPage(Session& run, std::uint16_t& set) : DialogForm(run, 3, 3, 76, 22, " Hak "), set_(set) {
+  HookedPage(Ui& ui, std::uint16_t& set) : DialogForm(ui, 3, 3, 76, 22, " Hak "), set_(set) {
     group_ = Add<CheckGroup>(make_label(2, 1, "Grupa"), 3, 2, ItemList{"jeden", "dwa", "trzy"}, set);
     Add<CheckBox>(nullptr, 3, 8, flag, "pole");
   }
@@ -161,10 +161,10 @@ class HookedPage : public DialogForm {
 };
 
 TEST(DialogForm, PageHookRedrawsAControlAndFocusesAnItem) {
-  ScriptedRun sr(keys({"Down", "Space", "Down", "F2", "Space", "Esc"}));
+  ScriptedUi sr(keys({"Down", "Space", "Down", "F2", "Space", "Esc"}));
   ScreenCapture capture(sr);
   std::uint16_t set = 0b110;
-  HookedPage form(sr.run(), set);
+  HookedPage form(sr.ui(), set);
   EXPECT_EQ(form.Execute(), CMD_CANCEL);
   EXPECT_EQ(set, 0);
   EXPECT_EQ(form.flag, 1);
@@ -178,21 +178,21 @@ TEST(DialogForm, PageHookRedrawsAControlAndFocusesAnItem) {
 }
 
 TEST(DialogForm, DoneGivesTheScreenBack) {
-  ScriptedRun sr(keys({"Esc"}));
-  auto& run = sr.run();
-  update_clock(run);
-  const auto before = test::snapshot_of(run.console);
+  ScriptedUi sr(keys({"Esc"}));
+  auto& ui = sr.ui();
+  update_clock(ui);
+  const auto before = test::snapshot_of(ui.console);
   {
     std::uint8_t flag = 0;
-    Page form(run);
+    Page form(ui);
     form.Add<CheckBox>(nullptr, 4, 2, flag, "a");
     form.SetStatusBar({{"F5", 0x3F00, CMD_OK}});
     form.Execute();
-    EXPECT_NE(test::snapshot_of(run.console).cells, before.cells);
+    EXPECT_NE(test::snapshot_of(ui.console).cells, before.cells);
   }
-  EXPECT_EQ(test::snapshot_of(run.console).cells, before.cells);
-  EXPECT_EQ(run.ui.status_bar, nullptr);
-  EXPECT_EQ(run.ui.current_form, nullptr);
+  EXPECT_EQ(test::snapshot_of(ui.console).cells, before.cells);
+  EXPECT_EQ(ui.toolkit.status_bar, nullptr);
+  EXPECT_EQ(ui.toolkit.current_form, nullptr);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ inline constexpr int kInsideRow = 4;
 
 class TestForm : public ui::DialogForm {
  public:
-  explicit TestForm(Session& run) : DialogForm(run, 3, 3, 76, 22, " Test ") {}
+  explicit TestForm(ui::Ui& ui) : DialogForm(ui, 3, 3, 76, 22, " Test ") {}
   void HandleEvent(ui::UiEvent& ev) override {
     if (ev.kind == ui::kEventCommand && (ev.command & 0xFF00) != 0xDD00) End();
     DialogForm::HandleEvent(ev);

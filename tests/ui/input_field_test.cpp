@@ -13,16 +13,16 @@ namespace {
 
 using test::keys;
 using test::ScreenCapture;
-using test::ScriptedRun;
+using test::ScriptedUi;
 using test::TestForm;
 
-bool beeped(const ScriptedRun& sr, std::string_view what) {
+bool beeped(const ScriptedUi& sr, std::string_view what) {
   return sr.output().find(what) != std::string::npos;
 }
 
 // Runs one field of the given width on a form with the keys; Esc is added.
-std::string edit(ScriptedRun& sr, std::string text, int width, int max_length = 0) {
-  TestForm form(sr.run());
+std::string edit(ScriptedUi& sr, std::string text, int width, int max_length = 0) {
+  TestForm form(sr.ui());
   form.Add<InputField>(nullptr, 4, 2, width, text, max_length);
   EXPECT_EQ(form.Execute(), CMD_CANCEL);
   return text;
@@ -32,49 +32,49 @@ std::string edit(std::initializer_list<std::string_view> script, std::string tex
   std::vector<std::string_view> lines(script);
   std::string s;
   for (auto l : lines) s += std::string(l) + "\n";
-  ScriptedRun sr(s + "Esc\n");
+  ScriptedUi sr(s + "Esc\n");
   return edit(sr, std::move(text), width);
 }
 
 TEST(InputField, OverwriteAndInsertShareOneMode) {
-  ScriptedRun sr(keys({"Right", "Right", "X", "Ins", "Y", "Tab", "Z", "Esc"}));
+  ScriptedUi sr(keys({"Right", "Right", "X", "Ins", "Y", "Tab", "Z", "Esc"}));
   std::string first = "abcdef", second = "123";
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<InputField>(nullptr, 4, 2, 10, first);
   form.Add<InputField>(nullptr, 4, 4, 10, second);
   form.Execute();
   EXPECT_EQ(first, "abXYdef");
   // The second field starts in insert mode too.
   EXPECT_EQ(second, "Z123");
-  EXPECT_TRUE(sr.run().ui.insert_mode);
+  EXPECT_TRUE(sr.ui().toolkit.insert_mode);
 }
 
 TEST(InputField, InsertDropsTheLastCharacterOfAFullField) {
-  ScriptedRun sr(keys({"Ins", "Z", "Esc"}));
+  ScriptedUi sr(keys({"Ins", "Z", "Esc"}));
   EXPECT_EQ(edit(sr, "abcde", 5), "Zabcd");
 }
 
 TEST(InputField, TypingPastTheWidthBeeps) {
-  ScriptedRun sr(keys({"text abcd", "Esc"}));
+  ScriptedUi sr(keys({"text abcd", "Esc"}));
   EXPECT_EQ(edit(sr, "", 3), "abc");
   EXPECT_TRUE(beeped(sr, "--- beep 3000 1 ---"));
 }
 
 TEST(InputField, DeleteAndBackspaceBeepWhereNothingIsToDelete) {
   {
-    ScriptedRun sr(keys({"Del", "C-Right", "Del", "Esc"}));
+    ScriptedUi sr(keys({"Del", "C-Right", "Del", "Esc"}));
     EXPECT_EQ(edit(sr, "abc", 10), "bc");
     EXPECT_TRUE(beeped(sr, "--- beep 2250 1 ---"));
     EXPECT_FALSE(beeped(sr, "--- beep 1200"));
   }
   {
-    ScriptedRun sr(keys({"BS", "C-Right", "BS", "Left", "BS", "Esc"}));
+    ScriptedUi sr(keys({"BS", "C-Right", "BS", "Left", "BS", "Esc"}));
     EXPECT_EQ(edit(sr, "abcd", 10), "ac");
     EXPECT_TRUE(beeped(sr, "--- beep 1200 1 ---"));
   }
   {
     // A full field: the cursor past the width has nothing under it.
-    ScriptedRun sr(keys({"C-Right", "Del", "Esc"}));
+    ScriptedUi sr(keys({"C-Right", "Del", "Esc"}));
     EXPECT_EQ(edit(sr, "abc", 3), "abc");
     EXPECT_TRUE(beeped(sr, "--- beep 2250 1 ---"));
   }
@@ -88,9 +88,9 @@ TEST(InputField, ClearRestoreAndCase) {
 }
 
 TEST(InputField, ClipboardCopiesBetweenFieldsAndIsCutToTheField) {
-  ScriptedRun sr(keys({"C-K", "Tab", "C-W", "Tab", "C-W", "Esc"}));
+  ScriptedUi sr(keys({"C-K", "Tab", "C-W", "Tab", "C-W", "Esc"}));
   std::string source = "C:\\WEX2017\\DANE", wide, narrow = "x";
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<InputField>(nullptr, 4, 2, 20, source);
   form.Add<InputField>(nullptr, 4, 4, 20, wide);
   form.Add<InputField>(nullptr, 4, 6, 5, narrow);
@@ -100,10 +100,10 @@ TEST(InputField, ClipboardCopiesBetweenFieldsAndIsCutToTheField) {
 }
 
 TEST(InputField, ClipboardHoldsEightyCharacters) {
-  ScriptedRun sr(keys({"C-K", "Tab", "C-W", "Esc"}));
+  ScriptedUi sr(keys({"C-K", "Tab", "C-W", "Esc"}));
   std::string source(100, 'a'), target;
   for (std::size_t i = 0; i < source.size(); ++i) source[i] = static_cast<char>('0' + i % 10);
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<InputField>(nullptr, 4, 2, 50, source, 255);
   form.Add<InputField>(nullptr, 4, 4, 50, target, 255);
   form.Execute();
@@ -113,10 +113,10 @@ TEST(InputField, ClipboardHoldsEightyCharacters) {
 
 TEST(InputField, ArrowsLeaveAtTheEnds) {
   // Left at column 1 and Right past the text hand the key to the form.
-  ScriptedRun sr(keys({"Left", "x", "Right", "Right", "Right", "Right", "Space", "Esc"}));
+  ScriptedUi sr(keys({"Left", "x", "Right", "Right", "Right", "Right", "Space", "Esc"}));
   std::uint8_t before = 0, after = 0;
   std::string text = "ab";
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<CheckBox>(nullptr, 4, 1, before, "przed");
   form.Add<InputField>(nullptr, 4, 2, 10, text);
   form.Add<CheckBox>(nullptr, 4, 3, after, "po");
@@ -130,9 +130,9 @@ TEST(InputField, ArrowsLeaveAtTheEnds) {
 }
 
 TEST(InputField, BoundTextIsCutToTheWidthOrLosesTrailingBlanks) {
-  ScriptedRun sr;
+  ScriptedUi sr;
   std::string long_text = "abcdefgh", padded = "ab   ";
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<InputField>(nullptr, 4, 2, 5, long_text);
   form.Add<InputField>(nullptr, 4, 3, 10, padded);
   EXPECT_EQ(long_text, "abcde");
@@ -140,19 +140,19 @@ TEST(InputField, BoundTextIsCutToTheWidthOrLosesTrailingBlanks) {
 }
 
 TEST(InputField, LeavingWithAnotherTextMarksTheDataChanged) {
-  ScriptedRun unchanged(keys({"x", "C-P", "Esc"}));
+  ScriptedUi unchanged(keys({"x", "C-P", "Esc"}));
   edit(unchanged, "abc", 10);
-  EXPECT_FALSE(unchanged.run().ui.data_changed);
-  ScriptedRun changed(keys({"x", "Esc"}));
+  EXPECT_FALSE(unchanged.ui().toolkit.data_changed);
+  ScriptedUi changed(keys({"x", "Esc"}));
   edit(changed, "abc", 10);
-  EXPECT_TRUE(changed.run().ui.data_changed);
+  EXPECT_TRUE(changed.ui().toolkit.data_changed);
 }
 
 TEST(InputField, DrawsTheTextPaddedMaskedOrUpperCased) {
-  ScriptedRun sr(keys({"text ał", "Tab", "Esc"}));
+  ScriptedUi sr(keys({"text ał", "Tab", "Esc"}));
   ScreenCapture capture(sr);
   std::string plain = "ab", secret = "tajne", upper;
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<InputField>(make_label(2, 1, "Nazwa:"), 4, 2, 6, upper)->SetUpperCaseOnly(true);
   form.Add<InputField>(nullptr, 4, 4, 8, secret)->SetMasked(true);
   form.Add<InputField>(nullptr, 4, 6, 4, plain);
@@ -172,10 +172,10 @@ TEST(InputField, LongerThanWideKeepsTheWholeTextAndScrolls) {
   const std::string path = "/srv/biuro/instalacje/rok2017/wex/dane_firm/"
                            "archiwum/kopie_zapasowe/";  // 68 characters
   ASSERT_EQ(path.size(), 68u);
-  ScriptedRun sr(keys({"C-Right", "X", "C-Left", "Right", "Esc"}));
+  ScriptedUi sr(keys({"C-Right", "X", "C-Left", "Right", "Esc"}));
   ScreenCapture capture(sr);
   std::string text = path;
-  TestForm form(sr.run());
+  TestForm form(sr.ui());
   form.Add<InputField>(nullptr, 4, 2, 50, text, 255);
   EXPECT_EQ(form.Execute(), CMD_CANCEL);
   EXPECT_EQ(text, path + "X");
@@ -191,11 +191,11 @@ TEST(InputField, LongerThanWideKeepsTheWholeTextAndScrolls) {
 }
 
 TEST(InputField, LongFieldStopsAtItsMaximumLength) {
-  ScriptedRun sr(keys({"C-Right", "text 12345", "Esc"}));
+  ScriptedUi sr(keys({"C-Right", "text 12345", "Esc"}));
   EXPECT_EQ(edit(sr, "abcdefgh", 4, 10), "abcdefgh12");
   EXPECT_TRUE(beeped(sr, "--- beep 3000 1 ---"));
   // A text longer than the maximum is cut to it, not to the width.
-  ScriptedRun cut(keys({"Esc"}));
+  ScriptedUi cut(keys({"Esc"}));
   EXPECT_EQ(edit(cut, "abcdefghijkl", 4, 10), "abcdefghij");
 }
 

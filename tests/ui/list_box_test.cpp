@@ -15,14 +15,14 @@ namespace {
 
 using test::keys;
 using test::ScreenCapture;
-using test::ScriptedRun;
+using test::ScriptedUi;
 using test::TestForm;
 
 // A list of numbered rows, "Pozycja 0001" and on.
 class NumberList : public ListBox {
  public:
-  NumberList(vx::Session& run, std::int32_t count, std::int32_t* current)
-      : ListBox(run, nullptr, 1, 2, 20, 10, current), count_(count) {}
+  NumberList(Ui& ui, std::int32_t count, std::int32_t* current)
+      : ListBox(ui, nullptr, 1, 2, 20, 10, current), count_(count) {}
   std::int32_t ItemCount() override { return count_; }
   std::string ItemText(std::int32_t n) override {
     std::string digits = std::to_string(n);
@@ -36,8 +36,8 @@ class NumberList : public ListBox {
 // A list of given texts.
 class TextList : public ListBox {
  public:
-  TextList(vx::Session& run, std::vector<std::string> texts, std::int32_t* current, int width = 20)
-      : ListBox(run, nullptr, 1, 2, width, 5, current), texts_(std::move(texts)) {}
+  TextList(Ui& ui, std::vector<std::string> texts, std::int32_t* current, int width = 20)
+      : ListBox(ui, nullptr, 1, 2, width, 5, current), texts_(std::move(texts)) {}
   std::int32_t ItemCount() override { return static_cast<std::int32_t>(texts_.size()); }
   std::string ItemText(std::int32_t n) override { return texts_[static_cast<std::size_t>(n - 1)]; }
 
@@ -52,11 +52,11 @@ constexpr int kRowCol = 5;
 constexpr int kFirstRow = 6;
 
 TEST(ListBox, EmptyListShowsPustoAndIgnoresMovement) {
-  ScriptedRun sr(keys({"Down", "PgDn", "Up", "PgUp", "Enter", "Del", "Ins"}));
+  ScriptedUi sr(keys({"Down", "PgDn", "Up", "PgUp", "Enter", "Del", "Ins"}));
   ScreenCapture capture(sr);
   std::int32_t current = 1;
-  TestForm form(sr.run());
-  form.Add<NumberList>(sr.run(), 0, &current);
+  TestForm form(sr.ui());
+  form.Add<NumberList>(sr.ui(), 0, &current);
   EXPECT_EQ(form.Execute(), kListInsert);
   EXPECT_EQ(current, 1);
   const auto& s = capture.before_event(1);
@@ -72,11 +72,11 @@ TEST(ListBox, EmptyListShowsPustoAndIgnoresMovement) {
 }
 
 TEST(ListBox, EndShowsTheLastPageAndHomeTheFirst) {
-  ScriptedRun sr(keys({"End", "Home", "Esc"}));
+  ScriptedUi sr(keys({"End", "Home", "Esc"}));
   ScreenCapture capture(sr);
   std::int32_t current = 1;
-  TestForm form(sr.run());
-  form.Add<NumberList>(sr.run(), 1000, &current);
+  TestForm form(sr.ui());
+  form.Add<NumberList>(sr.ui(), 1000, &current);
   EXPECT_EQ(form.Execute(), CMD_CANCEL);
   EXPECT_EQ(current, 1);
   const auto& end = capture.before_event(2);
@@ -104,10 +104,10 @@ TEST(ListBox, ScrollsAndPages) {
   for (const auto& [script, expected] : cases) {
     std::string text;
     for (auto k : script) text += std::string(k) + "\n";
-    ScriptedRun sr(text + "Esc\n");
+    ScriptedUi sr(text + "Esc\n");
     std::int32_t current = 1;
-    TestForm form(sr.run());
-    auto* list = form.Add<NumberList>(sr.run(), 35, &current);
+    TestForm form(sr.ui());
+    auto* list = form.Add<NumberList>(sr.ui(), 35, &current);
     form.Execute();
     EXPECT_EQ(current, expected.first) << text;
     EXPECT_EQ(list->TopItem(), expected.second) << text;
@@ -129,21 +129,21 @@ TEST(ListBox, TypedLettersSearchInPolishUpperCase) {
   for (const auto& [script, expected] : cases) {
     std::string text;
     for (auto k : script) text += std::string(k) + "\n";
-    ScriptedRun sr(text + "Esc\n");
+    ScriptedUi sr(text + "Esc\n");
     std::int32_t current = 1;
-    TestForm form(sr.run());
-    form.Add<TextList>(sr.run(), names, &current);
+    TestForm form(sr.ui());
+    form.Add<TextList>(sr.ui(), names, &current);
     form.Execute();
     EXPECT_EQ(current, expected) << text;
   }
 }
 
 TEST(ListBox, TabWithoutSearchColumnsMovesTheFocusOn) {
-  ScriptedRun sr(keys({"Tab", "Space", "Esc"}));
+  ScriptedUi sr(keys({"Tab", "Space", "Esc"}));
   std::int32_t current = 1;
   std::uint8_t box = 0;
-  TestForm form(sr.run());
-  form.Add<NumberList>(sr.run(), 5, &current);
+  TestForm form(sr.ui());
+  form.Add<NumberList>(sr.ui(), 5, &current);
   form.Add<CheckBox>(nullptr, 30, 2, box, "pole");
   form.Execute();
   EXPECT_EQ(box, 1);
@@ -153,10 +153,10 @@ TEST(ListBox, TabWithoutSearchColumnsMovesTheFocusOn) {
 TEST(ListBox, TabStepsThroughTheSearchColumns) {
   // Search on the name (column 1) or, after Tab, on the code (column 8).
   const std::vector<std::string> rows = {"ALFA   Z1", "BETA   A7", "GAMMA  A2"};
-  ScriptedRun sr(keys({"Tab", "a", "2", "S-Tab", "b", "Esc"}));
+  ScriptedUi sr(keys({"Tab", "a", "2", "S-Tab", "b", "Esc"}));
   std::int32_t current = 1;
-  TestForm form(sr.run());
-  auto* list = form.Add<TextList>(sr.run(), rows, &current);
+  TestForm form(sr.ui());
+  auto* list = form.Add<TextList>(sr.ui(), rows, &current);
   list->SetSearchColumns({1, 8, 0, 0, 0});
   form.Execute();
   EXPECT_EQ(current, 2);
@@ -167,10 +167,10 @@ TEST(ListBox, ActionKeysBecomeCommands) {
   const std::pair<std::string_view, std::uint16_t> cases[] = {
       {"Enter", kListEnter}, {"C-Enter", kListCtrlEnter}, {"Del", kListDelete}, {"Ins", kListInsert}};
   for (const auto& [key, command] : cases) {
-    ScriptedRun sr(keys({"Down", key}));
+    ScriptedUi sr(keys({"Down", key}));
     std::int32_t current = 1;
-    TestForm form(sr.run());
-    form.Add<NumberList>(sr.run(), 5, &current);
+    TestForm form(sr.ui());
+    form.Add<NumberList>(sr.ui(), 5, &current);
     EXPECT_EQ(form.Execute(), command) << key;
     EXPECT_EQ(current, 2);
   }
@@ -178,38 +178,38 @@ TEST(ListBox, ActionKeysBecomeCommands) {
 
 TEST(ListBox, StatusBarKeysReachTheFormNotTheSearch) {
   // The company screen binds Space on its status bar.
-  ScriptedRun sr(keys({"Down", "Space"}));
+  ScriptedUi sr(keys({"Down", "Space"}));
   std::int32_t current = 1;
-  TestForm form(sr.run());
-  form.Add<TextList>(sr.run(), std::vector<std::string>{"A", " B", "C"}, &current);
+  TestForm form(sr.ui());
+  form.Add<TextList>(sr.ui(), std::vector<std::string>{"A", " B", "C"}, &current);
   form.SetStatusBar({{"SPACE", 0x3920, 0xF0}});
   EXPECT_EQ(form.Execute(), 0xF0);
   EXPECT_EQ(current, 2);
 }
 
 TEST(ListBox, ClickOnARowMakesItCurrent) {
-  ScriptedRun sr(keys({"click left 8 8", "click left 8 14", "Esc"}));
+  ScriptedUi sr(keys({"click left 8 8", "click left 8 14", "Esc"}));
   std::int32_t current = 1;
-  TestForm form(sr.run());
-  form.Add<TextList>(sr.run(), std::vector<std::string>{"A", "B", "C", "D"}, &current);
+  TestForm form(sr.ui());
+  form.Add<TextList>(sr.ui(), std::vector<std::string>{"A", "B", "C", "D"}, &current);
   form.Execute();
   // Row 8 is the third row; row 14 lies below the list's five rows.
   EXPECT_EQ(current, 3);
 }
 
 TEST(ListBox, FrameShowsTheFocusAndUnframedListsTakeTheirPlace) {
-  ScriptedRun sr(keys({"Esc"}));
+  ScriptedUi sr(keys({"Esc"}));
   ScreenCapture capture(sr);
-  auto& run = sr.run();
+  auto& ui = sr.ui();
   std::int32_t current = 1;
-  TestForm form(run);
-  form.Add<TextList>(run, std::vector<std::string>{"jeden", "dwa"}, &current, 8);
-  run.ui.list_framed = false;
-  auto* bare = form.Add<TextList>(run, std::vector<std::string>{"trzy"}, nullptr, 8);
-  EXPECT_TRUE(run.ui.list_framed);
+  TestForm form(ui);
+  form.Add<TextList>(ui, std::vector<std::string>{"jeden", "dwa"}, &current, 8);
+  ui.toolkit.list_framed = false;
+  auto* bare = form.Add<TextList>(ui, std::vector<std::string>{"trzy"}, nullptr, 8);
+  EXPECT_TRUE(ui.toolkit.list_framed);
   EXPECT_EQ(bare->GetBounds().right - bare->GetBounds().left, 8);
   // The unframed list at 1, 2 covers the framed one's corner.
-  EXPECT_EQ(test::snapshot_of(run.console).text(5, 4, 11), "trzy    ");
+  EXPECT_EQ(test::snapshot_of(ui.console).text(5, 4, 11), "trzy    ");
   form.Execute();
   const auto& s = capture.before_event(1);
   EXPECT_EQ(s.text(5, 4, 13), "┌────────┐");

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "charset/utf8.hpp"
-#include "driver/session.hpp"
 #include "platform/console.hpp"
 #include "support/scripted_run.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::test {
 
@@ -58,10 +58,12 @@ inline Snapshot snapshot_of(const platform::Console& console) {
 // screen before the (k+1)-th event.
 class ScreenCapture {
  public:
-  explicit ScreenCapture(ScriptedRun& sr) : shots_(std::make_shared<std::vector<Snapshot>>()) {
+  explicit ScreenCapture(ui::Ui& ui) : shots_(std::make_shared<std::vector<Snapshot>>()) {
     auto shots = shots_;
-    sr.run().ui.idle_hook = [shots](Session& run) { shots->push_back(snapshot_of(run.console)); };
+    ui.toolkit.idle_hook = [shots](ui::Ui& u) { shots->push_back(snapshot_of(u.console)); };
   }
+  explicit ScreenCapture(ScriptedUi& sr) : ScreenCapture(sr.ui()) {}
+  explicit ScreenCapture(ScriptedRun& sr) : ScreenCapture(sr.ui()) {}
   const std::vector<Snapshot>& shots() const { return *shots_; }
   const Snapshot& before_event(int n) const { return shots_->at(static_cast<std::size_t>(n - 1)); }
   const Snapshot& last() const { return shots_->back(); }

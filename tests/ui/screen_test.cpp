@@ -14,7 +14,7 @@
 namespace vx::ui {
 namespace {
 
-using test::ScriptedRun;
+using test::ScriptedUi;
 using test::snapshot_of;
 
 std::string repeat(std::string_view s, int n) {
@@ -24,14 +24,14 @@ std::string repeat(std::string_view s, int n) {
 }
 
 TEST(Window, DrawsFrameAndCentredTitleAndGivesTheScreenBack) {
-  ScriptedRun sr;
-  auto& run = sr.run();
-  write_at_screen(run, 1, 5, std::string(40, 'a'), 0x07);
-  const auto before = snapshot_of(run.console);
+  ScriptedUi sr;
+  auto& ui = sr.ui();
+  write_at_screen(ui, 1, 5, std::string(40, 'a'), 0x07);
+  const auto before = snapshot_of(ui.console);
   {
-    auto w = Window::open(run, 10, 5, 30, 9, FrameStyle::kDouble, {0x07, 0x02, 0x0F}, " T ");
+    auto w = Window::open(ui, 10, 5, 30, 9, FrameStyle::kDouble, {0x07, 0x02, 0x0F}, " T ");
     ASSERT_TRUE(w);
-    const auto s = snapshot_of(run.console);
+    const auto s = snapshot_of(ui.console);
     // 21 columns: the title starts at 10 + (21 - 3) / 2.
     EXPECT_EQ(s.text(5, 10, 30), "╔" + repeat("═", 8) + " T " + repeat("═", 8) + "╗");
     EXPECT_EQ(s.text(6, 10, 30), "║" + std::string(19, ' ') + "║");
@@ -41,74 +41,74 @@ TEST(Window, DrawsFrameAndCentredTitleAndGivesTheScreenBack) {
     EXPECT_EQ(s.at(10, 6).attr, 0x07);
     EXPECT_EQ(s.row(5).substr(0, 9), "aaaaaaaaa");
   }
-  EXPECT_EQ(snapshot_of(run.console).cells, before.cells);
+  EXPECT_EQ(snapshot_of(ui.console).cells, before.cells);
 }
 
 TEST(Window, TextStartsInsideTheFrameAndIsCutThere) {
-  ScriptedRun sr;
-  auto& run = sr.run();
-  auto w = Window::open(run, 10, 5, 30, 9, FrameStyle::kSingle, {0x07, 0x02, 0x0F}, "");
+  ScriptedUi sr;
+  auto& ui = sr.ui();
+  auto w = Window::open(ui, 10, 5, 30, 9, FrameStyle::kSingle, {0x07, 0x02, 0x0F}, "");
   ASSERT_TRUE(w);
-  write_at(run, 1, 1, "0123456789012345678901234", 0x07);
-  write_at(run, 1, 4, "below the frame", 0x07);
-  const auto s = snapshot_of(run.console);
+  write_at(ui, 1, 1, "0123456789012345678901234", 0x07);
+  write_at(ui, 1, 4, "below the frame", 0x07);
+  const auto s = snapshot_of(ui.console);
   EXPECT_EQ(s.text(6, 10, 31), "│0123456789012345678│ ");
   EXPECT_EQ(s.text(9, 10, 12), "└──");
 }
 
 TEST(Window, NestedWindowsRestoreInTurn) {
-  ScriptedRun sr;
-  auto& run = sr.run();
-  const auto empty = snapshot_of(run.console);
-  auto outer = Window::open(run, 5, 5, 40, 15, FrameStyle::kDouble, {0x07, 0x02, 0x0F}, "A");
-  write_at(run, 2, 2, "outer text", 0x07);
-  const auto with_outer = snapshot_of(run.console);
+  ScriptedUi sr;
+  auto& ui = sr.ui();
+  const auto empty = snapshot_of(ui.console);
+  auto outer = Window::open(ui, 5, 5, 40, 15, FrameStyle::kDouble, {0x07, 0x02, 0x0F}, "A");
+  write_at(ui, 2, 2, "outer text", 0x07);
+  const auto with_outer = snapshot_of(ui.console);
   {
-    auto inner = Window::open(run, 8, 7, 20, 12, FrameStyle::kSingle, {0x07, 0x02, 0x0F}, "B");
-    write_at(run, 1, 1, "inner", 0x07);
-    EXPECT_EQ(snapshot_of(run.console).text(8, 9, 13), "inner");
+    auto inner = Window::open(ui, 8, 7, 20, 12, FrameStyle::kSingle, {0x07, 0x02, 0x0F}, "B");
+    write_at(ui, 1, 1, "inner", 0x07);
+    EXPECT_EQ(snapshot_of(ui.console).text(8, 9, 13), "inner");
   }
-  EXPECT_EQ(snapshot_of(run.console).cells, with_outer.cells);
+  EXPECT_EQ(snapshot_of(ui.console).cells, with_outer.cells);
   // Relative writes go to the outer window again.
-  write_at(run, 1, 1, "x", 0x07);
-  EXPECT_EQ(snapshot_of(run.console).text(6, 6, 6), "x");
+  write_at(ui, 1, 1, "x", 0x07);
+  EXPECT_EQ(snapshot_of(ui.console).text(6, 6, 6), "x");
   outer.reset();
-  EXPECT_EQ(snapshot_of(run.console).cells, empty.cells);
+  EXPECT_EQ(snapshot_of(ui.console).cells, empty.cells);
 }
 
 TEST(Window, OffTheScreenCannotBeOpened) {
-  ScriptedRun sr;
-  auto& run = sr.run();
-  EXPECT_FALSE(Window::open(run, 0, 5, 20, 9, FrameStyle::kSingle, {}, ""));
-  EXPECT_FALSE(Window::open(run, 70, 5, 81, 9, FrameStyle::kSingle, {}, ""));
-  EXPECT_FALSE(Window::open(run, 10, 20, 20, 26, FrameStyle::kSingle, {}, ""));
-  EXPECT_TRUE(run.ui.windows.empty());
+  ScriptedUi sr;
+  auto& ui = sr.ui();
+  EXPECT_FALSE(Window::open(ui, 0, 5, 20, 9, FrameStyle::kSingle, {}, ""));
+  EXPECT_FALSE(Window::open(ui, 70, 5, 81, 9, FrameStyle::kSingle, {}, ""));
+  EXPECT_FALSE(Window::open(ui, 10, 20, 20, 26, FrameStyle::kSingle, {}, ""));
+  EXPECT_TRUE(ui.toolkit.windows.empty());
 }
 
 TEST(StatusBar, StackedBarsGiveTheRowBack) {
-  ScriptedRun sr;
-  auto& run = sr.run();
-  write_at_screen(run, 1, 25, "under the bars", 0x07);
+  ScriptedUi sr;
+  auto& ui = sr.ui();
+  write_at_screen(ui, 1, 25, "under the bars", 0x07);
   {
-    StatusBar first(run, {{cp852("^W Wszystkie ").str(), 0x1117, 0xF1}, {"F5 - ZACZNIJ", 0x3F00, 0xDD03}});
-    EXPECT_EQ(snapshot_of(run.console).row(25), "^W Wszystkie │F5 - ZACZNIJ│");
-    EXPECT_EQ(snapshot_of(run.console).at(1, 25).attr, kStatusColour);
+    StatusBar first(ui, {{cp852("^W Wszystkie ").str(), 0x1117, 0xF1}, {"F5 - ZACZNIJ", 0x3F00, 0xDD03}});
+    EXPECT_EQ(snapshot_of(ui.console).row(25), "^W Wszystkie │F5 - ZACZNIJ│");
+    EXPECT_EQ(snapshot_of(ui.console).at(1, 25).attr, kStatusColour);
     {
-      StatusBar second(run, {{"?", 0, 0}});
-      EXPECT_EQ(snapshot_of(run.console).row(25), "?│");
-      EXPECT_EQ(run.ui.status_bar, &second);
+      StatusBar second(ui, {{"?", 0, 0}});
+      EXPECT_EQ(snapshot_of(ui.console).row(25), "?│");
+      EXPECT_EQ(ui.toolkit.status_bar, &second);
     }
-    EXPECT_EQ(run.ui.status_bar, &first);
-    EXPECT_EQ(snapshot_of(run.console).row(25), "^W Wszystkie │F5 - ZACZNIJ│");
+    EXPECT_EQ(ui.toolkit.status_bar, &first);
+    EXPECT_EQ(snapshot_of(ui.console).row(25), "^W Wszystkie │F5 - ZACZNIJ│");
   }
-  EXPECT_EQ(run.ui.status_bar, nullptr);
-  EXPECT_EQ(snapshot_of(run.console).row(25), "under the bars");
+  EXPECT_EQ(ui.toolkit.status_bar, nullptr);
+  EXPECT_EQ(snapshot_of(ui.console).row(25), "under the bars");
 }
 
 TEST(StatusBar, TurnsItsKeysAndClicksIntoCommands) {
-  ScriptedRun sr;
-  auto& run = sr.run();
-  StatusBar bar(run, {{"?", 0, 0}, {"PgDn-Dalej", 0x5100, 0x1001}});
+  ScriptedUi sr;
+  auto& ui = sr.ui();
+  StatusBar bar(ui, {{"?", 0, 0}, {"PgDn-Dalej", 0x5100, 0x1001}});
   UiEvent key = key_event({0x5100, 0}, true);
   bar.translate(key);
   EXPECT_TRUE(key.is_command(0x1001));
@@ -181,82 +181,82 @@ TEST(Events, FilesChangedWhileAnEventWaitedAreSeen) {
   const platform::ListingScope listings;
   EXPECT_FALSE(platform::find_entry(dir.str() + "/firma.ini"));
   test::write_file(dir / "FIRMA.INI", std::string("x"));
-  ScriptedRun sr(test::keys({"Enter"}));
-  read_event(sr.run());
+  ScriptedUi sr(test::keys({"Enter"}));
+  read_event(sr.ui());
   EXPECT_TRUE(platform::find_entry(dir.str() + "/firma.ini"));
 }
 
 TEST(Events, ClickOnTheTopLeftCornerIsEsc) {
-  ScriptedRun sr(test::keys({"click left 2 1", "click left 3 1", "click right 1 1", "A-O"}));
-  auto& run = sr.run();
-  const auto corner = read_event(run);
+  ScriptedUi sr(test::keys({"click left 2 1", "click left 3 1", "click right 1 1", "A-O"}));
+  auto& ui = sr.ui();
+  const auto corner = read_event(ui);
   EXPECT_TRUE(corner.is_key(0x011B));
-  const auto beside = read_event(run);
+  const auto beside = read_event(ui);
   EXPECT_EQ(beside.kind, kEventMouse);
   EXPECT_EQ(beside.col, 3);
-  EXPECT_TRUE(read_event(run).is_key(0x011B));
-  const auto letter = read_event(run);
+  EXPECT_TRUE(read_event(ui).is_key(0x011B));
+  const auto letter = read_event(ui);
   EXPECT_EQ(letter.ch, static_cast<std::uint8_t>(test::cp852_bytes("ó")[0]));
-  EXPECT_EQ(run.ui.last_event.ch, letter.ch);
+  EXPECT_EQ(ui.toolkit.last_event.ch, letter.ch);
 }
 
 TEST(Clock, ShowsTheTimeOnlyWhenTheSecondChanged) {
-  ScriptedRun sr;
-  auto& run = sr.run();
-  update_clock(run);
-  auto s = snapshot_of(run.console);
+  ScriptedUi sr;
+  auto& ui = sr.ui();
+  update_clock(ui);
+  auto s = snapshot_of(ui.console);
   EXPECT_EQ(s.text(1, 73, 80), "08:00:00");
   EXPECT_EQ(s.at(73, 1).attr, 0x0F);
-  write_at_screen(run, 73, 1, "--------", 0x07);
-  run.console.sleep_ms(999);
-  update_clock(run);
-  EXPECT_EQ(snapshot_of(run.console).text(1, 73, 80), "--------");
-  run.console.sleep_ms(3600 * 1000 + 61 * 1000);
-  update_clock(run);
-  EXPECT_EQ(snapshot_of(run.console).text(1, 73, 80), "09:01:01");
+  write_at_screen(ui, 73, 1, "--------", 0x07);
+  ui.console.sleep_ms(999);
+  update_clock(ui);
+  EXPECT_EQ(snapshot_of(ui.console).text(1, 73, 80), "--------");
+  ui.console.sleep_ms(3600 * 1000 + 61 * 1000);
+  update_clock(ui);
+  EXPECT_EQ(snapshot_of(ui.console).text(1, 73, 80), "09:01:01");
 }
 
 TEST(Clock, IdlePassesKeepItCurrent) {
   // Each event waited for is one idle pass of 64 ms: 16 of them pass a second.
   std::string script;
   for (int i = 0; i < 17; ++i) script += "x\n";
-  ScriptedRun sr(script);
-  auto& run = sr.run();
-  for (int i = 0; i < 17; ++i) read_event(run);
-  EXPECT_EQ(snapshot_of(run.console).text(1, 73, 80), "08:00:01");
+  ScriptedUi sr(script);
+  auto& ui = sr.ui();
+  for (int i = 0; i < 17; ++i) read_event(ui);
+  EXPECT_EQ(snapshot_of(ui.console).text(1, 73, 80), "08:00:01");
 }
 
 TEST(Beep, VxsoundOffKeepsQuiet) {
-  ScriptedRun sr;
-  beep(sr.run(), 3000, 2);
-  sr.run().env.sound_off = true;
-  beep(sr.run(), 1200, 1);
+  ScriptedUi sr;
+  beep(sr.ui(), 3000, 2);
+  sr.ui().sound_off = true;
+  beep(sr.ui(), 1200, 1);
   EXPECT_NE(sr.output().find("--- beep 3000 2 ---"), std::string::npos);
   EXPECT_EQ(sr.output().find("--- beep 1200"), std::string::npos);
 }
 
 TEST(ColourFile, LoadedFromTheProgramDirectory) {
   test::TempDir dir;
-  ScriptedRun sr;
-  auto& run = sr.run();
-  run.env.program_dir = dir.str() + "/";
+  ScriptedUi sr;
+  auto& ui = sr.ui();
+  ui.program_dir = dir.str() + "/";
 
-  start_toolkit(run);  // no file: the defaults
-  EXPECT_EQ(run.ui.colours, kDefaultColours);
+  start_toolkit(ui);  // no file: the defaults
+  EXPECT_EQ(ui.toolkit.colours, kDefaultColours);
 
   const std::string scheme = "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B";
   test::write_file(dir / "KOLORY.VX", scheme + "second record is ignored");
-  start_toolkit(run);
-  EXPECT_EQ(run.ui.colours, (ColourScheme{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
-  EXPECT_EQ(run.ui.default_colours, kDefaultColours);
+  start_toolkit(ui);
+  EXPECT_EQ(ui.toolkit.colours, (ColourScheme{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+  EXPECT_EQ(ui.toolkit.default_colours, kDefaultColours);
 
   test::write_file(dir / "KOLORY.VX", std::string_view("\x01\x02\x03"));
-  run.ui.colours = kDefaultColours;
-  start_toolkit(run);  // shorter than one record: the defaults
-  EXPECT_EQ(run.ui.colours, kDefaultColours);
+  ui.toolkit.colours = kDefaultColours;
+  start_toolkit(ui);  // shorter than one record: the defaults
+  EXPECT_EQ(ui.toolkit.colours, kDefaultColours);
 
-  run.ui.colours[kSlotError] = 0x1E;
-  ASSERT_TRUE(save_colour_scheme(run));
+  ui.toolkit.colours[kSlotError] = 0x1E;
+  ASSERT_TRUE(save_colour_scheme(ui));
   const auto saved = test::read_file(dir / "KOLORY.VX");
   ASSERT_EQ(saved.size(), 11u);
   EXPECT_EQ(saved[8], 0x1E);

@@ -10,15 +10,15 @@ namespace {
 
 using test::keys;
 using test::ScreenCapture;
-using test::ScriptedRun;
+using test::ScriptedUi;
 
 const std::string kQuestion20 = "Nadpisac plik firmy?";
 
 TEST(YesNoPrompt, MovesLeftToStayOnTheScreen) {
   ASSERT_EQ(kQuestion20.size(), 20u);
-  ScriptedRun sr(keys({"Enter"}));
+  ScriptedUi sr(keys({"Enter"}));
   ScreenCapture capture(sr);
-  EXPECT_TRUE(yes_no_prompt(sr.run(), 70, 5, kQuestion20, true));
+  EXPECT_TRUE(yes_no_prompt(sr.ui(), 70, 5, kQuestion20, true));
   const auto& s = capture.before_event(1);
   // Column 77 - 20 = 57; the window is 24 wide: 57-80, rows 5-10.
   EXPECT_EQ(s.text(5, 57, 80), "┌" + [] {
@@ -44,9 +44,9 @@ TEST(YesNoPrompt, MovesLeftToStayOnTheScreen) {
 }
 
 TEST(YesNoPrompt, NearTheBottomMovesUp) {
-  ScriptedRun sr(keys({"Enter"}));
+  ScriptedUi sr(keys({"Enter"}));
   ScreenCapture capture(sr);
-  EXPECT_FALSE(yes_no_prompt(sr.run(), 10, 22, "Dalej?\rna pewno?", false));
+  EXPECT_FALSE(yes_no_prompt(sr.ui(), 10, 22, "Dalej?\rna pewno?", false));
   const auto& s = capture.before_event(1);
   // Two lines: row 24 - 7 = 17; the window is rows 17-23, 9 + 4 wide.
   EXPECT_EQ(s.text(17, 10, 22), "┌───────────┐");
@@ -77,21 +77,21 @@ TEST(YesNoPrompt, Answers) {
   for (const auto& c : cases) {
     std::string script;
     for (auto k : c.keys) script += std::string(k) + "\n";
-    ScriptedRun sr(script);
-    EXPECT_EQ(yes_no_prompt(sr.run(), 10, 5, "Kopiowac?", c.default_yes), c.answer) << script;
+    ScriptedUi sr(script);
+    EXPECT_EQ(yes_no_prompt(sr.ui(), 10, 5, "Kopiowac?", c.default_yes), c.answer) << script;
   }
 }
 
 TEST(YesNoPrompt, StatusBarAndScreenAreGivenBack) {
-  ScriptedRun sr(keys({"t"}));
+  ScriptedUi sr(keys({"t"}));
   ScreenCapture capture(sr);
-  auto& run = sr.run();
-  update_clock(run);
-  const auto before = test::snapshot_of(run.console);
-  yes_no_prompt(run, 10, 5, cp852("Rezygnujesz z konwersji danych na nowy rok ?"), false);
+  auto& ui = sr.ui();
+  update_clock(ui);
+  const auto before = test::snapshot_of(ui.console);
+  yes_no_prompt(ui, 10, 5, cp852("Rezygnujesz z konwersji danych na nowy rok ?"), false);
   EXPECT_EQ(capture.before_event(1).row(25), "^T - tak│^N - nie│");
-  EXPECT_EQ(test::snapshot_of(run.console).cells, before.cells);
-  EXPECT_EQ(run.ui.status_bar, nullptr);
+  EXPECT_EQ(test::snapshot_of(ui.console).cells, before.cells);
+  EXPECT_EQ(ui.toolkit.status_bar, nullptr);
 }
 
 }  // namespace
