@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "conversion/text_fields.hpp"
+#include "recordfile/text_fields.hpp"
 #include "driver/session.hpp"
 #include "platform/filesystem.hpp"
 #include "platform/script_console.hpp"
@@ -43,14 +43,14 @@ void fit_texts(std::size_t record_length) {
   texts = std::span(kDocumentTexts, n);
 }
 
-bool convert_in_place(Session& run, RecordView rec) {
-  vx::conversion::convert_texts(rec, texts, run.cs);
+bool convert_in_place(const vx::charset::Charsets& cs, RecordView rec) {
+  vx::convert_texts(rec, texts, cs);
   return true;
 }
 
-bool convert_into(Session& run, ConstRecordView old_record, RecordView new_record) {
+bool convert_into(const vx::charset::Charsets& cs, ConstRecordView old_record, RecordView new_record) {
   new_record.copy_from(old_record, 0, old_record.size());
-  vx::conversion::convert_texts(new_record, texts, run.cs);
+  vx::convert_texts(new_record, texts, cs);
   return true;
 }
 
@@ -123,26 +123,28 @@ int main(int argc, char** argv) {
       target);
   report("cp", cp_time);
   const double same_time = best_of_three(
-      [&] { vx::transfer::copy_records(run, source, target, record_length, convert_in_place); },
+      [&] { vx::transfer::copy_records(run.copier, source, target, record_length,
+                                   [&](RecordView rec) { return convert_in_place(run.cs, rec); }); },
       target);
   report("copy_records + converter", same_time);
   const double plain_time = best_of_three(
       [&] {
         run.cs.charset_mode = 0;
-        vx::transfer::copy_records(run, source, target, record_length);
+        vx::transfer::copy_records(run.copier, source, target, record_length);
         run.cs.charset_mode = 1;
       },
       target);
   report("copy_records, nothing converted", plain_time);
   const double two_time = best_of_three(
       [&] {
-        vx::transfer::convert_records(run, source, target, record_length, record_length,
-                                      convert_into);
+        vx::transfer::convert_records(
+            run.copier, source, target, record_length, record_length,
+            [&](ConstRecordView old, RecordView fresh) { return convert_into(run.cs, old, fresh); });
       },
       target);
   report("convert_records + converter", two_time);
   const double bytes_time =
-      best_of_three([&] { vx::transfer::copy_bytes(run, source, target, true); }, target);
+      best_of_three([&] { vx::transfer::copy_bytes(run.copier, source, target, true); }, target);
   report("copy_bytes, converting", bytes_time);
   std::printf("copy_records reaches %.0f%% of cp\n", 100.0 * cp_time / same_time);
 

@@ -10,17 +10,15 @@
 #include "charset/polish.hpp"
 #include "companies/company_staging.hpp"
 #include "companies/register_file.hpp"
-#include "driver/selection_screen.hpp"
 #include "conversion/copy_plan.hpp"
 #include "conversion/hide_converted.hpp"
 #include "platform/filesystem.hpp"
 #include "recordfile/record_file.hpp"
-#include "transfer/console_prompts.hpp"
-#include "ui/message_box.hpp"
+#include "transfer/file_presence.hpp"
 
 namespace vx::companies {
 
-using namespace transfer;
+using transfer::directory_exists;
 
 namespace {
 
@@ -31,10 +29,10 @@ constexpr auto kPartialRecordBytes = cp852("kończy się niepełnym rekordem (ba
 constexpr auto kPartialRecordRest = cp852("Nowe firmy zapisuję za ostatnim pełnym rekordem.");
 
 // The register name and info in the target standard; the rest as read.
-void convert_register_texts(Session& run, CompanyEntry& entry) {
+void convert_register_texts(OfficeJob& office, CompanyEntry& entry) {
   const RecordView rec = entry.view();
-  rec.set_text(kRegisterName.offset, kRegisterName.capacity, charset::convert_text(run.cs, entry.name()));
-  rec.set_text(kRegisterInfo.offset, kRegisterInfo.capacity, charset::convert_text(run.cs, entry.info()));
+  rec.set_text(kRegisterName.offset, kRegisterName.capacity, charset::convert_text(office.company.cs, entry.name()));
+  rec.set_text(kRegisterInfo.offset, kRegisterInfo.capacity, charset::convert_text(office.company.cs, entry.info()));
 }
 
 std::string folder_key(const std::string& dir) { return charset::upper_text(dir); }
@@ -42,9 +40,9 @@ std::string folder_key(const std::string& dir) { return charset::upper_text(dir)
 // The folders of the selected companies that the 2018 register already
 // names: a company is entered once, whatever stopped an earlier run between
 // its register entry and its folder being put in place.
-std::unordered_set<std::string> folders_already_registered(Session& run, recordfile::RecordFile& reg) {
+std::unordered_set<std::string> folders_already_registered(OfficeJob& office, recordfile::RecordFile& reg) {
   std::unordered_set<std::string> wanted, found;
-  for (const auto& e : run.companies.entries)
+  for (const auto& e : office.table.entries)
     if (e.selected) wanted.insert(folder_key(e.directory()));
   // Read a block of records at a time: the register may be large.
   std::vector<std::uint8_t> block(kRegisterBlock * kRegisterRecordSize);
@@ -64,38 +62,35 @@ std::unordered_set<std::string> folders_already_registered(Session& run, recordf
 
 // A register whose size is no whole number of records ends with a piece of
 // one; said once, before the first company.
-void report_partial_record(Session& run, recordfile::RecordFile& reg) {
+void report_partial_record(OfficeJob& office, recordfile::RecordFile& reg) {
   const auto bytes = reg.byte_size();
   if (!bytes || *bytes % kRegisterRecordSize == 0) return;
-  set_colour(run, kError);
-  print_line(run, kPartialRecord + reg.name());
-  print_line(run, kPartialRecordBytes + std::to_string(*bytes % kRegisterRecordSize) + ").");
-  print_line(run, kPartialRecordRest);
-  set_colour(run, kNormal);
-  read_key(run);
+  auto& talk = office.company.talk;
+  talk.line(kPartialRecord + reg.name(), dialogue::Tone::kError);
+  talk.line(kPartialRecordBytes + std::to_string(*bytes % kRegisterRecordSize) + ").", dialogue::Tone::kError);
+  talk.line(kPartialRecordRest, dialogue::Tone::kError);
+  office.company.talk.acknowledge();
 }
 
 class CompanyCopier {
  public:
-  CompanyCopier(Session& run, recordfile::RecordFile& reg)
-      : run_(run), register_(reg), registered_(folders_already_registered(run, reg)) {}
+  CompanyCopier(OfficeJob& office, recordfile::RecordFile& reg)
+      : office_(office), register_(reg), registered_(folders_already_registered(office, reg)) {}
 
   void copy(CompanyEntry& entry) {
-    clear_screen(run_);
-    print_line(run_, cp852("Kopiowanie  - FIRMA   : ") + entry.name());
-    print_line(run_, cp852("              Katalog : ") + entry.directory());
+    office_.company.talk.new_page();
+    office_.company.talk.line(cp852("Kopiowanie  - FIRMA   : ") + entry.name());
+    office_.company.talk.line(cp852("              Katalog : ") + entry.directory());
     const std::string dir = entry.directory();
     // A second register entry naming a folder carried meanwhile: the
     // register needs mending, and the company is not carried twice.
-    if (directory_exists(run_.loc.target_root + dir)) {
-      set_colour(run_, kOffered);
-      print_line(run_, cp852("Odnaleziono katalog docelowy ") + dir + cp852(" dla firmy ") + entry.name());
-      set_colour(run_, kNormal);
-      read_key(run_);
+    if (directory_exists(office_.company.loc.target_root + dir)) {
+      office_.company.talk.line(cp852("Odnaleziono katalog docelowy ") + dir + cp852(" dla firmy ") + entry.name(), dialogue::Tone::kWarning);
+      office_.company.talk.acknowledge();
       return;
     }
-    CompanyStaging staging(run_, dir);
-    conversion::copy_company(run_, dir, [&] { return put_in_place(entry, staging); });
+    CompanyStaging staging(office_, dir);
+    conversion::copy_company(office_.company, dir, [&] { return put_in_place(entry, staging); });
   }
 
  private:
@@ -103,54 +98,46 @@ class CompanyCopier {
   // the company to be offered again and entered no second time.
   bool put_in_place(CompanyEntry& entry, CompanyStaging& staging) {
     const std::string dir = entry.directory();
-    if (!conversion::write_pending_hides(run_, dir)) return false;
+    if (!conversion::write_pending_hides(office_.company, dir)) return false;
     staging.end_mapping();
     const std::string key = folder_key(dir);
     if (!registered_.contains(key)) {
-      convert_register_texts(run_, entry);
+      convert_register_texts(office_, entry);
       if (!register_.insert_in_order(entry.record)) return false;
       registered_.insert(key);
     }
     if (!staging.put_in_place()) return false;
-    conversion::finish_pending_hides(run_, dir);
+    conversion::finish_pending_hides(office_.company, dir);
     return true;
   }
 
-  Session& run_;
+  OfficeJob& office_;
   recordfile::RecordFile& register_;
   std::unordered_set<std::string> registered_;
 };
 
-void copy_selected(Session& run, recordfile::RecordFile& target_register) {
+void copy_selected(OfficeJob& office, recordfile::RecordFile& target_register) {
   // The roots are read once for all the companies, not once per company.
   const platform::ListingScope listings;
-  report_partial_record(run, target_register);
-  CompanyCopier copier(run, target_register);
-  for (auto& entry : run.companies.entries)
+  report_partial_record(office, target_register);
+  CompanyCopier copier(office, target_register);
+  for (auto& entry : office.table.entries)
     if (entry.selected) copier.copy(entry);
 }
 
 }  // namespace
 
-void copy_companies(Session& run) {
-  const auto saved = run.out.save();
-  run.out.set_window(ui::kCopyWindow);
-  if (select_companies(run)) {
-    const std::string path = run.loc.target_root + run.env.register_file_name;
-    recordfile::RecordFile target_register(run, path, kRegisterRecordSize, register_class());
-    // A missing 2018 register is created without a question.
-    if (target_register.open(recordfile::LockWait::kAsk, recordfile::OpenMode::kOpenOrCreate)) {
-      copy_selected(run, target_register);
-      target_register.close();
-    } else {
-      ui::standard_message_box(run.ui, std::string(1, ui::kCentre) + cp852("Brak dostepu do pliku").str() +
-                                        ui::kLineBreak + ui::kCentre + path,
-                               ui::kErrorReport);
-    }
+void copy_selected_companies(OfficeJob& office) {
+  const std::string path = office.company.loc.target_root + office.register_file_name;
+  recordfile::RecordFile target_register(office.files, path, kRegisterRecordSize, register_class());
+  // A missing 2018 register is created without a question.
+  if (target_register.open(recordfile::LockWait::kAsk, recordfile::OpenMode::kOpenOrCreate)) {
+    copy_selected(office, target_register);
+    target_register.close();
+  } else {
+    const std::string lines[] = {cp852("Brak dostepu do pliku").str(), path};
+    office.company.talk.report(lines);
   }
-  run.companies.entries.clear();
-  clear_screen(run);
-  run.out.restore(saved);
 }
 
 }  // namespace vx::companies

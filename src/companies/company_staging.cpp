@@ -2,7 +2,7 @@
 
 #include "charset/cp852.hpp"
 #include "platform/filesystem.hpp"
-#include "transfer/console_prompts.hpp"
+#include "transfer/file_presence.hpp"
 
 namespace vx::companies {
 
@@ -13,30 +13,28 @@ constexpr auto kAbandonedLeft = cp852("Nie można usunąć niedokończonego kopi
 constexpr auto kPutInPlaceFailed = cp852("Błąd zmiany nazwy katalogu ");
 constexpr auto kTo = cp852(" na ");
 
-void error_line(Session& run, std::string_view text) {
-  transfer::set_colour(run, transfer::kError);
-  transfer::print_line(run, text);
-  transfer::set_colour(run, transfer::kNormal);
+void error_line(OfficeJob& office, std::string_view text) {
+  office.company.talk.line(text, dialogue::Tone::kError);
 }
 
 }  // namespace
 
-void remove_abandoned_staging(Session& run) {
+void remove_abandoned_staging(OfficeJob& office) {
   const std::string mask = std::string(kStagingPrefix) + "*";
-  for (const auto& entry : platform::list_directory(run.loc.target_root, mask).entries) {
+  for (const auto& entry : platform::list_directory(office.company.loc.target_root, mask).entries) {
     if (!entry.is_dir || entry.name.size() <= kStagingPrefix.size()) continue;
-    const std::string path = run.loc.target_root + entry.name;
+    const std::string path = office.company.loc.target_root + entry.name;
     if (platform::remove_tree(path))
-      transfer::print_line(run, kAbandonedRemoved + entry.name.substr(kStagingPrefix.size()));
+      office.company.talk.line(kAbandonedRemoved + entry.name.substr(kStagingPrefix.size()));
     else
-      error_line(run, kAbandonedLeft + path);
+      error_line(office, kAbandonedLeft + path);
   }
 }
 
-CompanyStaging::CompanyStaging(Session& run, const std::string& company_dir)
-    : run_(run),
-      final_folder_(run.loc.target_root + company_dir),
-      staging_folder_(run.loc.target_root + std::string(kStagingPrefix) + company_dir) {
+CompanyStaging::CompanyStaging(OfficeJob& office, const std::string& company_dir)
+    : office_(office),
+      final_folder_(office.company.loc.target_root + company_dir),
+      staging_folder_(office.company.loc.target_root + std::string(kStagingPrefix) + company_dir) {
   // A folder left by a failed put in place of an earlier register entry.
   if (platform::find_entry(staging_folder_)) platform::remove_tree(staging_folder_);
   mapping_.emplace(final_folder_, staging_folder_);
@@ -53,8 +51,8 @@ bool CompanyStaging::put_in_place() {
     in_place_ = true;
     return true;
   }
-  error_line(run_, kPutInPlaceFailed + staging_folder_ + kTo + final_folder_);
-  transfer::read_key(run_);
+  error_line(office_, kPutInPlaceFailed + staging_folder_ + kTo + final_folder_);
+  office_.company.talk.acknowledge();
   return false;
 }
 

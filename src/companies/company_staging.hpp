@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/session.hpp"
+#include "companies/office_job.hpp"
 #include "platform/staged_folder.hpp"
 
 namespace vx::companies {
@@ -16,13 +16,13 @@ inline constexpr std::string_view kStagingPrefix = "~vx1718-";
 
 // Removes the staging folders a stopped run left in the 2018 root, each
 // said on one line; their companies are offered again.
-void remove_abandoned_staging(Session& run);
+void remove_abandoned_staging(OfficeJob& office);
 
 class CompanyStaging {
  public:
   // Starts a fresh staging folder for the company's directory: from now on
   // its 2018 paths lead there.
-  CompanyStaging(Session& run, const std::string& company_dir);
+  CompanyStaging(OfficeJob& office, const std::string& company_dir);
   // Discards the staging folder unless it was put in place.
   ~CompanyStaging();
   CompanyStaging(const CompanyStaging&) = delete;
@@ -34,7 +34,7 @@ class CompanyStaging {
   bool put_in_place();
 
  private:
-  Session& run_;
+  OfficeJob& office_;
   std::string final_folder_;
   std::string staging_folder_;
   std::optional<platform::StagedFolder> mapping_;

@@ -4,10 +4,10 @@
 #include "companies/company_staging.hpp"
 #include "companies/register_file.hpp"
 #include "conversion/hide_converted.hpp"
+#include "platform/program_exit.hpp"
 #include "platform/filesystem.hpp"
 #include "recordfile/record_file.hpp"
-#include "transfer/console_prompts.hpp"
-#include "ui/message_box.hpp"
+#include "transfer/file_presence.hpp"
 
 namespace vx::companies {
 
@@ -17,37 +17,37 @@ namespace {
 [[noreturn]] void end_program() { throw platform::ProgramExit{0}; }
 }  // namespace
 
-int load_register(Session& run) {
-  auto& table = run.companies;
+int load_register(OfficeJob& office) {
+  auto& table = office.table;
   table.entries.clear();
-  clear_screen(run);
-  print_line(run, cp852("ROZPOZNANIE ŚRODOWISKA PRACY WEX 2017"));
-  print_line(run, "");
-  remove_abandoned_staging(run);
+  office.company.talk.new_page();
+  office.company.talk.line(cp852("ROZPOZNANIE ŚRODOWISKA PRACY WEX 2017"));
+  office.company.talk.line("");
+  remove_abandoned_staging(office);
 
-  const std::string path = run.loc.source_root + run.env.register_file_name;
-  recordfile::set_access_mode(run, recordfile::exclusive_read_mode(run));
-  recordfile::RecordFile reg(run, path, kRegisterRecordSize, register_class());
+  const std::string path = office.company.loc.source_root + office.register_file_name;
+  auto& settings = office.files.settings;
+  recordfile::set_access_mode(settings, recordfile::exclusive_read_mode(settings));
+  recordfile::RecordFile reg(office.files, path, kRegisterRecordSize, register_class());
   const bool opened = reg.open(recordfile::LockWait::kRetry, recordfile::OpenMode::kOpenExisting);
-  recordfile::restore_access_mode(run);
+  recordfile::restore_access_mode(settings);
   if (!opened) {
-    print_line(run, cp852("Błąd otwarcia/dostępu do pliku ") + path);
-    ui::standard_message_box(run.ui, std::string(1, ui::kCentre) + cp852("Brak dostępu do pliku").str() +
-                                      ui::kLineBreak + ui::kCentre + path,
-                             ui::kErrorReport);
+    office.company.talk.line(cp852("Błąd otwarcia/dostępu do pliku ") + path);
+    const std::string lines[] = {cp852("Brak dostępu do pliku").str(), path};
+    office.company.talk.report(lines);
     end_program();
   }
   const long count = reg.seek_end();
   if (count < 0) {
-    print_line(run, cp852("Błąd okreslenia długości pliku ") + run.env.register_file_name);
+    office.company.talk.line(cp852("Błąd okreslenia długości pliku ") + office.register_file_name);
     reg.close();
-    read_key(run);
+    office.company.talk.acknowledge();
     end_program();
   }
   if (count == 0) {
-    print_line(run, cp852("Zerowa długość pliku ") + run.env.register_file_name);
+    office.company.talk.line(cp852("Zerowa długość pliku ") + office.register_file_name);
     reg.close();
-    read_key(run);
+    office.company.talk.acknowledge();
     end_program();
   }
 
@@ -56,7 +56,7 @@ int load_register(Session& run) {
   const platform::ListingScope listings;
   for (long i = 0; i < count; ++i) {
     if (table.entries.size() >= kMaxCompanies) {
-      print_line(run, cp852("Przekroczona maksymalna ilość firm ") + "2048");
+      office.company.talk.line(cp852("Przekroczona maksymalna ilość firm ") + "2048");
       break;
     }
     if (!reg.read(i, record)) continue;
@@ -66,14 +66,14 @@ int load_register(Session& run) {
     // A directory name that would lead outside the data roots is refused like
     // a missing one.
     const bool safe = safe_directory_name(dir);
-    if (safe && directory_exists(run.loc.target_root + dir)) {
-      print_line(run, cp852("Odnaleziono katalog docelowy ") + dir + cp852(" dla firmy ") + name);
+    if (safe && directory_exists(office.company.loc.target_root + dir)) {
+      office.company.talk.line(cp852("Odnaleziono katalog docelowy ") + dir + cp852(" dla firmy ") + name);
       // A run stopped after putting the company in place still owes the hiding.
-      conversion::finish_pending_hides(run, dir);
+      conversion::finish_pending_hides(office.company, dir);
       continue;
     }
-    if (!safe || !directory_exists(run.loc.source_root + dir)) {
-      print_line(run, cp852("Brak katalogu zródłowego    ") + dir + cp852(" dla firmy ") + name);
+    if (!safe || !directory_exists(office.company.loc.source_root + dir)) {
+      office.company.talk.line(cp852("Brak katalogu zródłowego    ") + dir + cp852(" dla firmy ") + name);
       table.register_damaged = true;
       continue;
     }
@@ -85,12 +85,12 @@ int load_register(Session& run) {
   reg.close();
 
   if (table.entries.empty()) {
-    print_line(run, cp852("Zerowa ilość odczytanych firm"));
-    read_key(run);
+    office.company.talk.line(cp852("Zerowa ilość odczytanych firm"));
+    office.company.talk.acknowledge();
   }
   if (table.register_damaged) {
-    print_line(run, cp852("Napraw plik ") + run.env.register_file_name + " !");
-    read_key(run);
+    office.company.talk.line(cp852("Napraw plik ") + office.register_file_name + " !");
+    office.company.talk.acknowledge();
   }
   return static_cast<int>(table.entries.size());
 }

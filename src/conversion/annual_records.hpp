@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "conversion/field_tables.hpp"
+#include "recordfile/field_tables.hpp"
 #include "recordfile/record_view.hpp"
 
 namespace vx::conversion::annual {

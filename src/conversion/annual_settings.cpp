@@ -5,13 +5,13 @@
 #include "charset/cp852.hpp"
 #include "conversion/annual_records.hpp"
 #include "platform/filesystem.hpp"
-#include "transfer/console_prompts.hpp"
+#include "transfer/file_presence.hpp"
 
 namespace vx::conversion {
 
 namespace {
 
-using namespace transfer;
+using transfer::file_size_of;
 
 constexpr auto kHeading = cp852("Konwersja danych ROCZNYCH ustawień firmy ");
 constexpr auto kNoAnnualData = cp852("Brak danych nnnnROK.REK danych za 2017 i 2018 !");
@@ -30,59 +30,44 @@ constexpr auto kCreated = cp852("Utworzono dane w 2018");
 constexpr std::string_view k2017Name = "2017_ROK.REK";
 constexpr std::string_view k2018Name = "2018_ROK.REK";
 
-// The warning signal: one short tone.
-constexpr int kSignalHz = 880;
-constexpr int kSignalLength = 4;  // units of 48 ms
-
 // The code-page marker of converted data: the tenth letter of the CP852 row.
 constexpr std::uint8_t kCp852Marker = charset::kPolishLetters[charset::kCp852][9];
 static_assert(kCp852Marker == 0x81);
 
-void error_line(Session& run, std::string_view text) { failure_line(run, text); }
-
-void warning_signal(Session& run) {
-  if (!run.env.sound_off) run.console.beep(kSignalHz, kSignalLength);
-}
+void error_line(CompanyJob& job, std::string_view text) { job.talk.failure(text); }
 
 // Both annual files exist: the operator chooses, unless an earlier "A"
 // settled it for the rest of the run. True takes the 2018 file.
-bool choose_2018_file(Session& run) {
-  if (run.conversion.annual_choice_all_2018) return true;
-  set_colour(run, kError);
-  print_line(run, kBothYears);
-  write_clipped(run, kChooseSource);
-  std::uint8_t key;
-  do {
-    key = charset::upper_char(read_key(run));
-  } while (key != 'B' && key != 'N' && key != 'A');
-  print_line(run, kChosen + std::string(1, static_cast<char>(key)));
-  set_colour(run, kNormal);
-  print_line(run, "");
-  if (key == 'A') run.conversion.annual_choice_all_2018 = true;
+bool choose_2018_file(CompanyJob& job) {
+  if (job.state.annual_choice_all_2018) return true;
+  using dialogue::Tone;
+  job.talk.line(kBothYears, Tone::kError);
+  const char key = job.talk.choose(dialogue::Choice::kAnnualSource, Tone::kError, kChooseSource, "BNA");
+  job.talk.line(kChosen + std::string(1, key), Tone::kError);
+  job.talk.line("");
+  if (key == 'A') job.state.annual_choice_all_2018 = true;
   return key != 'B';
 }
 
 // Settles the character standards of the company's data; gives the
 // code-page marker of the 2018 file.
-std::uint8_t settle_charsets(Session& run, ConstRecordView first_source_record) {
-  if (run.cs.charset_mode != 0) {
-    run.cs.source_charset = charset::kMazovia;
-    run.cs.target_charset = charset::kCp852;
+std::uint8_t settle_charsets(CompanyJob& job, ConstRecordView first_source_record) {
+  if (job.cs.charset_mode != 0) {
+    job.cs.source_charset = charset::kMazovia;
+    job.cs.target_charset = charset::kCp852;
     return kCp852Marker;
   }
-  run.cs.source_charset = charset::kCp852;
-  run.cs.target_charset = charset::kCp852;
+  job.cs.source_charset = charset::kCp852;
+  job.cs.target_charset = charset::kCp852;
   return first_source_record.u8(annual::kMarker);
 }
 
-void warn_open_december(Session& run) {
-  set_colour(run, kOffered);
-  print_line(run, kDecemberOpen);
-  warning_signal(run);
-  print_line(run, kCarryAnyway);
-  warning_signal(run);
-  set_colour(run, kNormal);
-  read_key(run);
+void warn_open_december(CompanyJob& job) {
+  job.talk.line(kDecemberOpen, dialogue::Tone::kWarning);
+  job.talk.signal();
+  job.talk.line(kCarryAnyway, dialogue::Tone::kWarning);
+  job.talk.signal();
+  job.talk.acknowledge();
 }
 
 // The open pair of annual files. A failed read or write closes the source,
@@ -90,7 +75,7 @@ void warn_open_december(Session& run) {
 // and waits for a key.
 class AnnualFiles {
  public:
-  explicit AnnualFiles(Session& run) : run_(run) {}
+  explicit AnnualFiles(CompanyJob& job) : job_(job) {}
 
   platform::File source, target;
 
@@ -114,48 +99,46 @@ class AnnualFiles {
 
  private:
   void fail(std::string_view message) {
-    error_line(run_, message);
+    error_line(job_, message);
     source.close();
     target.discard();
-    read_key(run_);
+    job_.talk.acknowledge();
   }
 
-  Session& run_;
+  CompanyJob& job_;
 };
 
 }  // namespace
 
-void convert_annual_settings(Session& run, std::string_view company_dir) {
-  set_colour(run, kCopyStarts);
-  print_line(run, kHeading);
-  set_colour(run, kNormal);
+void convert_annual_settings(CompanyJob& job, std::string_view company_dir) {
+  job.talk.line(kHeading, dialogue::Tone::kCopyStarts);
 
   // Paths keep their full length: a cut path would name another file.
   const std::string dir = std::string(company_dir) + platform::kSeparator;
-  const std::string target_path = run.loc.target_root + dir + std::string(k2018Name);
-  const std::string path_2017 = run.loc.source_root + dir + std::string(k2017Name);
-  const std::string path_2018 = run.loc.source_root + dir + std::string(k2018Name);
+  const std::string target_path = job.loc.target_root + dir + std::string(k2018Name);
+  const std::string path_2017 = job.loc.source_root + dir + std::string(k2017Name);
+  const std::string path_2018 = job.loc.source_root + dir + std::string(k2018Name);
 
   const bool has_2017 = file_size_of(path_2017) > 0;
   const bool has_2018 = file_size_of(path_2018) > 0;
   if (!has_2017 && !has_2018) {
-    error_line(run, kNoAnnualData);
-    read_key(run);
+    error_line(job, kNoAnnualData);
+    job.talk.acknowledge();
     return;
   }
-  const bool from_2018 = has_2018 && (!has_2017 || choose_2018_file(run));
-  if (from_2018) run.conversion.from_2018_files = true;
+  const bool from_2018 = has_2018 && (!has_2017 || choose_2018_file(job));
+  if (from_2018) job.state.from_2018_files = true;
 
-  AnnualFiles files(run);
+  AnnualFiles files(job);
   if (!files.source.open(from_2018 ? path_2018 : path_2017, platform::File::Mode::kRead)) {
-    error_line(run, kNoSourceAccess);
-    read_key(run);
+    error_line(job, kNoSourceAccess);
+    job.talk.acknowledge();
     return;
   }
   if (!files.target.open(target_path, platform::File::Mode::kReplace)) {
-    error_line(run, kNoTargetAccess);
+    error_line(job, kNoTargetAccess);
     files.source.close();
-    read_key(run);
+    job.talk.acknowledge();
     return;
   }
 
@@ -163,13 +146,13 @@ void convert_annual_settings(Session& run, std::string_view company_dir) {
   const RecordView source_buffer(in), target(out);
   const ConstRecordView source(in), built(out);
   if (!files.read(source_buffer)) return;
-  const std::uint8_t marker = settle_charsets(run, source);
-  run.conversion.company_path_2017 = run.loc.source_root + std::string(company_dir);
+  const std::uint8_t marker = settle_charsets(job, source);
+  job.state.company_path_2017 = job.loc.source_root + std::string(company_dir);
 
   annual::build_settings_record(source, target, from_2018, marker);
   if (!from_2018 && source.u8(annual::settings::kMonthState) != annual::settings::kDecemberApproved &&
-      run.options.warn_open_december)
-    warn_open_december(run);
+      job.options.warn_open_december)
+    warn_open_december(job);
   if (!files.write(built)) return;
 
   if (!files.read(source_buffer)) return;
@@ -181,8 +164,8 @@ void convert_annual_settings(Session& run, std::string_view company_dir) {
   if (!files.write(built)) return;
 
   if (!files.close()) return;
-  pause_if_slow(run);
-  print_line(run, kCreated);
+  job.talk.pause_if_slow();
+  job.talk.line(kCreated);
 }
 
 }  // namespace vx::conversion

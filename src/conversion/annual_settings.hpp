@@ -4,12 +4,12 @@
 // (carried as it is), and settles the company's character standards.
 #include <string_view>
 
-#include "driver/session.hpp"
+#include "conversion/company_job.hpp"
 
 namespace vx::conversion {
 
 // Never stops the company's plan: failures are reported on the console and
 // leave no 2018 annual file.
-void convert_annual_settings(Session& run, std::string_view company_dir);
+void convert_annual_settings(CompanyJob& job, std::string_view company_dir);
 
 }  // namespace vx::conversion

@@ -4,11 +4,11 @@
 // and the data written into the 2018 file.
 #include <string_view>
 
-#include "driver/session.hpp"
+#include "conversion/company_job.hpp"
 
 namespace vx::conversion {
 
 // A missing or empty 2017 file writes nothing.
-void rewrite_company_text(Session& run, std::string_view company_dir);
+void rewrite_company_text(CompanyJob& job, std::string_view company_dir);
 
 }  // namespace vx::conversion

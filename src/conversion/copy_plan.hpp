@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "driver/session.hpp"
+#include "conversion/company_job.hpp"
 
 namespace vx::conversion {
 
@@ -12,6 +12,6 @@ namespace vx::conversion {
 // place, 2017 files hidden) before the closing line. True when the company
 // was carried over; false when an opening check stopped the plan or it could
 // not be put in place.
-bool copy_company(Session& run, const std::string& company_dir, const std::function<bool()>& put_in_place);
+bool copy_company(CompanyJob& job, const std::string& company_dir, const std::function<bool()>& put_in_place);
 
 }  // namespace vx::conversion

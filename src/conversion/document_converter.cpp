@@ -5,9 +5,9 @@
 #include "charset/cp852.hpp"
 #include "conversion/document_layout.hpp"
 #include "conversion/rebuilt_record.hpp"
-#include "conversion/text_fields.hpp"
+#include "recordfile/text_fields.hpp"
 #include "recordfile/date_text.hpp"
-#include "transfer/console_prompts.hpp"
+#include "transfer/file_presence.hpp"
 
 namespace vx::conversion {
 
@@ -55,31 +55,30 @@ void fold_third_pair(RecordView doc) {
 
 }  // namespace
 
-void start_document_file(Session& run, std::string_view target_path) {
-  const std::uint64_t present =
-      run.transfer.append_mode ? transfer::file_size_of(target_path) / kDocumentSize : 0;
-  run.conversion.next_document_number = static_cast<std::uint32_t>(present + 1);
+DocumentCursor start_document_file(std::string_view target_path, std::int16_t month, bool appending) {
+  const std::uint64_t present = appending ? transfer::file_size_of(target_path) / kDocumentSize : 0;
+  return {month, static_cast<std::uint32_t>(present + 1)};
 }
 
-bool convert_document(Session& run, ConstRecordView old_record, RecordView doc) {
+bool convert_document(DocumentCopy& job, ConstRecordView old_record, RecordView doc) {
   std::vector<std::uint8_t> store;
   const ConstRecordView old = at_full_size(old_record, kDocumentSize, store);
   doc.clear();
-  transfer::write_clipped(run, document_line(old));
+  job.talk.write(document_line(old));
 
   if ((old.u16(kDocumentStatus) & kStruckOff) != 0) {
-    transfer::print_line(run, kStruckOffMark);
-    if (run.options.show_slowly)
-      transfer::pause_if_slow(run);
-    else if (run.options.stop_per_company)
-      transfer::read_key(run);
+    job.talk.line(kStruckOffMark);
+    if (job.options.show_slowly)
+      job.talk.pause_if_slow();
+    else if (job.options.stop_per_company)
+      job.talk.acknowledge();
     return false;
   }
 
-  doc.set_u32(kDocumentNumber, run.conversion.next_document_number++);
-  convert_texts_into(old, doc, kDocumentTexts, run.cs);
+  doc.set_u32(kDocumentNumber, job.cursor.next_number++);
+  convert_texts_into(old, doc, kDocumentTexts, job.cs);
   for (const auto& r : kDocumentCopied) doc.copy_from(old, r.offset, r.length);
-  if (run.transfer.doc_month == 0) {
+  if (job.cursor.month == 0) {
     // Unsettled documents of 2017 are booked on the first day of 2018.
     doc.set_date(kDocumentBooked, kNewYear);
     doc.set_f64(kDocumentSettled, 0.0);
@@ -92,16 +91,15 @@ bool convert_document(Session& run, ConstRecordView old_record, RecordView doc) 
   doc.set_u8(kFoldRate, 0);
   doc.set_u8(kFoldRateSpare, 0);
   doc.set_u8(kDocumentVersion, kDocumentVersion2018);
-  transfer::print_line(run, kConverted);
+  job.talk.line(kConverted);
   return true;
 }
 
-bool convert_repayment(Session& run, ConstRecordView old_record, RecordView repayment) {
+bool convert_repayment(DocumentCopy& job, ConstRecordView old_record, RecordView repayment) {
   copy_record(old_record, repayment);
-  convert_texts(repayment, std::span(&kRepaymentDocument, 1), run.cs);
-  transfer::write_clipped(run, "SP= dnia:" + date_text(repayment.date(kRepaymentDate)) + " dok:" +
-                                   repayment.text(kRepaymentDocument.offset,
-                                                  kRepaymentDocument.capacity));
+  convert_texts(repayment, std::span(&kRepaymentDocument, 1), job.cs);
+  job.talk.write("SP= dnia:" + date_text(repayment.date(kRepaymentDate)) + " dok:" +
+                 repayment.text(kRepaymentDocument.offset, kRepaymentDocument.capacity));
   return true;
 }
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "conversion/field_tables.hpp"
+#include "recordfile/field_tables.hpp"
 
 namespace vx::conversion::layout {
 

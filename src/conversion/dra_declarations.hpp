@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "driver/session.hpp"
+#include "conversion/company_job.hpp"
 #include "recordfile/record_view.hpp"
 
 namespace vx::conversion {
@@ -19,6 +19,6 @@ inline constexpr std::size_t kAttachmentSize = 448;
 inline constexpr TextField kAttachmentTexts[] = {{5, 31}, {37, 22}};
 }  // namespace dra
 
-void carry_dra_declarations(Session& run, std::string_view company_dir);
+void carry_dra_declarations(CompanyJob& job, std::string_view company_dir);
 
 }  // namespace vx::conversion

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "charset/polish.hpp"
-#include "conversion/company_path.hpp"
+#include "conversion/company_paths.hpp"
 #include "conversion/declaration_messages.hpp"
 #include "conversion/in_place_layouts.hpp"
 #include "conversion/record_converters.hpp"
 #include "platform/filesystem.hpp"
-#include "transfer/console_prompts.hpp"
+#include "transfer/file_presence.hpp"
 #include "transfer/record_copy.hpp"
 
 namespace vx::conversion {
@@ -22,24 +22,25 @@ bool is_plain_base_name(std::string_view name) {
 
 namespace {
 
-void report_bad_name(Session& run, std::string_view name) {
-  transfer::failure_line(run, msg::kBadRegisterName + name);
-  transfer::read_key(run);
+void report_bad_name(CompanyJob& job, std::string_view name) {
+  job.talk.failure(msg::kBadRegisterName + name);
+  job.talk.acknowledge();
 }
 
-void carry_register(Session& run, std::string_view company_dir, std::string_view base_name) {
+void carry_register(CompanyJob& job, std::string_view company_dir, std::string_view base_name) {
   const std::string name = std::string(base_name) + register_list::kExtension;
-  transfer::copy_records(run, file_2017(run, company_dir, name), file_2018(run, company_dir, name),
+  transfer::copy_records(job.copier, company_file(job.loc.source_root, company_dir, name),
+                         company_file(job.loc.target_root, company_dir, name),
                          static_cast<std::uint16_t>(layout::kFixedAssetSize),
-                         convert_fixed_asset);
+                         [&](RecordView rec) { return convert_fixed_asset(job.cs, rec); });
 }
 
 }  // namespace
 
-void carry_fixed_asset_registers(Session& run, std::string_view company_dir) {
+void carry_fixed_asset_registers(CompanyJob& job, std::string_view company_dir) {
   using namespace register_list;
   // The 2017 list names the registers that the 2017 directory holds.
-  const std::string list = file_2017(run, company_dir, kName);
+  const std::string list = company_file(job.loc.source_root, company_dir, kName);
   const std::uint64_t size = transfer::file_size_of(list);
   if (size == 0) return;
   platform::File in;
@@ -52,10 +53,10 @@ void carry_fixed_asset_registers(Session& run, std::string_view company_dir) {
     const std::string base_name = entry.text(kBaseName.offset, kBaseName.capacity);
     if (charset::upper_text(base_name) == kMainRegister) continue;
     if (!is_plain_base_name(base_name)) {
-      report_bad_name(run, base_name);
+      report_bad_name(job, base_name);
       continue;
     }
-    carry_register(run, company_dir, base_name);
+    carry_register(job, company_dir, base_name);
   }
   in.close();
 }

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "driver/session.hpp"
+#include "conversion/company_job.hpp"
 #include "recordfile/record_view.hpp"
 
 namespace vx::conversion {
@@ -22,7 +22,7 @@ inline constexpr auto kExtension = ".REK";
 // Carries every register listed in the company's 2017 "stbazy.rek" but the
 // main one; a base name that would lead out of the company directory is
 // reported and skipped.
-void carry_fixed_asset_registers(Session& run, std::string_view company_dir);
+void carry_fixed_asset_registers(CompanyJob& job, std::string_view company_dir);
 
 // True when the base name names a file inside the company directory.
 bool is_plain_base_name(std::string_view name);

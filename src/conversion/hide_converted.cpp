@@ -2,50 +2,46 @@
 
 #include <string>
 
-#include "conversion/company_path.hpp"
+#include "conversion/company_paths.hpp"
 #include "conversion/declaration_messages.hpp"
 #include "platform/filesystem.hpp"
-#include "transfer/console_prompts.hpp"
+#include "transfer/file_presence.hpp"
 
 namespace vx::conversion {
 
 namespace {
 
-void hide_now(Session& run, const std::string& path) {
+void hide_now(CompanyJob& job, const std::string& path) {
   const std::string hidden = path + "~";
   if (!platform::rename_entry(path, hidden)) {
-    transfer::set_colour(run, transfer::kError);
-    transfer::print_line(run, msg::kRenameFailed + path);
-    transfer::set_colour(run, transfer::kNormal);
+    job.talk.line(msg::kRenameFailed + path, dialogue::Tone::kError);
     return;
   }
-  transfer::print_line(run, msg::kRenamed + path + msg::kRenamedTo + hidden);
+  job.talk.line(msg::kRenamed + path + msg::kRenamedTo + hidden);
 }
 
 }  // namespace
 
-void hide_converted_file(Session& run, std::string_view path) {
-  if (!run.options.hide_converted) return;
-  run.conversion.pending_hides.emplace_back(platform::last_component(path));
+void hide_converted_file(CompanyJob& job, std::string_view path) {
+  if (!job.options.hide_converted) return;
+  job.state.pending_hides.emplace_back(platform::last_component(path));
 }
 
-bool write_pending_hides(Session& run, std::string_view company_dir) {
-  const auto& names = run.conversion.pending_hides;
+bool write_pending_hides(CompanyJob& job, std::string_view company_dir) {
+  const auto& names = job.state.pending_hides;
   if (names.empty()) return true;
   std::string list;
   for (const auto& name : names) list += name + "\r\n";
-  const std::string path = file_2018(run, company_dir, kPendingHidesFile);
+  const std::string path = company_file(job.loc.target_root, company_dir, kPendingHidesFile);
   if (platform::write_whole_file(path, list)) return true;
-  transfer::set_colour(run, transfer::kError);
-  transfer::print_line(run, msg::kHideListFailed + path);
-  transfer::set_colour(run, transfer::kNormal);
-  transfer::read_key(run);
+  job.talk.line(msg::kHideListFailed + path, dialogue::Tone::kError);
+  job.talk.acknowledge();
   return false;
 }
 
-void finish_pending_hides(Session& run, std::string_view company_dir) {
-  run.conversion.pending_hides.clear();
-  const std::string list_path = file_2018(run, company_dir, kPendingHidesFile);
+void finish_pending_hides(CompanyJob& job, std::string_view company_dir) {
+  job.state.pending_hides.clear();
+  const std::string list_path = company_file(job.loc.target_root, company_dir, kPendingHidesFile);
   if (transfer::file_size_of(list_path) == 0) return;
   const auto list = platform::read_whole_file(list_path);
   if (!list) return;
@@ -55,7 +51,7 @@ void finish_pending_hides(Session& run, std::string_view company_dir) {
     if (end == std::string::npos) end = list->size();
     const std::string name = list->substr(at, end - at);
     at = end + 1;
-    if (plain_file_name(name)) hide_now(run, file_2017(run, company_dir, name));
+    if (plain_file_name(name)) hide_now(job, company_file(job.loc.source_root, company_dir, name));
   }
   platform::remove_file(list_path);
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/session.hpp"
+#include "conversion/company_job.hpp"
 
 namespace vx::conversion {
 
@@ -17,13 +17,13 @@ inline constexpr std::string_view kPendingHidesFile = "~vx1718.ukr";
 
 // Remembers path (a file of the company's 2017 folder) to be renamed to
 // path + "~" once the company is in place.
-void hide_converted_file(Session& run, std::string_view path);
+void hide_converted_file(CompanyJob& job, std::string_view path);
 
 // Writes the list of remembered files into the company's 2018 folder; false
 // (reported) when it could not be written. Nothing to write, nothing written.
-bool write_pending_hides(Session& run, std::string_view company_dir);
+bool write_pending_hides(CompanyJob& job, std::string_view company_dir);
 // Renames the files of the list in the company's 2018 folder, each reported
 // on a line of its own, then removes the list. No list, nothing done.
-void finish_pending_hides(Session& run, std::string_view company_dir);
+void finish_pending_hides(CompanyJob& job, std::string_view company_dir);
 
 }  // namespace vx::conversion

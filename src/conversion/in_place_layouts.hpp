@@ -3,7 +3,7 @@
 // text fields converted. Each table is the record's list of text fields.
 #include <cstddef>
 
-#include "conversion/field_tables.hpp"
+#include "recordfile/field_tables.hpp"
 
 namespace vx::conversion::layout {
 

@@ -5,12 +5,11 @@
 #include <string>
 
 #include "charset/cp852.hpp"
-#include "conversion/company_path.hpp"
+#include "conversion/company_paths.hpp"
 #include "conversion/plan_converters.hpp"
-#include "config/options.hpp"
 #include "platform/filesystem.hpp"
 #include "transfer/byte_copy.hpp"
-#include "transfer/console_prompts.hpp"
+#include "transfer/file_presence.hpp"
 #include "transfer/listed_files.hpp"
 #include "transfer/overwrite_question.hpp"
 #include "transfer/record_copy.hpp"
@@ -18,7 +17,8 @@
 
 namespace vx::conversion {
 
-using namespace transfer;
+using transfer::directory_exists;
+using transfer::file_size_of;
 
 namespace {
 
@@ -33,13 +33,19 @@ enum class When : std::uint8_t {
   kListGiven,     // the ".LST" list is not empty
 };
 
-using Custom = void (*)(Session&, const CompanyPaths&);
+using Custom = void (*)(CompanyJob&, const CompanyPaths&);
+using InPlace = bool (*)(const charset::Charsets&, RecordView);
+using Rebuilt = bool (*)(const charset::Charsets&, ConstRecordView, RecordView);
+using StaffInPlace = bool (*)(personnel::Staff&, RecordView);
+using StaffRebuilt = bool (*)(personnel::Staff&, ConstRecordView, RecordView);
 
 enum class How : std::uint8_t {
   kText,         // whole-file text copy
   kBytes,        // byte copy, no conversion
   kSameSize,     // same-length record copy with a converter
   kTwoSize,      // old-to-new record copy with a converter
+  kStaffSameSize,  // the same, the converter a personnel filter
+  kStaffTwoSize,
   kNamed,        // copy_named without conversion
   kNamedConvert, // copy_named with conversion
   kCustom,
@@ -63,120 +69,122 @@ consteval Label label(const Cp852Text<N>& text) {
 }
 
 struct Step {
-  When when;
-  int bit;
-  Label label;  // empty: no label
-  How how;
-  std::string_view source;
-  std::string_view target;
+  When when = When::kAlways;
+  int bit = 0;
+  Label label{};  // empty: no label
+  How how = How::kCustom;
+  std::string_view source{};
+  std::string_view target{};
   std::uint16_t size = 0;
-  SameSizeConverter same = nullptr;
-  TwoSizeConverter two = nullptr;
+  InPlace same = nullptr;
+  Rebuilt two = nullptr;
+  StaffInPlace staff_same = nullptr;
+  StaffRebuilt staff_two = nullptr;
   Custom custom = nullptr;
   bool label_stays_open = false;  // label written without a line end
 };
 
-bool applies(const Session& run, const Step& s) {
-  const Options& o = run.options;
+bool applies(const CompanyJob& job, const Step& s) {
+  const Options& o = job.options;
   switch (s.when) {
     case When::kAlways: return true;
-    case When::kFrom2018Files: return plan::from_2018_files(run);
+    case When::kFrom2018Files: return job.state.from_2018_files;
     case When::kCompanyItem: return has_bit(o.company_items, s.bit);
     case When::kFamilies: return has_bit(o.company_items, 1) && has_bit(o.company_items, 2);
     case When::kEntered2018: return has_bit(o.entered_2018_items, s.bit);
     case When::kAddon: return has_bit(o.addon_items, s.bit);
-    case When::kListGiven: return !run.loc.company_file_list.empty();
+    case When::kListGiven: return !job.loc.company_file_list.empty();
   }
   return false;
 }
 
 // --- steps with a logic of their own ----------------------------------------------
 
-void vat7(Session& run, const CompanyPaths& p) { plan::convert_vat7_declarations(run, p.dir); }
-void company_text(Session& run, const CompanyPaths& p) { plan::rewrite_company_text(run, p.dir); }
-void personnel_setup(Session& run, const CompanyPaths&) { plan::reset_personnel(run); }
-void personnel_summary(Session& run, const CompanyPaths&) { plan::report_lack_of_room(run); }
+void vat7(CompanyJob& job, const CompanyPaths& p) { plan::convert_vat7_declarations(job, p.dir); }
+void company_text(CompanyJob& job, const CompanyPaths& p) { plan::rewrite_company_text(job, p.dir); }
+void personnel_setup(CompanyJob& job, const CompanyPaths&) { plan::reset_personnel(job.staff); }
+void personnel_summary(CompanyJob& job, const CompanyPaths&) { plan::report_lack_of_room(job.staff); }
 
 // The 2018-named file of the 2017 directory, when present and chosen, else
 // the 2017-named one; the target is always the 2018 name.
-std::string chosen_source(Session& run, const CompanyPaths& p, std::string_view name_2018,
+std::string chosen_source(CompanyJob& job, const CompanyPaths& p, std::string_view name_2018,
                           std::string_view name_2017) {
   const std::string y = p.source(name_2018);
   if (file_size_of(y) == 0) return p.source(name_2017);
-  if (plan::from_2018_files(run)) return y;
+  if (job.state.from_2018_files) return y;
   // Leaving the found file (Z or N) takes it as the source.
-  return keep_existing(run, name_2018) ? y : p.source(name_2017);
+  return keep_existing(job.copier, name_2018) ? y : p.source(name_2017);
 }
 
 constexpr std::uint16_t kPitRecordSize = 13952;
 
 // A chosen source that is missing or empty is skipped without a word: these
 // steps test their source themselves.
-template <typename Filter>
-void carry_chosen(Session& run, const CompanyPaths& p, std::string_view name_2018,
-                  std::string_view name_2017, Filter filter) {
-  const std::string source = chosen_source(run, p, name_2018, name_2017);
+void carry_chosen(CompanyJob& job, const CompanyPaths& p, std::string_view name_2018,
+                  std::string_view name_2017, StaffRebuilt filter) {
+  const std::string source = chosen_source(job, p, name_2018, name_2017);
   if (file_size_of(source) == 0) return;
-  convert_records(run, source, p.target(name_2018), kPitRecordSize, kPitRecordSize, filter);
+  convert_records(job.copier, source, p.target(name_2018), kPitRecordSize, kPitRecordSize,
+                  [&](ConstRecordView old, RecordView fresh) { return filter(job.staff, old, fresh); });
 }
 
-void pid5(Session& run, const CompanyPaths& p) {
-  carry_chosen(run, p, "2018p5.13", "2017p5.13", plan::pid5_filter);
+void pid5(CompanyJob& job, const CompanyPaths& p) {
+  carry_chosen(job, p, "2018p5.13", "2017p5.13", personnel::pid5_filter);
 }
 
-void pit28(Session& run, const CompanyPaths& p) {
-  carry_chosen(run, p, "2018_p28.rek", "2017_p28.rek", plan::pit28_filter);
+void pit28(CompanyJob& job, const CompanyPaths& p) {
+  carry_chosen(job, p, "2018_p28.rek", "2017_p28.rek", personnel::pit28_filter);
 }
 
-void company_file_list(Session& run, const CompanyPaths& p) {
-  for (const auto& name : run.loc.company_file_list) copy_named(run, p, name, false);
+void company_file_list(CompanyJob& job, const CompanyPaths& p) {
+  for (const auto& name : job.loc.company_file_list) copy_named(job, p, name, false);
 }
 
 constexpr std::uint16_t kDocumentSize = 400;
 constexpr std::uint16_t kRepaymentSize = 48;
 constexpr std::size_t kMonthNameWidth = 11;
 
-void documents(Session& run, const CompanyPaths& p) {
+void documents(CompanyJob& job, const CompanyPaths& p) {
+  DocumentCopy copy{job.talk, job.cs, job.options, {}};
+  auto document = [&](ConstRecordView old, RecordView fresh) { return convert_document(copy, old, fresh); };
   const std::string unsettled = p.source("0000K880.00");
   if (file_size_of(unsettled) > 0) {
-    run.transfer.doc_month = 0;
-    print_line(run, cp852("Konwertuje miesiąc \"Dokumenty nierozliczone\""));
-    plan::start_document_file(run, p.target("2018K880.1"));
-    convert_records(run, unsettled, p.target("2018K880.1"), kDocumentSize, kDocumentSize,
-                    plan::document_record);
-    if (ask_yes_no(run, cp852("Usunać plik \"Dokumenty nierozliczone\" z 2017")))
-      plan::hide_converted_file(run, unsettled);
+    job.talk.line(cp852("Konwertuje miesiąc \"Dokumenty nierozliczone\""));
+    copy.cursor = start_document_file(p.target("2018K880.1"), 0, false);
+    convert_records(job.copier, unsettled, p.target("2018K880.1"), kDocumentSize, kDocumentSize, document);
+    if (job.talk.yes_no(dialogue::Question::kHideUnsettledDocuments,
+                        cp852("Usunać plik \"Dokumenty nierozliczone\" z 2017")))
+      plan::hide_converted_file(job, unsettled);
   }
-  for (int month = 1; month <= 12; ++month) {
+  for (std::int16_t month = 1; month <= 12; ++month) {
     // January's records go behind the unsettled documents already written.
-    run.transfer.append_mode = month == 1;
-    run.transfer.doc_month = static_cast<std::int16_t>(month);
+    const bool appending = month == 1;
     std::string name = plan::month_name(month);
     name.resize(std::max(name.size(), kMonthNameWidth), ' ');
     const std::string docs = "2018K880." + std::to_string(month);
     if (file_size_of(p.source(docs)) > 0) {
-      print_line(run, cp852("Konwertuję zapisy : ") + name);
-      plan::start_document_file(run, p.target(docs));
-      convert_records(run, p.source(docs), p.target(docs), kDocumentSize, kDocumentSize,
-                      plan::document_record);
-      plan::hide_converted_file(run, p.source(docs));
+      job.talk.line(cp852("Konwertuję zapisy : ") + name);
+      copy.cursor = start_document_file(p.target(docs), month, appending);
+      convert_records(job.copier, p.source(docs), p.target(docs), kDocumentSize, kDocumentSize, document,
+                      appending ? transfer::Existing::kAppend : transfer::Existing::kAsk);
+      plan::hide_converted_file(job, p.source(docs));
     }
     const std::string repayments = "2018SP." + std::to_string(month);
     if (file_size_of(p.source(repayments)) > 0) {
-      print_line(run, cp852("Konwertuję spłaty : ") + plan::month_name(month));
-      convert_records(run, p.source(repayments), p.target(repayments), kRepaymentSize,
-                      kRepaymentSize, plan::repayment_record);
-      plan::hide_converted_file(run, p.source(repayments));
+      job.talk.line(cp852("Konwertuję spłaty : ") + plan::month_name(month));
+      convert_records(job.copier, p.source(repayments), p.target(repayments), kRepaymentSize, kRepaymentSize,
+                      [&](ConstRecordView old, RecordView fresh) { return convert_repayment(copy, old, fresh); },
+                      appending ? transfer::Existing::kAppend : transfer::Existing::kAsk);
+      plan::hide_converted_file(job, p.source(repayments));
     }
   }
-  run.transfer.append_mode = false;
 }
 
-void dra(Session& run, const CompanyPaths& p) { plan::carry_dra_declarations(run, p.dir); }
-void fixed_asset_registers(Session& run, const CompanyPaths& p) { plan::carry_fixed_asset_registers(run, p.dir); }
+void dra(CompanyJob& job, const CompanyPaths& p) { plan::carry_dra_declarations(job, p.dir); }
+void fixed_asset_registers(CompanyJob& job, const CompanyPaths& p) { plan::carry_fixed_asset_registers(job, p.dir); }
 
-void km140_files(Session& run, const CompanyPaths& p) {
-  for (auto mask : {"*.cel", "cel*.rek", "*.trs", "tras*.rek"}) copy_matching(run, p, mask, true);
+void km140_files(CompanyJob& job, const CompanyPaths& p) {
+  for (auto mask : {"*.cel", "cel*.rek", "*.trs", "tras*.rek"}) copy_matching(job, p, mask, true);
 }
 
 // The mileage "_2018" directory is made once, by whichever of the two log
@@ -185,134 +193,147 @@ struct MileageDirectory {
   bool pending = true;
 };
 
-void mileage_files(Session& run, const CompanyPaths& p, std::string_view mask, std::uint16_t size,
-                   SameSizeConverter converter, MileageDirectory& dir) {
+void mileage_files(CompanyJob& job, const CompanyPaths& p, std::string_view mask, std::uint16_t size,
+                   InPlace converter, MileageDirectory& dir) {
   const std::string target_dir = p.target("_2018");
-  for (const auto& entry : listed_files(run, p.source_dir, mask)) {
+  for (const auto& entry : listed_files(job.copier, p.source_dir, mask)) {
     if (dir.pending) {
       if (!directory_exists(target_dir) && !platform::make_directory(target_dir)) {
-        failure_line(run, cp852("Błąd utworzenia folderu ") + target_dir);
+        job.talk.failure(cp852("Błąd utworzenia folderu ") + target_dir);
         return;
       }
       dir.pending = false;
     }
     const std::string rel = "_2018" + std::string(1, platform::kSeparator) + entry.name;
-    copy_records(run, p.source(rel), p.target(rel), size, converter);
+    copy_records(job.copier, p.source(rel), p.target(rel), size,
+                 [&](RecordView rec) { return converter(job.cs, rec); });
   }
 }
 
-void mileage_logs_and_trips(Session& run, const CompanyPaths& p) {
+void mileage_logs_and_trips(CompanyJob& job, const CompanyPaths& p) {
   MileageDirectory dir;
-  mileage_files(run, p, "_2018\\*.kst", 572, plan::mileage_log, dir);
-  mileage_files(run, p, "_2018\\*.wyj", 128, plan::mileage_trip, dir);
+  mileage_files(job, p, "_2018\\*.kst", 572, convert_mileage_log, dir);
+  mileage_files(job, p, "_2018\\*.wyj", 128, convert_mileage_trip, dir);
 }
 
-void km150_files(Session& run, const CompanyPaths& p) {
-  copy_named(run, p, "km150cnf.rek", false);
-  for (auto mask : {"km__*.rek", "km18*.rek"}) copy_matching(run, p, mask, false);
+void km150_files(CompanyJob& job, const CompanyPaths& p) {
+  copy_named(job, p, "km150cnf.rek", false);
+  for (auto mask : {"km__*.rek", "km18*.rek"}) copy_matching(job, p, mask, false);
 }
 
 // --- the plan -----------------------------------------------------------------------
 
 constexpr Step kPlan[] = {
-    {When::kFrom2018Files, 0, label(cp852("Deklaracja VAT-7 z 2018")), How::kCustom, "2018v7.17", "2018vJ17.REK", 0, nullptr, nullptr, vat7},
-    {When::kFrom2018Files, 0, label(cp852("Suma z kolumn za 2018")), How::kBytes, "2018kol2.rek", "2018kol2.rek"},
-    {When::kFrom2018Files, 0, {}, How::kSameSize, "2018ZAL.REK", "2018ZAL.REK", 1024, plan::advance_payment},
-    {When::kCompanyItem, 0, {}, How::kCustom, "FIRMATXT.INI", "FIRMATXT.INI", 0, nullptr, nullptr, company_text},
-    {When::kCompanyItem, 0, {}, How::kTwoSize, "FIRMA_A8.REK", "FIRMA_A8.REK", 224, nullptr, plan::company_record},
-    {When::kAlways, 0, {}, How::kCustom, {}, {}, 0, nullptr, nullptr, personnel_setup},
-    {When::kCompanyItem, 1, label(cp852("Pracownicy / Właściciele")), How::kTwoSize, "DANE_PR8.REK", "DANE_PR8.REK", 2048, nullptr, plan::person_filter},
-    {When::kFamilies, 2, label(cp852("Rodziny pracowników")), How::kTwoSize, "DANE_PF8.REK", "DANE_PF8.REK", 352, nullptr, plan::family_filter},
-    {When::kCompanyItem, 1, label(cp852("Dane umów o pracę UMOWY.INI")), How::kNamed, "UMOWY.INI", "UMOWY.INI"},
-    {When::kCompanyItem, 3, label(cp852("PID-5 ")), How::kCustom, {}, {}, 0, nullptr, nullptr, pid5, true},
-    {When::kCompanyItem, 3, label(cp852("\"PIT-28\" ")), How::kCustom, {}, {}, 0, nullptr, nullptr, pit28, true},
-    {When::kCompanyItem, 4, label(cp852("Baza adresów")), How::kTwoSize, "baza_ad8.rek", "baza_ad8.rek", 480, nullptr, plan::address_record},
-    {When::kCompanyItem, 5, label(cp852("Automat sprzedaży")), How::kTwoSize, "baza_sp8.rek", "baza_sp8.rek", 160, nullptr, plan::automat_record},
-    {When::kCompanyItem, 6, label(cp852("Automat zakupów")), How::kTwoSize, "baza_za8.rek", "baza_za8.rek", 160, nullptr, plan::automat_record},
-    {When::kCompanyItem, 7, label(cp852("Baza stałych F1..F10")), How::kText, "baza_ff.txt", "baza_ff.txt"},
-    {When::kCompanyItem, 7, label(cp852("Notatnik")), How::kText, "Notatnik.txt", "Notatnik.txt"},
-    {When::kCompanyItem, 7, label(cp852("Notatka")), How::kText, "Notatka.txt", "Notatka.txt"},
-    {When::kCompanyItem, 7, label(cp852("Notes")), How::kText, "Notes.txt", "Notes.txt"},
-    {When::kCompanyItem, 8, label(cp852("Baza przelewów")), How::kTwoSize, "BAZA_PP8.REK", "BAZA_PP8.REK", 432, nullptr, plan::transfer_record},
-    {When::kListGiven, 0, label(cp852("Lista dodatkowa ....")), How::kCustom, {}, {}, 0, nullptr, nullptr, company_file_list},
-    {When::kCompanyItem, 9, label(cp852("Ustawienia lokalne listy wynagrodzeń")), How::kSameSize, "2017_lp.cc", "2018_lp.cc", 2048, plan::wage_list_settings_filter},
-    {When::kCompanyItem, 9, {}, How::kNamedConvert, "2018_lp.cc", "2018_lp.cc"},
-    {When::kCompanyItem, 10, label(cp852("Ustawienia ZUS_PEL")), How::kNamed, "ZUS_PEL.INI", "ZUS_PEL.INI"},
-    {When::kCompanyItem, 11, label(cp852("Środki umożone jednorazowo (3500)")), How::kSameSize, "ESTUJ.REK", "ESTUJ.REK", 768, plan::write_off_record},
-    {When::kCompanyItem, 12, label(cp852("Ustawienia przelewów")), How::kText, "BAZA_PP8.INI", "BAZA_PP8.INI"},
-    {When::kCompanyItem, 13, label(cp852("Dwody wewnętrzne")), How::kTwoSize, "BAZA_DW8.REK", "BAZA_DW8.REK", 784, nullptr, plan::internal_voucher_record},
-    {When::kCompanyItem, 14, label(cp852("Wystawiona lista odsetek")), How::kSameSize, "ODS_ZOB.REK", "ODS_ZOB.REK", 200, plan::interest_note_record},
-    {When::kCompanyItem, 15, label(cp852("Lista pojazdów dla VAT")), How::kSameSize, "AUTAVAT.REK", "AUTAVAT.REK", 824, plan::vehicle_record},
-    {When::kCompanyItem, 15, {}, How::kSameSize, "AUTOV26.REK", "AUTOV26.REK", 320, plan::vat26_vehicle_record},
-    {When::kEntered2018, 0, label(cp852("Dane wprowadzone do WEX:")), How::kCustom, {}, {}, 0, nullptr, nullptr, documents},
-    {When::kEntered2018, 1, label(cp852("Wynagrodzenia wprowadzone w 2018")), How::kSameSize, "2018WP2.REK", "2018WP2.REK", 10176, plan::wage_filter},
-    {When::kEntered2018, 2, label(cp852("Umowy zlecenia wprowadzone w 2018")), How::kSameSize, "2018UZ3.REK", "2018UZ3.REK", 552, plan::contract_filter},
+    {.when = When::kFrom2018Files, .label = label(cp852("Deklaracja VAT-7 z 2018")), .how = How::kCustom, .source = "2018v7.17", .target = "2018vJ17.REK", .custom = vat7},
+    {.when = When::kFrom2018Files, .label = label(cp852("Suma z kolumn za 2018")), .how = How::kBytes, .source = "2018kol2.rek", .target = "2018kol2.rek"},
+    {.when = When::kFrom2018Files, .how = How::kSameSize, .source = "2018ZAL.REK", .target = "2018ZAL.REK", .size = 1024, .same = convert_advance_payments},
+    {.when = When::kCompanyItem, .how = How::kCustom, .source = "FIRMATXT.INI", .target = "FIRMATXT.INI", .custom = company_text},
+    {.when = When::kCompanyItem, .how = How::kTwoSize, .source = "FIRMA_A8.REK", .target = "FIRMA_A8.REK", .size = 224, .two = convert_company},
+    {.how = How::kCustom, .custom = personnel_setup},
+    {.when = When::kCompanyItem, .bit = 1, .label = label(cp852("Pracownicy / Właściciele")), .how = How::kStaffTwoSize, .source = "DANE_PR8.REK", .target = "DANE_PR8.REK", .size = 2048, .staff_two = personnel::person_filter},
+    {.when = When::kFamilies, .bit = 2, .label = label(cp852("Rodziny pracowników")), .how = How::kStaffTwoSize, .source = "DANE_PF8.REK", .target = "DANE_PF8.REK", .size = 352, .staff_two = personnel::family_filter},
+    {.when = When::kCompanyItem, .bit = 1, .label = label(cp852("Dane umów o pracę UMOWY.INI")), .how = How::kNamed, .source = "UMOWY.INI", .target = "UMOWY.INI"},
+    {.when = When::kCompanyItem, .bit = 3, .label = label(cp852("PID-5 ")), .how = How::kCustom, .custom = pid5, .label_stays_open = true},
+    {.when = When::kCompanyItem, .bit = 3, .label = label(cp852("\"PIT-28\" ")), .how = How::kCustom, .custom = pit28, .label_stays_open = true},
+    {.when = When::kCompanyItem, .bit = 4, .label = label(cp852("Baza adresów")), .how = How::kTwoSize, .source = "baza_ad8.rek", .target = "baza_ad8.rek", .size = 480, .two = convert_address},
+    {.when = When::kCompanyItem, .bit = 5, .label = label(cp852("Automat sprzedaży")), .how = How::kTwoSize, .source = "baza_sp8.rek", .target = "baza_sp8.rek", .size = 160, .two = convert_automat},
+    {.when = When::kCompanyItem, .bit = 6, .label = label(cp852("Automat zakupów")), .how = How::kTwoSize, .source = "baza_za8.rek", .target = "baza_za8.rek", .size = 160, .two = convert_automat},
+    {.when = When::kCompanyItem, .bit = 7, .label = label(cp852("Baza stałych F1..F10")), .how = How::kText, .source = "baza_ff.txt", .target = "baza_ff.txt"},
+    {.when = When::kCompanyItem, .bit = 7, .label = label(cp852("Notatnik")), .how = How::kText, .source = "Notatnik.txt", .target = "Notatnik.txt"},
+    {.when = When::kCompanyItem, .bit = 7, .label = label(cp852("Notatka")), .how = How::kText, .source = "Notatka.txt", .target = "Notatka.txt"},
+    {.when = When::kCompanyItem, .bit = 7, .label = label(cp852("Notes")), .how = How::kText, .source = "Notes.txt", .target = "Notes.txt"},
+    {.when = When::kCompanyItem, .bit = 8, .label = label(cp852("Baza przelewów")), .how = How::kTwoSize, .source = "BAZA_PP8.REK", .target = "BAZA_PP8.REK", .size = 432, .two = convert_transfer_order},
+    {.when = When::kListGiven, .label = label(cp852("Lista dodatkowa ....")), .how = How::kCustom, .custom = company_file_list},
+    {.when = When::kCompanyItem, .bit = 9, .label = label(cp852("Ustawienia lokalne listy wynagrodzeń")), .how = How::kStaffSameSize, .source = "2017_lp.cc", .target = "2018_lp.cc", .size = 2048, .staff_same = personnel::wage_list_settings_filter},
+    {.when = When::kCompanyItem, .bit = 9, .how = How::kNamedConvert, .source = "2018_lp.cc", .target = "2018_lp.cc"},
+    {.when = When::kCompanyItem, .bit = 10, .label = label(cp852("Ustawienia ZUS_PEL")), .how = How::kNamed, .source = "ZUS_PEL.INI", .target = "ZUS_PEL.INI"},
+    {.when = When::kCompanyItem, .bit = 11, .label = label(cp852("Środki umożone jednorazowo (3500)")), .how = How::kSameSize, .source = "ESTUJ.REK", .target = "ESTUJ.REK", .size = 768, .same = convert_one_off_write_off},
+    {.when = When::kCompanyItem, .bit = 12, .label = label(cp852("Ustawienia przelewów")), .how = How::kText, .source = "BAZA_PP8.INI", .target = "BAZA_PP8.INI"},
+    {.when = When::kCompanyItem, .bit = 13, .label = label(cp852("Dwody wewnętrzne")), .how = How::kTwoSize, .source = "BAZA_DW8.REK", .target = "BAZA_DW8.REK", .size = 784, .two = convert_internal_voucher},
+    {.when = When::kCompanyItem, .bit = 14, .label = label(cp852("Wystawiona lista odsetek")), .how = How::kSameSize, .source = "ODS_ZOB.REK", .target = "ODS_ZOB.REK", .size = 200, .same = convert_interest_note},
+    {.when = When::kCompanyItem, .bit = 15, .label = label(cp852("Lista pojazdów dla VAT")), .how = How::kSameSize, .source = "AUTAVAT.REK", .target = "AUTAVAT.REK", .size = 824, .same = convert_vat_vehicle},
+    {.when = When::kCompanyItem, .bit = 15, .how = How::kSameSize, .source = "AUTOV26.REK", .target = "AUTOV26.REK", .size = 320, .same = convert_vat26_vehicle},
+    {.when = When::kEntered2018, .label = label(cp852("Dane wprowadzone do WEX:")), .how = How::kCustom, .custom = documents},
+    {.when = When::kEntered2018, .bit = 1, .label = label(cp852("Wynagrodzenia wprowadzone w 2018")), .how = How::kStaffSameSize, .source = "2018WP2.REK", .target = "2018WP2.REK", .size = 10176, .staff_same = personnel::wage_filter},
+    {.when = When::kEntered2018, .bit = 2, .label = label(cp852("Umowy zlecenia wprowadzone w 2018")), .how = How::kStaffSameSize, .source = "2018UZ3.REK", .target = "2018UZ3.REK", .size = 552, .staff_same = personnel::contract_filter},
     // The last step that needs the table of persons.
-    {When::kAlways, 0, {}, How::kCustom, {}, {}, 0, nullptr, nullptr, personnel_summary},
-    {When::kEntered2018, 3, label(cp852("Noty korygujące z 2018")), How::kTwoSize, "2018_NK8.REK", "2018_NK8.REK", 848, nullptr, plan::note_record},
-    {When::kEntered2018, 4, {}, How::kCustom, {}, {}, 0, nullptr, nullptr, dra},
+    {.how = How::kCustom, .custom = personnel_summary},
+    {.when = When::kEntered2018, .bit = 3, .label = label(cp852("Noty korygujące z 2018")), .how = How::kTwoSize, .source = "2018_NK8.REK", .target = "2018_NK8.REK", .size = 848, .two = convert_correction_note},
+    {.when = When::kEntered2018, .bit = 4, .how = How::kCustom, .custom = dra},
     // The fixed-asset document base is a record file: copied byte for byte.
-    {When::kAddon, 0, label(cp852("DLL: Srodki Trwale")), How::kBytes, "dokument.rek", "dokument.rek"},
-    {When::kAddon, 0, {}, How::kSameSize, "srodki.rek", "srodki.rek", 39771, plan::fixed_asset_record},
-    {When::kAddon, 0, {}, How::kSameSize, "wyposaz.rek", "wyposaz.rek", 39771, plan::fixed_asset_record},
-    {When::kAddon, 0, {}, How::kSameSize, "st.cnf", "st.cnf", 3837, plan::fixed_asset_settings},
-    {When::kAddon, 0, {}, How::kSameSize, "stbazy.rek", "stbazy.rek", 367, plan::fixed_asset_register_list},
-    {When::kAddon, 0, {}, How::kCustom, {}, {}, 0, nullptr, nullptr, fixed_asset_registers},
-    {When::kAddon, 1, label(cp852("DLL : Kilometrówka KM140 \"Kolmo\"")), How::kCustom, {}, {}, 0, nullptr, nullptr, km140_files},
-    {When::kAddon, 1, {}, How::kSameSize, "km.cnf", "km.cnf", 2395, plan::mileage_settings},
-    {When::kAddon, 1, {}, How::kSameSize, "adresy.rek", "adresy.rek", 557, plan::mileage_address},
-    {When::kAddon, 1, {}, How::kSameSize, "samochod.rek", "samochod.rek", 704, plan::mileage_car},
-    {When::kAddon, 1, {}, How::kCustom, {}, {}, 0, nullptr, nullptr, mileage_logs_and_trips},
-    {When::kAddon, 2, label(cp852("DLL : Kilometrówka KM150 \"vx\"")), How::kCustom, {}, {}, 0, nullptr, nullptr, km150_files},
-    {When::kAlways, 0, label(cp852("DLL : Import2WEX.EXE -> wex_import.xml")), How::kNamed, "wex_import.xml", "wex_import.xml"},
+    {.when = When::kAddon, .label = label(cp852("DLL: Srodki Trwale")), .how = How::kBytes, .source = "dokument.rek", .target = "dokument.rek"},
+    {.when = When::kAddon, .how = How::kSameSize, .source = "srodki.rek", .target = "srodki.rek", .size = 39771, .same = convert_fixed_asset},
+    {.when = When::kAddon, .how = How::kSameSize, .source = "wyposaz.rek", .target = "wyposaz.rek", .size = 39771, .same = convert_fixed_asset},
+    {.when = When::kAddon, .how = How::kSameSize, .source = "st.cnf", .target = "st.cnf", .size = 3837, .same = convert_fixed_asset_settings},
+    {.when = When::kAddon, .how = How::kSameSize, .source = "stbazy.rek", .target = "stbazy.rek", .size = 367, .same = convert_fixed_asset_registers},
+    {.when = When::kAddon, .how = How::kCustom, .custom = fixed_asset_registers},
+    {.when = When::kAddon, .bit = 1, .label = label(cp852("DLL : Kilometrówka KM140 \"Kolmo\"")), .how = How::kCustom, .custom = km140_files},
+    {.when = When::kAddon, .bit = 1, .how = How::kSameSize, .source = "km.cnf", .target = "km.cnf", .size = 2395, .same = convert_mileage_settings},
+    {.when = When::kAddon, .bit = 1, .how = How::kSameSize, .source = "adresy.rek", .target = "adresy.rek", .size = 557, .same = convert_mileage_address},
+    {.when = When::kAddon, .bit = 1, .how = How::kSameSize, .source = "samochod.rek", .target = "samochod.rek", .size = 704, .same = convert_mileage_car},
+    {.when = When::kAddon, .bit = 1, .how = How::kCustom, .custom = mileage_logs_and_trips},
+    {.when = When::kAddon, .bit = 2, .label = label(cp852("DLL : Kilometrówka KM150 \"vx\"")), .how = How::kCustom, .custom = km150_files},
+    {.label = label(cp852("DLL : Import2WEX.EXE -> wex_import.xml")), .how = How::kNamed, .source = "wex_import.xml", .target = "wex_import.xml"},
 };
 
-void run_step(Session& run, const CompanyPaths& p, const Step& s) {
+void run_step(CompanyJob& job, const CompanyPaths& p, const Step& s) {
   if (s.label.size > 0) {
     if (s.label_stays_open)
-      write_clipped(run, s.label.view());
+      job.talk.write(s.label.view());
     else
-      print_line(run, s.label.view());
+      job.talk.line(s.label.view());
   }
   switch (s.how) {
-    case How::kText: copy_text_file(run, p.source(s.source), p.target(s.target)); break;
-    case How::kBytes: copy_bytes(run, p.source(s.source), p.target(s.target), false); break;
-    case How::kSameSize: copy_records(run, p.source(s.source), p.target(s.target), s.size, s.same); break;
-    case How::kTwoSize:
-      convert_records(run, p.source(s.source), p.target(s.target), s.size, s.size, s.two);
+    case How::kText: copy_text_file(job.copier, p.source(s.source), p.target(s.target)); break;
+    case How::kBytes: copy_bytes(job.copier, p.source(s.source), p.target(s.target), false); break;
+    case How::kSameSize:
+      copy_records(job.copier, p.source(s.source), p.target(s.target), s.size,
+                   [&](RecordView rec) { return s.same(job.cs, rec); });
       break;
-    case How::kNamed: copy_named(run, p, s.source, false); break;
-    case How::kNamedConvert: copy_named(run, p, s.source, true); break;
-    case How::kCustom: s.custom(run, p); break;
+    case How::kTwoSize:
+      convert_records(job.copier, p.source(s.source), p.target(s.target), s.size, s.size,
+                      [&](ConstRecordView old, RecordView fresh) { return s.two(job.cs, old, fresh); });
+      break;
+    case How::kStaffSameSize:
+      copy_records(job.copier, p.source(s.source), p.target(s.target), s.size,
+                   [&](RecordView rec) { return s.staff_same(job.staff, rec); });
+      break;
+    case How::kStaffTwoSize:
+      convert_records(job.copier, p.source(s.source), p.target(s.target), s.size, s.size,
+                      [&](ConstRecordView old, RecordView fresh) { return s.staff_two(job.staff, old, fresh); });
+      break;
+    case How::kNamed: copy_named(job, p, s.source, false); break;
+    case How::kNamedConvert: copy_named(job, p, s.source, true); break;
+    case How::kCustom: s.custom(job, p); break;
   }
 }
 
 
 }  // namespace
 
-void copy_named(Session& run, const CompanyPaths& p, std::string_view name, bool convert) {
+void copy_named(CompanyJob& job, const CompanyPaths& p, std::string_view name, bool convert) {
   std::string_view old_name = name, new_name = name;
   if (const auto gt = name.find('>'); gt != std::string_view::npos) {
     old_name = name.substr(0, gt);
     new_name = name.substr(gt + 1);
   }
   if (!plain_file_name(old_name) || !plain_file_name(new_name)) {
-    failure_line(run, cp852("Niedozwolona nazwa pliku: ") + std::string(name));
-    read_key(run);  // as every copy failure, seen before the plan goes on
+    job.talk.failure(cp852("Niedozwolona nazwa pliku: ") + std::string(name));
+    job.talk.acknowledge();  // as every copy failure, seen before the plan goes on
     return;
   }
-  copy_bytes(run, p.source(old_name), p.target(new_name), convert);
+  copy_bytes(job.copier, p.source(old_name), p.target(new_name), convert);
 }
 
-void copy_matching(Session& run, const CompanyPaths& p, std::string_view mask, bool convert) {
-  for (const auto& entry : listed_files(run, p.source_dir, mask)) {
-    copy_bytes(run, p.source(entry.name), p.target(entry.name), convert);
+void copy_matching(CompanyJob& job, const CompanyPaths& p, std::string_view mask, bool convert) {
+  for (const auto& entry : listed_files(job.copier, p.source_dir, mask)) {
+    copy_bytes(job.copier, p.source(entry.name), p.target(entry.name), convert);
   }
 }
 
-void run_transfer_steps(Session& run, const CompanyPaths& paths) {
+void run_transfer_steps(CompanyJob& job, const CompanyPaths& paths) {
   for (const Step& s : kPlan)
-    if (applies(run, s)) run_step(run, paths, s);
+    if (applies(job, s)) run_step(job, paths, s);
 }
 
 }  // namespace vx::conversion

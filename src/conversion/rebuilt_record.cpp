@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "conversion/text_fields.hpp"
+#include "recordfile/text_fields.hpp"
 
 namespace vx::conversion {
 

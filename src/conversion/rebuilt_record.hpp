@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "charset/polish.hpp"
-#include "conversion/field_tables.hpp"
+#include "recordfile/field_tables.hpp"
 #include "recordfile/record_view.hpp"
 
 namespace vx::conversion {

@@ -6,11 +6,11 @@
 #include <optional>
 #include <vector>
 
-#include "conversion/company_path.hpp"
+#include "conversion/company_paths.hpp"
 #include "conversion/declaration_messages.hpp"
 #include "conversion/month_names.hpp"
 #include "platform/filesystem.hpp"
-#include "transfer/console_prompts.hpp"
+#include "transfer/file_presence.hpp"
 #include "transfer/copy_files.hpp"
 #include "transfer/transfer_messages.hpp"
 
@@ -40,11 +40,11 @@ void build_record(RecordView rec, int month, ConstRecordView entry) {
 }
 
 // The whole old file, or nothing when it is missing, short or unreadable.
-std::optional<std::vector<std::uint8_t>> read_old_file(Session& run, const std::string& path) {
+std::optional<std::vector<std::uint8_t>> read_old_file(CompanyJob& job, const std::string& path) {
   if (transfer::file_size_of(path) == 0) return std::nullopt;
   platform::File in;
   if (!in.open(path, platform::File::Mode::kRead)) return std::nullopt;
-  transfer::print_line(run, msg::kVat7Conversion);
+  job.talk.line(msg::kVat7Conversion);
   std::vector<std::uint8_t> old(vat7::kOldSize);
   const std::size_t read = in.read(old.data(), old.size());
   in.close();
@@ -54,11 +54,11 @@ std::optional<std::vector<std::uint8_t>> read_old_file(Session& run, const std::
 
 }  // namespace
 
-void convert_vat7_declarations(Session& run, std::string_view company_dir) {
+void convert_vat7_declarations(CompanyJob& job, std::string_view company_dir) {
   using namespace vat7;
-  const auto old = read_old_file(run, file_2017(run, company_dir, kOldName));
+  const auto old = read_old_file(job, company_file(job.loc.source_root, company_dir, kOldName));
   if (!old) return;
-  const std::string target = file_2018(run, company_dir, kNewName);
+  const std::string target = company_file(job.loc.target_root, company_dir, kNewName);
   platform::File out;
   if (!out.open(target, platform::File::Mode::kReplace)) return;
 
@@ -70,12 +70,15 @@ void convert_vat7_declarations(Session& run, std::string_view company_dir) {
         ConstRecordView(old_file.sub(kEntrySize * static_cast<std::size_t>(month - 1), kEntrySize));
     if (!carried(entry)) continue;
     build_record(RecordView(record), month, entry);
-    transfer::print_line(run, msg::kVat7Month + kMonthNames[static_cast<std::size_t>(month)]);
+    job.talk.line(msg::kVat7Month + kMonthNames[static_cast<std::size_t>(month)]);
     // A declaration missing months is no declaration: the previous file stays.
     if (out.write(record.data(), record.size()) < record.size()) return;
   }
   // Put in place only here, where a full disk shows.
-  if (!out.close()) transfer::show_failure(run, transfer::msg::kCloseFailed + target);
+  if (!out.close()) {
+    job.talk.failure(transfer::msg::kCloseFailed + target);
+    job.talk.acknowledge();
+  }
 }
 
 }  // namespace vx::conversion

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "driver/session.hpp"
+#include "conversion/company_job.hpp"
 #include "recordfile/record_view.hpp"
 
 namespace vx::conversion {
@@ -39,6 +39,6 @@ inline constexpr std::size_t kOldEntryAt = 112;
 
 // Converts "2018v7.17" of the company's 2017 directory into "2018vJ17.REK"
 // of its 2018 directory, replacing it unasked. Silent unless it converts.
-void convert_vat7_declarations(Session& run, std::string_view company_dir);
+void convert_vat7_declarations(CompanyJob& job, std::string_view company_dir);
 
 }  // namespace vx::conversion

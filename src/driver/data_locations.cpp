@@ -7,7 +7,7 @@
 #include "charset/polish.hpp"
 #include "charset/utf8.hpp"
 #include "platform/filesystem.hpp"
-#include "transfer/console_prompts.hpp"
+#include "console_dialogue/screen_lines.hpp"
 
 namespace vx::driver {
 
@@ -80,7 +80,7 @@ std::vector<std::string> read_company_file_list(std::string_view list_path) {
 bool apply_path_file(Session& run, std::string_view path_file) {
   const auto content = platform::read_whole_file(path_file);
   if (!content) return false;
-  transfer::print_line(run, kReadingPathFile);
+  console_dialogue::print_line(run.out, kReadingPathFile);
   struct Key {
     std::string_view text;
     std::string Locations::*root;
@@ -94,11 +94,11 @@ bool apply_path_file(Session& run, std::string_view path_file) {
       // Cut, the root would name another folder: the line is refused and
       // the root stays as it was.
       if (value.size() > kRootValueMax) {
-        transfer::set_colour(run, transfer::kError);
-        transfer::print_line(run, kPathTooLong + std::string(key.text) + kPathTooLongIn +
+        console_dialogue::set_colour(run.out, console_dialogue::kError);
+        console_dialogue::print_line(run.out, kPathTooLong + std::string(key.text) + kPathTooLongIn +
                                       std::string(file_name_of(path_file)));
-        transfer::set_colour(run, transfer::kNormal);
-        transfer::read_key(run);
+        console_dialogue::set_colour(run.out, console_dialogue::kNormal);
+        console_dialogue::read_key(run.console);
       } else {
         // The separator is appended even when the value already ends with one.
         run.loc.*key.root = value + platform::kSeparator;

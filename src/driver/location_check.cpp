@@ -5,7 +5,7 @@
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
 #include "platform/filesystem.hpp"
-#include "transfer/console_prompts.hpp"
+#include "transfer/file_presence.hpp"
 #include "ui/message_box.hpp"
 
 namespace vx::driver {

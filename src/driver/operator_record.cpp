@@ -1,6 +1,6 @@
 #include "driver/operator_record.hpp"
 
-#include "conversion/text_fields.hpp"
+#include "recordfile/text_fields.hpp"
 
 namespace vx::driver {
 
@@ -19,9 +19,9 @@ void scramble_operator_record(std::span<std::uint8_t> record) {
   }
 }
 
-bool convert_operator_record(Session& run, RecordView record) {
+bool convert_operator_record(const charset::Charsets& cs, RecordView record) {
   scramble_operator_record(record.bytes());
-  conversion::convert_texts(record, kTexts, run.cs);
+  convert_texts(record, kTexts, cs);
   std::uint16_t group3 = record.u16(rights(3));
   if ((group3 & 0x04) && !(group3 & 0x10)) group3 |= 0x10;
   if ((record.u16(rights(5)) & 0x02) && !(group3 & 0x08)) group3 |= 0x08;

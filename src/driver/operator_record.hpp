@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "driver/session.hpp"
+#include "charset/polish.hpp"
 #include "recordfile/record_view.hpp"
 
 namespace vx::driver {
@@ -18,6 +18,6 @@ void scramble_operator_record(std::span<std::uint8_t> record);
 
 // Unscrambles, converts the names, grants the rights the 2018 program
 // splits out of older ones, scrambles again.
-bool convert_operator_record(Session& run, RecordView record);
+bool convert_operator_record(const charset::Charsets& cs, RecordView record);
 
 }  // namespace vx::driver

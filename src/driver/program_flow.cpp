@@ -7,33 +7,40 @@
 #include "driver/global_copy.hpp"
 #include "driver/run_lock.hpp"
 #include "driver/run_trees.hpp"
+#include "driver/selection_screen.hpp"
 #include "driver/usage_screen.hpp"
 #include "driver/wizard.hpp"
 #include "companies/company_loop.hpp"
-#include "transfer/console_prompts.hpp"
+#include "companies/register_loader.hpp"
+#include "console_dialogue/screen_lines.hpp"
 #include "ui/message_box.hpp"
 
 namespace vx::driver {
 
-using namespace transfer;
+void copy_companies(Session& run) {
+  const dialogue::Dialogue::Scope window(run.talk, dialogue::Area::kCopyWindow);
+  if (select_companies(run)) companies::copy_selected_companies(run.office);
+  run.companies.entries.clear();
+  run.talk.new_page();
+}
 
 void show_banner(Session& run) {
   run.console.show_cursor(false);
-  run.out.set_background(kBlack);
-  set_colour(run, kLightGreen);
-  clear_screen(run);
-  print_line(run, cp852(" PROGRAM DO PRZEPCHNIĘCIA DANYCH WEX_VX Z ROKU 2017 NA 2018 1.04(x86)"));
-  set_colour(run, kKeyHint);
-  print_line(run, std::string(80, '\xC4'));
-  set_colour(run, kNormal);
+  run.out.set_background(console_dialogue::kBlack);
+  console_dialogue::set_colour(run.out, console_dialogue::kLightGreen);
+  run.out.clear();
+  console_dialogue::print_line(run.out, cp852(" PROGRAM DO PRZEPCHNIĘCIA DANYCH WEX_VX Z ROKU 2017 NA 2018 1.04(x86)"));
+  console_dialogue::set_colour(run.out, console_dialogue::kKeyHint);
+  console_dialogue::print_line(run.out, std::string(80, '\xC4'));
+  console_dialogue::set_colour(run.out, console_dialogue::kNormal);
 }
 
 void end_sequence(Session& run) {
   run.console.show_cursor(true);
-  pause_if_slow(run);
-  write_clipped(run, cp852("Nacisnij Enter"));
-  read_key(run);
-  clear_screen(run);
+  run.talk.pause_if_slow();
+  console_dialogue::write_clipped(run.out, cp852("Nacisnij Enter"));
+  console_dialogue::read_key(run.console);
+  run.out.clear();
 }
 
 bool run_wizard(Session& run) {
@@ -74,17 +81,17 @@ void copy_data(Session& run) {
     trees.emplace(run);
   }
   if (global) copy_global_data(run);
-  if (companies) companies::copy_companies(run);
-  print_line(run, "");
-  print_line(run, "");
-  print_line(run, cp852("Koniec pracy kopiera danych WEX_VX na rok 2018"));
+  if (companies) copy_companies(run);
+  console_dialogue::print_line(run.out, "");
+  console_dialogue::print_line(run.out, "");
+  console_dialogue::print_line(run.out, cp852("Koniec pracy kopiera danych WEX_VX na rok 2018"));
 }
 
 void run_program(Session& run, const std::vector<std::string>& arguments) {
   run.out.set_window(ui::kFullScreen);
   if (!arguments.empty() && arguments[0].find('?') != std::string::npos) {
     show_usage(run);
-    read_key(run);
+    console_dialogue::read_key(run.console);
     return;
   }
   run.loc.company_file_list = read_company_file_list(run.env.program_base + ".LST");

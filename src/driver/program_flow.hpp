@@ -26,6 +26,9 @@ void run_program(Session& run, const std::vector<std::string>& arguments);
 bool run_wizard(Session& run);
 // The copying chosen on the last page, then the closing line.
 void copy_data(Session& run);
+// The company half of the copying: the operator selects, the engine carries
+// every selected company, in the copy window.
+void copy_companies(Session& run);
 
 // Banner and its rule on a cleared screen.
 void show_banner(Session& run);

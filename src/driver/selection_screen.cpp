@@ -98,7 +98,7 @@ class SelectionScreen final : public ui::DialogForm {
 }  // namespace
 
 bool select_companies(Session& run) {
-  if (companies::load_register(run) <= 0) return false;
+  if (companies::load_register(run.office) <= 0) return false;
   SelectionScreen screen(run);
   if (!screen.IsOpen()) return false;
   return screen.Execute() == cmAccept;

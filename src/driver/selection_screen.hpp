@@ -9,8 +9,3 @@ namespace vx::driver {
 bool select_companies(Session& run);
 
 }  // namespace vx::driver
-
-namespace vx::companies {
-// The company loop shows the screen before it copies.
-using driver::select_companies;
-}  // namespace vx::companies

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstddef>
 
-#include "driver/session.hpp"
+#include "personnel/staff.hpp"
 #include "recordfile/record_view.hpp"
 
 namespace vx::personnel {
@@ -16,6 +16,6 @@ inline constexpr std::array<TextField, 3> kFamilyTexts = {
     {{46, 9}, kMemberSurname, kMemberFirstName}};
 inline constexpr std::size_t kMemberAddress = 120;  // laid out as a company record
 
-bool family_filter(Session& run, ConstRecordView old, RecordView fresh);
+bool family_filter(Staff& staff, ConstRecordView old, RecordView fresh);
 
 }  // namespace vx::personnel

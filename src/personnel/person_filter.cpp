@@ -1,11 +1,10 @@
 #include "personnel/person_filter.hpp"
 
-#include "conversion/company_record.hpp"
-#include "conversion/text_fields.hpp"
+#include "transfer/company_record.hpp"
+#include "recordfile/text_fields.hpp"
 #include "personnel/messages.hpp"
 #include "transfer/name_code.hpp"
 #include "personnel/person_prompts.hpp"
-#include "transfer/console_prompts.hpp"
 
 namespace vx::personnel {
 namespace {
@@ -19,49 +18,49 @@ bool dismissed_before_cut_off(ConstRecordView rec) {
 
 // Decides by the transfer mode; false leaves the person out. Ends the line
 // the name was shown on.
-bool choose_person(Session& run, ConstRecordView rec) {
+bool choose_person(Staff& staff, ConstRecordView rec) {
   bool carried = true;
-  switch (run.personnel.transfer_mode) {
+  switch (staff.state.transfer_mode) {
     case kTransferEmployed:
       if (dismissed_before_cut_off(rec)) {
-        transfer::print_line(run, kDismissed);
-        run.console.sleep_ms(kDismissedPauseMs);
+        staff.talk.line(kDismissed);
+        staff.talk.op().wait_ms(kDismissedPauseMs);
         return false;
       }
       break;
     case kTransferAsk: {
-      const auto answer = ask_choice(run, kAskPerson, "TNW");
-      if (answer == 'W') run.personnel.transfer_mode = kTransferAll;
+      const char answer = staff.talk.choose(dialogue::Choice::kPerson, dialogue::Tone::kPrompt, kAskPerson, "TNW");
+      if (answer == 'W') staff.state.transfer_mode = kTransferAll;
       carried = answer != 'N';
       break;
     }
     default:
       break;
   }
-  transfer::print_line(run, "");
+  staff.talk.line("");
   return carried;
 }
 
-void convert_person(Session& run, ConstRecordView old, RecordView fresh) {
+void convert_person(Staff& staff, ConstRecordView old, RecordView fresh) {
   fresh.clear();
   fresh.copy_from(old, 0, kPersonRecordSize);
-  conversion::convert_texts_into(old, fresh, kPersonTexts, run.cs);
-  transfer::convert_name_code(old, fresh, kPersonOffice, run.cs);
+  convert_texts_into(old, fresh, kPersonTexts, staff.cs);
+  transfer::convert_name_code(old, fresh, kPersonOffice, staff.cs);
   for (const auto at : kPersonAddresses)
-    conversion::convert_company_record(
-        RecordView{fresh.sub(at, conversion::kCompanyRecordSize)}, run.cs);
+    transfer::convert_company_record(
+        RecordView{fresh.sub(at, transfer::kCompanyRecordSize)}, staff.cs);
 }
 
 }  // namespace
 
-bool person_filter(Session& run, ConstRecordView old, RecordView fresh) {
+bool person_filter(Staff& staff, ConstRecordView old, RecordView fresh) {
   const auto id = old.i64(kPersonIdAt);
   if (id < 0) return false;
-  show_person(run, kPersonLabel, old, kPersonSurname, kPersonFirstName);
-  if (!choose_person(run, old)) return false;
-  if (run.personnel.persons.add(id) == TransferredPersons::Added::kTableFull)
-    report_and_wait(run, kTooManyPersons);
-  convert_person(run, old, fresh);
+  show_person(staff, kPersonLabel, old, kPersonSurname, kPersonFirstName);
+  if (!choose_person(staff, old)) return false;
+  if (staff.state.persons.add(id) == TransferredPersons::Added::kTableFull)
+    report_and_wait(staff, kTooManyPersons);
+  convert_person(staff, old, fresh);
   return true;
 }
 

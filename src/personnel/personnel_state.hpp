@@ -5,10 +5,6 @@
 
 #include "personnel/transferred_persons.hpp"
 
-namespace vx {
-struct Session;
-}
-
 namespace vx::personnel {
 
 // How persons are chosen: a working copy of person_scope.
@@ -33,15 +29,13 @@ struct PersonnelState {
 
 // Start of a company's personnel steps: the working mode from person_scope,
 // an empty table.
-void reset_personnel(Session& run);
+struct Staff;
+void reset_personnel(Staff& staff);
 
 // After the last step that needs the table: one line counting the persons
 // carried past it and what of theirs was left behind, and a key wait;
 // nothing when the table held everybody.
-void report_lack_of_room(Session& run);
+void report_lack_of_room(Staff& staff);
 
-// The company's annual data came from its 2018 files.
-bool from_2018_files(const Session& run);
-void set_from_2018_files(Session& run, bool value);
 
 }  // namespace vx::personnel

@@ -2,24 +2,25 @@
 
 #include <string_view>
 
-#include "conversion/company_record.hpp"
-#include "conversion/text_fields.hpp"
+#include "transfer/company_record.hpp"
+#include "recordfile/text_fields.hpp"
 #include "personnel/messages.hpp"
 #include "transfer/name_code.hpp"
 #include "personnel/person_prompts.hpp"
 #include "personnel/personnel_state.hpp"
 #include "personnel/pit_record.hpp"
 #include "personnel/transferred_persons.hpp"
-#include "transfer/console_prompts.hpp"
 
 namespace vx::personnel {
 namespace {
 
 // Shows the person and, when pit_scope asks for it, the question; ends the line.
-bool take_person(Session& run, ConstRecordView old, std::string_view question) {
-  show_person(run, kPitPersonLabel, old, kPitSurname, kPitFirstName);
-  const bool taken = run.options.pit_scope != 1 || ask_choice(run, question, "TN") == 'T';
-  transfer::print_line(run, "");
+bool take_person(Staff& staff, ConstRecordView old, std::string_view question) {
+  show_person(staff, kPitPersonLabel, old, kPitSurname, kPitFirstName);
+  const bool taken =
+      staff.options.pit_scope != 1 ||
+      staff.talk.choose(dialogue::Choice::kPitPerson, dialogue::Tone::kPrompt, question, "TN") == 'T';
+  staff.talk.line("");
   return taken;
 }
 
@@ -30,23 +31,23 @@ void start_fresh(ConstRecordView old, RecordView fresh) {
   fresh.set_u32(kPitSecondDate, 0);
 }
 
-void carry_head(Session& run, ConstRecordView old, RecordView fresh) {
-  transfer::convert_name_code(old, fresh, kPitOffice, run.cs);
+void carry_head(Staff& staff, ConstRecordView old, RecordView fresh) {
+  transfer::convert_name_code(old, fresh, kPitOffice, staff.cs);
   fresh.copy_from(old, kPitPersonal, kPitPersonalSize);
-  conversion::convert_texts_into(old, fresh, kPitNames, run.cs);
-  fresh.copy_from(old, kPitAddress, conversion::kCompanyRecordSize);
-  conversion::convert_company_record(
-      RecordView{fresh.sub(kPitAddress, conversion::kCompanyRecordSize)}, run.cs);
+  convert_texts_into(old, fresh, kPitNames, staff.cs);
+  fresh.copy_from(old, kPitAddress, transfer::kCompanyRecordSize);
+  transfer::convert_company_record(
+      RecordView{fresh.sub(kPitAddress, transfer::kCompanyRecordSize)}, staff.cs);
 }
 
-void carry_group(Session& run, ConstRecordView old, RecordView fresh, const PitGroup& group,
+void carry_group(Staff& staff, ConstRecordView old, RecordView fresh, const PitGroup& group,
                  bool open_amounts) {
   for (std::size_t i = 0; i < group.count; ++i) {
     const auto item = group.items + i * group.item_size;
     fresh.copy_from(old, item, group.item_size);
-    conversion::convert_texts_into(ConstRecordView{old.sub(item, group.item_size)},
+    convert_texts_into(ConstRecordView{old.sub(item, group.item_size)},
                                    RecordView{fresh.sub(item, group.item_size)}, kPitItemTexts,
-                                   run.cs);
+                                   staff.cs);
     if (!open_amounts) continue;
     const auto values = group.values + i * group.value_size;
     fresh.set_f64(values + kOpeningAmount, old.f64(values + kAmountBefore));
@@ -61,27 +62,27 @@ void carry_pid5_trailing(ConstRecordView old, RecordView fresh) {
 
 }  // namespace
 
-bool pid5_filter(Session& run, ConstRecordView old, RecordView fresh) {
-  if (!take_person(run, old, kAskPid5)) return false;
-  const bool whole_copy = from_2018_files(run) && old.date(kPitValidFrom).year == kYear2018;
+bool pid5_filter(Staff& staff, ConstRecordView old, RecordView fresh) {
+  if (!take_person(staff, old, kAskPid5)) return false;
+  const bool whole_copy = staff.from_2018_files && old.date(kPitValidFrom).year == kYear2018;
   if (whole_copy)
     fresh.copy_from(old, 0, kPitRecordSize);
   else
     start_fresh(old, fresh);
-  carry_head(run, old, fresh);
-  carry_group(run, old, fresh, kGroupA, true);
-  carry_group(run, old, fresh, kGroupB, !whole_copy);
-  carry_group(run, old, fresh, kGroupC, !whole_copy);
+  carry_head(staff, old, fresh);
+  carry_group(staff, old, fresh, kGroupA, true);
+  carry_group(staff, old, fresh, kGroupB, !whole_copy);
+  carry_group(staff, old, fresh, kGroupC, !whole_copy);
   carry_pid5_trailing(old, fresh);
   return true;
 }
 
-bool pit28_filter(Session& run, ConstRecordView old, RecordView fresh) {
-  if (!take_person(run, old, kAskPit28)) return false;
+bool pit28_filter(Staff& staff, ConstRecordView old, RecordView fresh) {
+  if (!take_person(staff, old, kAskPit28)) return false;
   start_fresh(old, fresh);
-  if (from_2018_files(run) && old.date(kPitSecondDate).year == kYear2018)
+  if (staff.from_2018_files && old.date(kPitSecondDate).year == kYear2018)
     fresh.copy_from(old, kPitSecondDate, sizeof(std::uint32_t));
-  carry_head(run, old, fresh);
+  carry_head(staff, old, fresh);
   const auto month_value = old.u16(kPit28MonthValueSource);
   for (std::size_t m = 1; m <= kPit28Months; ++m) {
     fresh.set_u16(kPit28MonthStride * m - kPit28MonthValueBack, month_value);

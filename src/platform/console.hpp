@@ -2,6 +2,7 @@
 // The one door to the screen and keyboard: an 80 x 25 grid of CP852 cells,
 // PC key codes, mouse clicks, beeps, a clock and sleeps. The terminal and the
 // scripted backends implement it.
+#include "platform/program_exit.hpp"
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -87,11 +88,6 @@ class Console {
   virtual void present() {}
   // The program ends with this code; the backend shows its last word.
   virtual void finish(int exit_code) = 0;
-};
-
-// Ends the program: unwound to main, which closes the console with the code.
-struct ProgramExit {
-  int code;
 };
 
 // The scripted console stopped the run (script exhausted or bad script line);

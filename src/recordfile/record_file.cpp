@@ -6,9 +6,8 @@
 
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
+#include "platform/program_exit.hpp"
 #include "recordfile/temp_names.hpp"
-#include "ui/message_box.hpp"
-#include "ui/progress_window.hpp"
 
 namespace vx::recordfile {
 
@@ -20,18 +19,8 @@ constexpr int kQueueRange = 29;
 constexpr int kBusyPauseMs = 500;
 constexpr int kBusyPausesBeforeAsking = 4;
 
-std::string centred_lines(std::initializer_list<std::string_view> lines) {
-  std::string text;
-  for (auto line : lines) {
-    if (!text.empty()) text += ui::kLineBreak;
-    text += ui::kCentre;
-    text += line;
-  }
-  return text;
-}
-
-void forget_typed_keys(Session& run) {
-  while (run.console.key_waiting()) run.console.read_key();
+std::vector<std::string> lines_of(std::initializer_list<std::string_view> lines) {
+  return {lines.begin(), lines.end()};
 }
 
 }  // namespace
@@ -69,10 +58,10 @@ const RecordClass& plain_record_class() {
 
 // --- record file ------------------------------------------------------------------
 
-RecordFile::RecordFile(Session& run, std::string name, std::size_t record_size, const RecordClass& cls)
+RecordFile::RecordFile(FileAccess& access, std::string name, std::size_t record_size, const RecordClass& cls)
     // The name is kept whole: a cut path would name another file.
-    : run_(run), name_(std::move(name)), record_size_(record_size < 1 ? 1 : record_size),
-      class_(cls), mode_(run.files.mode) {}
+        : access_(access), name_(std::move(name)), record_size_(record_size < 1 ? 1 : record_size),
+      class_(cls), mode_(access.settings.mode) {}
 
 RecordFile::~RecordFile() { close(); }
 
@@ -84,7 +73,7 @@ bool RecordFile::open_existing() {
     if (file_.open(name_, how)) {
       const bool exclusive = mode_.sharing == kDenyAll || mode_.sharing == kDenyRead ||
                              mode_.sharing == kDenyWrite;
-      if (!exclusive || !run_.files.network_mode || file_.lock(0, kWholeFileLockLength)) {
+      if (!exclusive || !access_.settings.network_mode || file_.lock(0, kWholeFileLockLength)) {
         last_error_ = platform::kOk;
         return true;
       }
@@ -93,8 +82,8 @@ bool RecordFile::open_existing() {
     } else {
       last_error_ = file_.error();
     }
-    if (last_error_ != platform::kSharingViolation || attempt >= run_.files.retry_count) return false;
-    run_.console.sleep_ms(run_.files.retry_pause_ms);
+    if (last_error_ != platform::kSharingViolation || attempt >= access_.settings.retry_count) return false;
+    access_.talk.op().wait_ms(access_.settings.retry_pause_ms);
   }
 }
 
@@ -128,10 +117,10 @@ bool RecordFile::open(LockWait wait, OpenMode mode) {
       ok = open_existing();
       state_ = FileState::kOpened;
       if (!ok && last_error_ == platform::kFileNotFound) {
-        const auto answer = ui::standard_message_box(
-            run_.ui, centred_lines({cp852("Nie odnaleziono pliku:"), name_, class_.missing_question()}),
-            ui::kBoxWarning | ui::kButtonYes | ui::kButtonNo);
-        if (answer == ui::CMD_YES) {
+        const auto answer = access_.talk.box(
+            dialogue::Box::kCreateMissing,
+            lines_of({cp852("Nie odnaleziono pliku:"), name_, class_.missing_question()}));
+        if (answer == dialogue::BoxAnswer::kYes) {
           ok = file_.open(name_, platform::File::Mode::kCreate);
           state_ = FileState::kCreated;
         }
@@ -142,13 +131,11 @@ bool RecordFile::open(LockWait wait, OpenMode mode) {
     if (file_.error() != platform::kOk) last_error_ = file_.error();
     state_ = FileState::kClosed;
     if (last_error_ == platform::kAccessDenied && mode != OpenMode::kCreate)
-      ui::standard_message_box(
-          run_.ui, centred_lines({cp852("Dostęp do pliku"), name_, cp852("Zabronony !(?)")}),
-          ui::kErrorReport);
+      access_.talk.report(lines_of({cp852("Dostęp do pliku"), name_, cp852("Zabronony !(?)")}));
     return false;
   }
   last_error_ = platform::kOk;
-  if (lock_wanted_ && run_.files.network_mode && !lock_file(wait)) {
+  if (lock_wanted_ && access_.settings.network_mode && !lock_file(wait)) {
     close();
     return false;
   }
@@ -166,7 +153,7 @@ bool RecordFile::try_lock_whole() { return file_.lock(0, kWholeFileLockLength); 
 bool RecordFile::try_unlock_whole() { return file_.unlock(0, kWholeFileLockLength); }
 
 bool RecordFile::wait_for(LockWait wait, bool (RecordFile::*attempt)()) {
-  std::unique_ptr<ui::ProgressWindow> queue;
+  std::unique_ptr<dialogue::Progress> queue;
   bool ok = false;
   int tries = 0;
   for (;;) {
@@ -176,42 +163,42 @@ bool RecordFile::wait_for(LockWait wait, bool (RecordFile::*attempt)()) {
     }
     ++tries;
     if (wait == LockWait::kRetry) {
-      if (tries >= run_.files.retry_count) break;
+      if (tries >= access_.settings.retry_count) break;
       continue;
     }
-    run_.console.sleep_ms(run_.files.retry_pause_ms);
+    access_.talk.op().wait_ms(access_.settings.retry_pause_ms);
     if (wait == LockWait::kAsk) {
-      if (tries > run_.files.retry_count) {
-        const auto answer = ui::standard_message_box(
-            run_.ui, centred_lines({cp852(" NET Info"), cp852("DOSTĘP BLOKOWANY SIECIOWO"), cp852("Czy czekamy ?")}),
-            ui::kBoxWarning | ui::kButtonYes | ui::kButtonNo);
-        if (answer != ui::CMD_YES) break;
+      if (tries > access_.settings.retry_count) {
+        const auto answer = access_.talk.box(
+            dialogue::Box::kWaitForLock,
+            lines_of({cp852(" NET Info"), cp852("DOSTĘP BLOKOWANY SIECIOWO"), cp852("Czy czekamy ?")}));
+        if (answer != dialogue::BoxAnswer::kYes) break;
         tries = 0;
       }
     } else {
-      if (!queue) queue = std::make_unique<ui::ProgressWindow>(run_.console, cp852("Sieciowa KOLEJKA ").str(), kQueueRange);
+      if (!queue) queue = access_.talk.op().progress(cp852("Sieciowa KOLEJKA "), kQueueRange);
       queue->advance();
-      if (tries > run_.files.retry_count) {
+      if (tries > access_.settings.retry_count) {
         tries = 0;
         queue->reset();
       }
     }
   }
   queue.reset();
-  forget_typed_keys(run_);
+  access_.talk.op().wait_over();
   if (!ok) last_error_ = platform::kLockViolation;
   return ok;
 }
 
 bool RecordFile::lock_file(LockWait wait) {
-  if (!run_.files.network_mode) return locked_ = true;
+  if (!access_.settings.network_mode) return locked_ = true;
   if (!wait_for(wait, &RecordFile::try_lock_whole)) return false;
   locked_ = true;
   return true;
 }
 
 bool RecordFile::unlock_file() {
-  if (!run_.files.network_mode) {
+  if (!access_.settings.network_mode) {
     locked_ = false;
     return true;
   }
@@ -221,16 +208,16 @@ bool RecordFile::unlock_file() {
 }
 
 bool RecordFile::lock_record(long number) {
-  if (!run_.files.network_mode) return true;
+  if (!access_.settings.network_mode) return true;
   const auto size = static_cast<std::uint64_t>(record_size_);
-  for (int t = 0; t < run_.files.retry_count; ++t)
+  for (int t = 0; t < access_.settings.retry_count; ++t)
     if (file_.lock(static_cast<std::uint64_t>(number) * size, size)) return true;
   last_error_ = platform::kLockViolation;
   return false;
 }
 
-bool RecordFile::marker_lock() { return !run_.files.network_mode || file_.lock(0, 1); }
-bool RecordFile::marker_unlock() { return !run_.files.network_mode || file_.unlock(0, 1); }
+bool RecordFile::marker_lock() { return !access_.settings.network_mode || file_.lock(0, 1); }
+bool RecordFile::marker_unlock() { return !access_.settings.network_mode || file_.unlock(0, 1); }
 
 bool RecordFile::seek(long number) {
   const bool ok = number >= 0 && file_.seek(static_cast<std::uint64_t>(number) * record_size_);
@@ -272,10 +259,8 @@ bool RecordFile::append(std::span<const std::uint8_t> buffer) {
 bool RecordFile::flush() { return file_.flush(); }
 
 void RecordFile::fatal(std::string_view operation) {
-  const std::string text = centred_lines({cp852("Poważny BŁĄD I/O."), "", operation,
-                                          cp852("Czy KONTYNUOWAĆ PRACĘ ?")});
-  if (ui::standard_message_box(run_.ui, text, ui::kBoxError | ui::kButtonYes | ui::kButtonNo) !=
-      ui::CMD_YES)
+  const auto lines = lines_of({cp852("Poważny BŁĄD I/O."), "", operation, cp852("Czy KONTYNUOWAĆ PRACĘ ?")});
+  if (access_.talk.box(dialogue::Box::kGoOnAfterIoError, lines) != dialogue::BoxAnswer::kYes)
     throw platform::ProgramExit{255};
 }
 
@@ -292,9 +277,9 @@ bool RecordFile::grow(long n, std::uint64_t bytes, const std::vector<std::uint8_
 
 long RecordFile::shift_up(long n, bool& ok) {
   const std::size_t size = record_size_;
-  std::unique_ptr<ui::ProgressWindow> progress;
-  if (n + 1 > kInsertProgressAbove && run_.files.insert_progress)
-    progress = std::make_unique<ui::ProgressWindow>(run_.console, cp852("Wstawianie...").str(), n + 1);
+  std::unique_ptr<dialogue::Progress> progress;
+  if (n + 1 > kInsertProgressAbove && access_.settings.insert_progress)
+    progress = access_.talk.op().progress(cp852("Wstawianie..."), n + 1);
   std::string fresh_key, stored_key;
   class_.compare_key(ConstRecordView(fresh_), fresh_key);
   // Blocks read back from the end; the records of a block that sort after
@@ -368,7 +353,7 @@ bool RecordFile::insert_in_order(std::span<const std::uint8_t> record) {
 
 // --- file-level operations ----------------------------------------------------------
 
-bool file_exists(Session& run, std::string_view name, std::int64_t* size) {
+bool file_exists(FileAccess& access, std::string_view name, std::int64_t* size) {
   int pauses = 0;
   for (;;) {
     int error = platform::kOk;
@@ -379,37 +364,35 @@ bool file_exists(Session& run, std::string_view name, std::int64_t* size) {
     }
     if (size) *size = -1;
     if (error == platform::kBadEnvironment || error == platform::kBadFormat) {
-      ui::standard_message_box(run.ui, centred_lines({cp852("Niepoprawny format nazwy"), name}),
-                               ui::kErrorReport);
+      access.talk.report(lines_of({cp852("Niepoprawny format nazwy"), name}));
       return false;
     }
     if (error != platform::kAccessDenied && error != platform::kSharingViolation &&
         error != platform::kLockViolation)
       return false;
     if (pauses == kBusyPausesBeforeAsking) {
-      const auto answer = ui::standard_message_box(
-          run.ui, centred_lines({cp852("Dostęp do pliku"), name, cp852("niemożliwy/zabroniony !"),
-                                 cp852("Ponowić próbę ?")}),
-          ui::kBoxWarning | ui::kButtonYes | ui::kButtonNo);
-      if (answer == ui::CMD_NO) return false;
+      const auto answer = access.talk.box(dialogue::Box::kRetryAccess,
+                                          lines_of({cp852("Dostęp do pliku"), name, cp852("niemożliwy/zabroniony !"),
+                                                    cp852("Ponowić próbę ?")}));
+      if (answer == dialogue::BoxAnswer::kNo) return false;
       pauses = 0;
     }
-    run.console.sleep_ms(kBusyPauseMs);
+    access.talk.op().wait_ms(kBusyPauseMs);
     ++pauses;
   }
 }
 
 bool delete_file(std::string_view name) { return platform::remove_file(name); }
 
-void set_access_mode(Session& run, OpenModeWord mode) {
-  run.files.saved_mode = run.files.mode;
-  run.files.mode = mode;
+void set_access_mode(FileLayerSettings& settings, OpenModeWord mode) {
+  settings.saved_mode = settings.mode;
+  settings.mode = mode;
 }
 
-void restore_access_mode(Session& run) { run.files.mode = run.files.saved_mode; }
+void restore_access_mode(FileLayerSettings& settings) { settings.mode = settings.saved_mode; }
 
-OpenModeWord exclusive_read_mode(const Session& run) {
-  return {Access::kRead, run.files.network_mode ? std::uint8_t{kDenyAll} : std::uint8_t{0}};
+OpenModeWord exclusive_read_mode(const FileLayerSettings& settings) {
+  return {Access::kRead, settings.network_mode ? std::uint8_t{kDenyAll} : std::uint8_t{0}};
 }
 
 }  // namespace vx::recordfile

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/session.hpp"
 #include "platform/filesystem.hpp"
+#include "recordfile/file_access.hpp"
 #include "recordfile/record_view.hpp"
 
 namespace vx::recordfile {
@@ -57,7 +57,7 @@ inline constexpr std::uint64_t kWholeFileLockLength = 2147483647;  // 2^31 - 1
 
 class RecordFile {
  public:
-  RecordFile(Session& run, std::string name, std::size_t record_size,
+  RecordFile(FileAccess& access, std::string name, std::size_t record_size,
              const RecordClass& cls = plain_record_class());
   ~RecordFile();
   RecordFile(const RecordFile&) = delete;
@@ -113,7 +113,7 @@ class RecordFile {
   // The fatal dialog; returns when the operator chooses to go on.
   void fatal(std::string_view operation);
 
-  Session& run_;
+  FileAccess& access_;
   std::string name_;
   std::size_t record_size_;
   const RecordClass& class_;
@@ -132,13 +132,13 @@ class RecordFile {
 
 // True when an entry of that name is found; retries while the file is busy
 // and asks the operator after four pauses. size gets the size or -1.
-bool file_exists(Session& run, std::string_view name, std::int64_t* size = nullptr);
+bool file_exists(FileAccess& access, std::string_view name, std::int64_t* size = nullptr);
 bool delete_file(std::string_view name);
 
 // The access mode switch used around the exclusive read of the register.
-void set_access_mode(Session& run, OpenModeWord mode);
-void restore_access_mode(Session& run);
+void set_access_mode(FileLayerSettings& settings, OpenModeWord mode);
+void restore_access_mode(FileLayerSettings& settings);
 // Read access, other stations denied reading and writing.
-OpenModeWord exclusive_read_mode(const Session& run);
+OpenModeWord exclusive_read_mode(const FileLayerSettings& settings);
 
 }  // namespace vx::recordfile

@@ -3,13 +3,13 @@
 // letters converted.
 #include <string_view>
 
-#include "driver/session.hpp"
+#include "transfer/copier.hpp"
 
 namespace vx::transfer {
 
 // True when finished or nothing was to be done (missing or empty source,
 // existing target kept); false when a file could not be opened, read,
 // written or closed.
-bool copy_bytes(Session& run, std::string_view source, std::string_view target, bool convert);
+bool copy_bytes(Copier& copier, std::string_view source, std::string_view target, bool convert);
 
 }  // namespace vx::transfer

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "transfer/console_prompts.hpp"
 #include "transfer/transfer_messages.hpp"
 
 namespace vx::transfer {
@@ -20,10 +19,10 @@ std::string listed_folder(std::string_view dir, std::string_view mask) {
 }
 }  // namespace
 
-std::vector<platform::DirEntry> listed_files(Session& run, std::string_view dir, std::string_view mask) {
+std::vector<platform::DirEntry> listed_files(Copier& copier, std::string_view dir, std::string_view mask) {
   auto listing = platform::list_directory(dir, mask);
-  if (listing.unreadable()) failure_line(run, msg::kListingFailed + listed_folder(dir, mask));
-  for (const auto& name : listing.refused) failure_line(run, msg::kBadFileName + name);
+  if (listing.unreadable()) copier.talk.failure(msg::kListingFailed + listed_folder(dir, mask));
+  for (const auto& name : listing.refused) copier.talk.failure(msg::kBadFileName + name);
   std::erase_if(listing.entries, [](const platform::DirEntry& e) { return e.is_dir; });
   return std::move(listing.entries);
 }

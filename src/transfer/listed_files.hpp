@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/session.hpp"
+#include "transfer/copier.hpp"
 #include "platform/filesystem.hpp"
 
 namespace vx::transfer {
@@ -12,6 +12,6 @@ namespace vx::transfer {
 // name that would lead out of its folder, and a folder that cannot be read,
 // are each reported on a light red line without a key wait; a missing
 // folder simply has no files.
-std::vector<platform::DirEntry> listed_files(Session& run, std::string_view dir, std::string_view mask);
+std::vector<platform::DirEntry> listed_files(Copier& copier, std::string_view dir, std::string_view mask);
 
 }  // namespace vx::transfer

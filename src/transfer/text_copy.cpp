@@ -5,8 +5,8 @@
 
 #include "charset/polish.hpp"
 #include "platform/filesystem.hpp"
-#include "transfer/console_prompts.hpp"
-#include "transfer/copy_files.hpp"
+#include "transfer/file_presence.hpp"
+#include "transfer/step_record.hpp"
 #include "transfer/overwrite_question.hpp"
 #include "transfer/transfer_messages.hpp"
 
@@ -65,21 +65,42 @@ class LineReader {
 
 }  // namespace
 
-void copy_text_file(Session& run, std::string_view source, std::string_view target, LineFilter filter) {
-  if (file_size_of(source) == 0) return;
-  platform::File in;
-  if (!in.open(source, platform::File::Mode::kRead)) {
-    if (!shown_outside_tree(run, in, source)) show_failure(run, msg::kOpenFailed + source);
+void copy_text_file(Copier& copier, std::string_view source, std::string_view target, LineFilter filter) {
+  StepRecord step(copier.talk, source, target);
+  // A failure in light red on a line of its own; key wait unless the copy
+  // gives up at once.
+  auto fail = [&](const std::string& line, bool wait_for_key) {
+    step.failed(line);
+    copier.talk.failure(line);
+    if (wait_for_key) copier.talk.acknowledge();
+  };
+  // A path leading out of the data trees: one line, no key wait.
+  auto refused = [&](const platform::File& f, std::string_view path) {
+    if (f.error() != platform::kOutsideTree) return false;
+    step.ended(dialogue::Outcome::kRefused);
+    copier.talk.failure(msg::kOutsideTree + path);
+    return true;
+  };
+  if (file_size_of(source) == 0) {
+    step.ended(dialogue::Outcome::kMissing);
     return;
   }
-  if (file_size_of(target) > 0 && keep_existing(run, target)) return;
+  platform::File in;
+  if (!in.open(source, platform::File::Mode::kRead)) {
+    if (!refused(in, source)) fail(msg::kOpenFailed + source, true);
+    return;
+  }
+  if (file_size_of(target) > 0 && keep_existing(copier, target)) {
+    step.ended(dialogue::Outcome::kKept);
+    return;
+  }
   platform::File out;
   if (!out.open(target, platform::File::Mode::kReplace)) {
     in.close();
-    if (!shown_outside_tree(run, out, target)) show_failure(run, msg::kTextCreateFailed + target);
+    if (!refused(out, target)) fail(msg::kTextCreateFailed + target, true);
     return;
   }
-  show_copy_start(run, msg::kCopyingTextFile + source);
+  copier.talk.line(msg::kCopyingTextFile + source, dialogue::Tone::kCopyStarts);
 
   LineReader lines(in);
   std::string line;
@@ -88,25 +109,26 @@ void copy_text_file(Session& run, std::string_view source, std::string_view targ
     if (got == LineReader::kEnd) break;
     if (got == LineReader::kFailed) {
       // A file cut short is no copy: the previous target stays.
-      show_failure(run, msg::kTextReadFailed + source, false);
+      fail(msg::kTextReadFailed + source, false);
       in.close();
       out.discard();
       return;
     }
-    charset::conversion_map(run.cs).apply(line);
-    if (filter && !filter(run, line)) continue;
+    charset::conversion_map(copier.cs).apply(line);
+    if (filter && !filter(line)) continue;
     line += "\r\n";
     if (out.write(line.data(), line.size()) < line.size()) {
-      show_failure(run, msg::kTextWriteFailed + target, false);
+      fail(msg::kTextWriteFailed + target, false);
       in.close();
       out.discard();
       return;
     }
+    step.wrote_bytes(line.size());
   }
   in.close();
   // The lines are buffered and the file is put in place at closing: a full
   // disk may show only there, and is still a failed write.
-  if (!out.close()) show_failure(run, msg::kTextWriteFailed + target, false);
+  if (!out.close()) fail(msg::kTextWriteFailed + target, false);
 }
 
 }  // namespace vx::transfer

@@ -12,12 +12,6 @@ inline constexpr std::int16_t kReplaceAllFollowing = -1;
 struct TransferState {
   // 0 ask for each existing target; 1 keep every following; -1 replace every following.
   std::int16_t overwrite_policy = 0;
-  // While true, a record copy onto an existing target appends to it.
-  bool append_mode = false;
-  // Advanced by the same-length record copy.
-  std::uint32_t record_counter = 0;
-  // Document month being converted: 0 unsettled documents, 1..12 months.
-  std::int16_t doc_month = 0;
 };
 
 }  // namespace vx::transfer

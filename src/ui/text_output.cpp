@@ -17,14 +17,12 @@ void TextOutput::restore(const Saved& s) {
 
 void TextOutput::go_to(int x, int y) {
   if (x < 1 || y < 1 || x > window_.width() || y > window_.height()) return;
-  if (transcript && y != y_) *transcript += '\n';
   x_ = x;
   y_ = y;
   place_cursor();
 }
 
 void TextOutput::write(std::string_view text) {
-  if (transcript) *transcript += text;
   const int row = window_.top + y_ - 1;
   for (char c : text) {
     if (x_ > window_.width()) break;

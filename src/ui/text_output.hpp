@@ -55,10 +55,6 @@ class TextOutput {
 
   platform::Console& console() { return console_; }
 
-  // When set, everything written is also appended here, a line end at each
-  // move to another row: the record of a run that never scrolls back.
-  std::string* transcript = nullptr;
-
  private:
   void place_cursor();
 

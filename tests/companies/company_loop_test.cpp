@@ -1,4 +1,4 @@
-#include "companies/company_loop.hpp"
+#include "driver/program_flow.hpp"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ TEST(CompanyLoop, RegisterEntryTakesTheTargetStandardForNameAndInfoOnly) {
   s.run().loc.source_root = office.root17().string() + "/";
   s.run().loc.target_root = office.root18().string() + "/";
   s.run().cs.charset_mode = 1;
-  companies::copy_companies(s.run());
+  driver::copy_companies(s.run());
   const Bytes reg = read_file(office.new_file("SPISFIRM.DAT"));
   ASSERT_EQ(reg.size(), 103u);
   Record expected = register_record({cp852_bytes("Łódź Żółć"), dir_with_letter, cp852_bytes("opis ąę"), std::string(36, '\x86')});
@@ -33,7 +33,7 @@ TEST(CompanyLoop, KeepingTheStandardWritesTheRecordAsRead) {
   ScriptedRun s(select_all());
   s.run().loc.source_root = office.root17().string() + "/";
   s.run().loc.target_root = office.root18().string() + "/";
-  companies::copy_companies(s.run());
+  driver::copy_companies(s.run());
   EXPECT_EQ(read_file(office.new_file("SPISFIRM.DAT")), register_record(c).bytes());
   // The window of the loop is given back cleared.
   EXPECT_EQ(s.run().out.window(), ui::kFullScreen);
@@ -62,7 +62,7 @@ TEST(CompanyLoop, CompanyLinesOnRows3And4AndThePlanFromRow6) {
   s.run().options.entered_2018_items = 0;
   s.run().options.addon_items = 0;
   s.run().options.stop_per_company = 1;
-  companies::copy_companies(s.run());
+  driver::copy_companies(s.run());
   // Seen at the wait after the company: the loop's lines in its window from
   // row 3, the plan's from row 6, nothing left of column 3.
   const auto rows = last_screen(s.output());

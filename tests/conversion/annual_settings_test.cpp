@@ -116,7 +116,7 @@ TEST_F(AnnualSettings, ApprovedDecemberOpensTheNewYear) {
   write_file(source("FIRMA1", "2017_ROK.REK"), concat(src));
   ScriptedRun sr;  // no key may be awaited
   prepare(sr.run());
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
 
   const Bytes out = read_file(target());
   ASSERT_EQ(out.size(), 3 * kSize);
@@ -134,7 +134,7 @@ TEST_F(AnnualSettings, OpenDecemberWarnsTwiceWaitsOnceAndStillCarriesOver) {
   write_file(source("FIRMA1", "2017_ROK.REK"), concat(src));
   ScriptedRun sr("Enter\n");
   prepare(sr.run());
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
 
   EXPECT_EQ(read_file(target()), expected(src, false, 0x5A));
   EXPECT_EQ(sr.console().screens_shown(), 1);
@@ -151,14 +151,14 @@ TEST_F(AnnualSettings, OpenDecemberWithoutWarningOrSound) {
     ScriptedRun sr;
     prepare(sr.run());
     sr.run().options.warn_open_december = 0;
-    conversion::convert_annual_settings(sr.run(), "FIRMA1");
+    conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
     EXPECT_EQ(read_file(target()), expected(src, false, 0x5A));
     EXPECT_FALSE(shows(sr, "GRUDNIA"));
   }
   ScriptedRun sr("Enter\n");
   prepare(sr.run());
-  sr.run().env.sound_off = true;
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  sr.run().ui.sound_off = true;
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
   EXPECT_EQ(beeps(sr.output()), 0);
   EXPECT_EQ(sr.console().screens_shown(), 1);
 }
@@ -171,7 +171,7 @@ TEST_F(AnnualSettings, BothFilesAnswerBTakesThe2017File) {
   write_file(source("FIRMA1", "2018_ROK.REK"), concat(new_year));
   ScriptedRun sr("x\nb\n");  // any other key is ignored
   prepare(sr.run());
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
 
   EXPECT_EQ(read_file(target()), expected(old_year, false, 0x5A));
   EXPECT_FALSE(sr.run().conversion.from_2018_files);
@@ -188,7 +188,7 @@ TEST_F(AnnualSettings, BothFilesAnswerNTakesThe2018FileAsItIs) {
   write_file(source("FIRMA1", "2018_ROK.REK"), concat(new_year));
   ScriptedRun sr("N\n");
   prepare(sr.run());
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
 
   EXPECT_EQ(read_file(target()), expected(new_year, true, 0x33));
   EXPECT_TRUE(sr.run().conversion.from_2018_files);
@@ -203,12 +203,12 @@ TEST_F(AnnualSettings, AnswerAHoldsForLaterCompaniesWithoutAQuestion) {
   }
   ScriptedRun sr("a\n");  // the only key: a second question would find none
   prepare(sr.run());
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
   EXPECT_TRUE(sr.run().conversion.annual_choice_all_2018);
   EXPECT_EQ(read_file(target("FIRMA1")), expected(new_year, true, 0x5A));
 
   sr.run().conversion.start_company();
-  conversion::convert_annual_settings(sr.run(), "FIRMA2");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA2");
   EXPECT_EQ(read_file(target("FIRMA2")), expected(new_year, true, 0x5A));
   EXPECT_TRUE(sr.run().conversion.from_2018_files);
   EXPECT_EQ(sr.console().screens_shown(), 1);
@@ -219,7 +219,7 @@ TEST_F(AnnualSettings, Only2018FileIsTakenWithoutAQuestion) {
   write_file(source("FIRMA1", "2018_ROK.REK"), concat(new_year));
   ScriptedRun sr;
   prepare(sr.run());
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
   EXPECT_EQ(read_file(target()), expected(new_year, true, 0x5A));
   EXPECT_TRUE(sr.run().conversion.from_2018_files);
 }
@@ -230,7 +230,7 @@ TEST_F(AnnualSettings, ConvertingMarksTheFileAsCodePage852) {
   ScriptedRun sr;
   prepare(sr.run());
   sr.run().cs.charset_mode = 1;
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
   EXPECT_EQ(read_file(target()), expected(src, false, 0x81));
   EXPECT_EQ(sr.run().cs.source_charset, 1);
   EXPECT_EQ(sr.run().cs.target_charset, 2);
@@ -241,7 +241,7 @@ TEST_F(AnnualSettings, KeepingTheStandardSetsBothStandardsTo852) {
   ScriptedRun sr;
   prepare(sr.run());
   sr.run().cs.source_charset = 1;
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
   EXPECT_EQ(sr.run().cs.source_charset, 2);
   EXPECT_EQ(sr.run().cs.target_charset, 2);
   const Bytes out = read_file(target());
@@ -259,7 +259,7 @@ TEST_F(AnnualSettings, ShortSourceLeavesThe2018FileAsItWas) {
   write_file(target(), Bytes(3 * kSize, 9));  // an earlier file stays
   ScriptedRun sr("Enter\n");
   prepare(sr.run());
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
   EXPECT_EQ(read_file(target()), Bytes(3 * kSize, 9));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(target().parent_path()), {}), 1);
   EXPECT_TRUE(shows(sr, "Błąd odczytu danych z 2017"));
@@ -271,7 +271,7 @@ TEST_F(AnnualSettings, NoAnnualDataWritesNothing) {
   write_file(source("FIRMA1", "2017_ROK.REK"), Bytes{});  // empty counts as missing
   ScriptedRun sr("Enter\n");
   prepare(sr.run());
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
   EXPECT_FALSE(file_exists(target()));
   EXPECT_TRUE(shows(sr, "Brak danych nnnnROK.REK danych za 2017 i 2018 !"));
   EXPECT_EQ(sr.console().screens_shown(), 1);
@@ -281,7 +281,7 @@ TEST_F(AnnualSettings, TargetThatCannotBeCreatedIsReported) {
   write_file(source("FIRMA9", "2017_ROK.REK"), concat(source_records(13, 1.0)));
   ScriptedRun sr("Enter\n");
   prepare(sr.run());
-  conversion::convert_annual_settings(sr.run(), "FIRMA9");  // no 2018 directory
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA9");  // no 2018 directory
   EXPECT_TRUE(shows(sr, "brak dostępu do danych FirmaREK za 2018 !"));
   EXPECT_EQ(sr.console().screens_shown(), 1);
 }
@@ -296,7 +296,7 @@ TEST_F(AnnualSettings, NumberingStringsTravelWholeAsStored) {
   write_file(source("FIRMA1", "2017_ROK.REK"), concat(src));
   ScriptedRun sr;
   prepare(sr.run());
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
 
   const Bytes out = read_file(target());
   ASSERT_EQ(out.size(), 3 * kSize);
@@ -322,7 +322,7 @@ TEST_F(AnnualSettings, AFailedReadKeepsWhatWasSettledBeforeIt) {
     ScriptedRun sr("Enter\n");
     prepare(sr.run());
     sr.run().cs = {1, 2, 2};
-    conversion::convert_annual_settings(sr.run(), "FIRMA1");
+    conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
     EXPECT_FALSE(file_exists(target()));
     EXPECT_TRUE(sr.run().conversion.from_2018_files);
     check(sr);
@@ -346,7 +346,7 @@ TEST_F(AnnualSettings, TheQuestionIgnoresOtherKeysAndShowsTheChoice) {
   ScriptedRun sr("t\nEnter\nEsc\n1\nn\n");
   prepare(sr.run());
   sr.run().out.set_window({3, 6, 76, 19});  // the copy plan's window
-  conversion::convert_annual_settings(sr.run(), "FIRMA1");
+  conversion::convert_annual_settings(sr.run().company_job, "FIRMA1");
   EXPECT_EQ(sr.console().screens_shown(), 5);  // four ignored keys, then N
   EXPECT_TRUE(sr.run().conversion.from_2018_files);
   const auto rows = sr.screen();

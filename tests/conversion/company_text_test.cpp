@@ -42,7 +42,7 @@ TEST_F(CompanyText, WrittenWithThe2017LocationUnderTheKeyOfTheYearBefore) {
   write_file(source(), "[PATH]\r\nWEX2016=C:\\WEX16\\F1\r\nWEX2013=C:\\WEX13\r\n[FIRMA]\r\nNIP=123\r\n");
   ScriptedRun sr;
   prepare(sr.run(), false);
-  conversion::rewrite_company_text(sr.run(), kCompany);
+  conversion::rewrite_company_text(sr.run().company_job, kCompany);
   const std::string text = target_text();
   ASSERT_GT(path_2017().size(), 40u);
   EXPECT_NE(text.find("[PATH]\r\nWEX2017=" + path_2017() + "\r\nWEX2016=C:\\WEX16\\F1\r\nWEX2015=\r\n"
@@ -58,7 +58,7 @@ TEST_F(CompanyText, KeptLocationOfTheAnnualConversionIsUsed) {
   ScriptedRun sr;
   prepare(sr.run(), false);
   sr.run().conversion.company_path_2017 = "D:\\DANE2017\\F1";
-  conversion::rewrite_company_text(sr.run(), kCompany);
+  conversion::rewrite_company_text(sr.run().company_job, kCompany);
   EXPECT_NE(target_text().find("WEX2017=D:\\DANE2017\\F1\r\n"), std::string::npos);
 }
 
@@ -66,7 +66,7 @@ TEST_F(CompanyText, ConvertedThroughATemporaryFileLeftNowhere) {
   write_file(source(), "[WEX]\r\nNAZWA_ZUS=" + mazovia("Łódź Spółka") + "\r\n[FIRMA]\r\nNIP=9\r\n");
   ScriptedRun sr;
   prepare(sr.run(), true);
-  conversion::rewrite_company_text(sr.run(), kCompany);
+  conversion::rewrite_company_text(sr.run().company_job, kCompany);
   const std::string text = target_text();
   EXPECT_TRUE(text.starts_with("[WEX]\r\nNAZWA_ZUS=" + cp852_bytes("Łódź Spółka") + "\r\n")) << text;
   EXPECT_NE(text.find("WEX2017=" + path_2017() + "\r\n"), std::string::npos);
@@ -78,7 +78,7 @@ TEST_F(CompanyText, TemporaryFileGoesToTheTemporaryDirectory) {
   write_file(source(), "[FIRMA]\r\nNIP=9\r\n");
   ScriptedRun sr("Enter\n");
   prepare(sr.run(), true);
-  conversion::rewrite_company_text(sr.run(), kCompany);
+  conversion::rewrite_company_text(sr.run().company_job, kCompany);
   EXPECT_TRUE(sr.row(1).starts_with("Błąd utworzenia pliku " + (dir_ / "gone").string() + platform::kSeparator + "~vx"))
       << sr.row(1);
   EXPECT_EQ(sr.console().screens_shown(), 1);
@@ -89,7 +89,7 @@ TEST_F(CompanyText, MissingSourceWritesNothing) {
   for (bool convert : {false, true}) {
     ScriptedRun sr;
     prepare(sr.run(), convert);
-    conversion::rewrite_company_text(sr.run(), kCompany);
+    conversion::rewrite_company_text(sr.run().company_job, kCompany);
     EXPECT_FALSE(file_exists(target()));
     EXPECT_TRUE(snapshot_tree(dir_ / "tmp").empty());
   }

@@ -8,19 +8,18 @@
 #include "conversion/office_fixture.hpp"
 #include "support/fixture.hpp"
 #include "support/scripted_run.hpp"
-#include "transfer/console_prompts.hpp"
+#include "transfer/file_presence.hpp"
 
 namespace vx::test {
 namespace {
 
-using transfer::print_line;
 
 // The plan with its company put in place where it was built: only the
 // hiding of 2017 files waits for that.
 bool copy_in_place(Session& run, const std::string& dir) {
-  return conversion::copy_company(run, dir, [&run, &dir] {
-    if (!conversion::write_pending_hides(run, dir)) return false;
-    conversion::finish_pending_hides(run, dir);
+  return conversion::copy_company(run.company_job, dir, [&run, &dir] {
+    if (!conversion::write_pending_hides(run.company_job, dir)) return false;
+    conversion::finish_pending_hides(run.company_job, dir);
     return true;
   });
 }
@@ -127,7 +126,6 @@ TEST(CopyPlanSteps, UnsettledDocumentsGoFirstAndJanuaryFollows) {
   EXPECT_TRUE(c.shown("Konwertuje miesiąc \"Dokumenty nierozliczone\""));
   EXPECT_TRUE(c.shown("Konwertuję zapisy : Wrzesień   "));
   EXPECT_TRUE(c.shown("Konwertuję zapisy : Październik"));
-  EXPECT_FALSE(c.r.run().transfer.append_mode);
 }
 
 TEST(CopyPlanSteps, WithoutHidingTheUnsettledDocumentsStayEvenAfterYes) {
@@ -189,7 +187,6 @@ TEST(CopyPlanSteps, StruckOffDocumentsAreListedAndLeftOut) {
 
 TEST(CopyPlanSteps, CompanyAddressBaseIsBuiltOnZerosLikeTheGlobalOne) {
   PlanCase c;
-  c.r.run().conversion.tax_office_mode = false;
   Record old(480);
   old.fill(0, 480, 0x41);
   for (std::size_t at : {5u, 42u, 79u, 181u, 202u, 233u, 254u, 275u, 388u, 425u}) old.u8(at, 3);
@@ -404,7 +401,7 @@ TEST(CopyPlanSteps, PrintsInColumns3To76OfRows6To19AndGivesTheWindowBack) {
   r.run().options.entered_2018_items = 0;
   r.run().options.addon_items = 0;
   r.run().out.set_window(ui::kCopyWindow);
-  print_line(r.run(), "firma");
+  r.run().talk.line("firma");
   ASSERT_TRUE(copy_in_place(r.run(), "F1"));
   const auto rows = r.screen();
   EXPECT_EQ(rows[2], "  firma");  // the caller's line, untouched

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/converter_check.hpp"
+#include "support/scripted_run.hpp"
 
 namespace vx::test {
 namespace {
@@ -24,6 +25,11 @@ Record document() {
   return d;
 }
 
+// The converters' view of a run: its dialogue, standards and options.
+conversion::DocumentCopy copy_in(Session& run, int month = 1, std::uint32_t number = 1) {
+  return {run.talk, run.cs, run.options, {static_cast<std::int16_t>(month), number}};
+}
+
 struct Converted {
   Bytes bytes;
   bool kept;
@@ -34,10 +40,9 @@ Converted convert(const Record& old, int month, bool charset = true, std::uint32
   ScriptedRun sr;
   auto& run = sr.run();
   run.cs = {static_cast<std::uint16_t>(charset ? 1 : 0), 1, 2};
-  run.transfer.doc_month = static_cast<std::int16_t>(month);
-  run.conversion.next_document_number = number;
+  auto copy = copy_in(run, month, number);
   Bytes fresh(kSize, 0x55);
-  const bool kept = conversion::convert_document(run, ConstRecordView(old.bytes()), RecordView(fresh));
+  const bool kept = conversion::convert_document(copy, ConstRecordView(old.bytes()), RecordView(fresh));
   return {fresh, kept, sr.row(1)};
 }
 
@@ -140,18 +145,19 @@ TEST(DocumentConverter, StruckOffDocumentIsDroppedAndListed) {
   Record d = document();
   d.u16(30, 0x0003).text(55, 18, "FV/2").text(148, 36, "Nowak");
   ScriptedRun sr;
-  sr.run().transfer.doc_month = 1;
+  auto copy = copy_in(sr.run());
   Bytes fresh(kSize);
-  EXPECT_FALSE(conversion::convert_document(sr.run(), ConstRecordView(d.bytes()), RecordView(fresh)));
+  EXPECT_FALSE(conversion::convert_document(copy, ConstRecordView(d.bytes()), RecordView(fresh)));
   EXPECT_EQ(sr.row(1), "WEX=05-03-2018 FV/2       Nowak SKREŚLONY");
   // The next document kept takes the first number.
-  EXPECT_TRUE(conversion::convert_document(sr.run(), ConstRecordView(document().bytes()), RecordView(fresh)));
+  EXPECT_TRUE(conversion::convert_document(copy, ConstRecordView(document().bytes()), RecordView(fresh)));
   EXPECT_EQ(ConstRecordView(fresh).u32(0), 1u);
 
   // Stopping after each company waits for a key at a struck-off document.
   ScriptedRun stop("Enter\n");
   stop.run().options.stop_per_company = 1;
-  EXPECT_FALSE(conversion::convert_document(stop.run(), ConstRecordView(d.bytes()), RecordView(fresh)));
+  auto stopping = copy_in(stop.run());
+  EXPECT_FALSE(conversion::convert_document(stopping, ConstRecordView(d.bytes()), RecordView(fresh)));
   EXPECT_EQ(stop.console().screens_shown(), 1);
 }
 
@@ -160,23 +166,20 @@ TEST(DocumentConverter, NumbersFollowThePositionInThe2018File) {
   const auto target = (dir / "2018K880.1").string();
   write_file(target, Bytes(3 * kSize, 1));
   ScriptedRun sr;
-  auto& run = sr.run();
+  auto copy = copy_in(sr.run());
   Bytes fresh(kSize);
   auto next = [&] {
-    EXPECT_TRUE(conversion::convert_document(run, ConstRecordView(document().bytes()), RecordView(fresh)));
+    EXPECT_TRUE(conversion::convert_document(copy, ConstRecordView(document().bytes()), RecordView(fresh)));
     return ConstRecordView(fresh).u32(0);
   };
 
-  run.transfer.append_mode = true;  // January behind the unsettled documents
-  conversion::start_document_file(run, target);
+  copy.cursor = conversion::start_document_file(target, 1, true);  // January behind the unsettled documents
   EXPECT_EQ(next(), 4u);
   EXPECT_EQ(next(), 5u);
 
-  run.transfer.append_mode = false;  // a month file written anew
-  conversion::start_document_file(run, target);
+  copy.cursor = conversion::start_document_file(target, 1, false);  // a month file written anew
   EXPECT_EQ(next(), 1u);
-  run.transfer.append_mode = true;  // appending to a file not there yet
-  conversion::start_document_file(run, (dir / "2018K880.2").string());
+  copy.cursor = conversion::start_document_file((dir / "2018K880.2").string(), 2, true);  // not there yet
   EXPECT_EQ(next(), 1u);
 }
 
@@ -186,14 +189,15 @@ TEST(RepaymentConverter, CarriesTheRecordAndConvertsItsDocumentText) {
   ScriptedRun sr;
   sr.run().cs = {1, 1, 2};
   Bytes fresh(48, 0x55);
-  EXPECT_TRUE(conversion::convert_repayment(sr.run(), ConstRecordView(old.bytes()), RecordView(fresh)));
+  auto copy = copy_in(sr.run());
+  EXPECT_TRUE(conversion::convert_repayment(copy, ConstRecordView(old.bytes()), RecordView(fresh)));
   Record expected = old;
   expected.text(17, 12, cp852_bytes("FV/Łódź"));
   EXPECT_EQ(fresh, expected.bytes());
   EXPECT_EQ(sr.row(1), "SP= dnia:07-02-2018 dok:FV/Łódź");
 
   sr.run().cs.charset_mode = 0;
-  conversion::convert_repayment(sr.run(), ConstRecordView(old.bytes()), RecordView(fresh));
+  conversion::convert_repayment(copy, ConstRecordView(old.bytes()), RecordView(fresh));
   EXPECT_EQ(fresh, old.bytes());
 }
 

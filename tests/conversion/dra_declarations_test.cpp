@@ -56,7 +56,7 @@ TEST(Dra, ConvertsTheTextsOfTheMainBlockAndEachAttachment) {
   std::filesystem::create_directory(c.old_file("2018D499.DIR"));
   write_file(c.old_file("2017D401.001"), declaration(0));  // not of 2018
 
-  carry_dra_declarations(r.run(), c.company);
+  carry_dra_declarations(r.run().company_job, c.company);
   EXPECT_EQ(read_file(c.new_file("2018D401.001")), converted_declaration(2));
   EXPECT_EQ(read_file(c.new_file("2018D402.001")), converted_declaration(1));  // short part dropped
   EXPECT_EQ(read_file(c.new_file("2018D403")), converted_declaration(0));
@@ -73,7 +73,7 @@ TEST(Dra, KeepingTheStandardCopiesBytesUnderTheOverwriteQuestion) {
   write_file(c.old_file("2018d401.001"), declaration(1, 10));
   write_file(c.old_file("2018D402.001"), declaration(0));
   write_file(c.new_file("2018D402.001"), "kept");
-  carry_dra_declarations(r.run(), c.company);
+  carry_dra_declarations(r.run().company_job, c.company);
   EXPECT_EQ(read_file(c.new_file("2018d401.001")), declaration(1, 10));
   EXPECT_EQ(read_file(c.new_file("2018D402.001")), as_bytes("kept"));
   EXPECT_EQ(r.console().screens_shown(), 1);
@@ -92,7 +92,7 @@ TEST(Dra, NamesMatchAsOnWindowsAndFollowInNameOrder) {
   write_file(c.old_file("2018D4ABC.1"), declaration(0));   // three characters: no match
   write_file(c.old_file("2018D5AA.1"), declaration(0));
   write_file(c.old_file("x2018D4AA.1"), declaration(0));
-  carry_dra_declarations(r.run(), c.company);
+  carry_dra_declarations(r.run().company_job, c.company);
   EXPECT_EQ(r.row(1), "1. :2018D4.12. :2018D4AA3. :2018d4b.x");
   EXPECT_EQ(read_file(c.new_file("2018D4.1")), converted_declaration(0));
   EXPECT_EQ(read_file(c.new_file("2018D4AA")), converted_declaration(1));
@@ -111,7 +111,7 @@ TEST(Dra, AnAttachmentThatCannotBeWrittenEndsThatDeclarationOnly) {
   {
     // The main block goes out, the first attachment fails.
     const ArmedFault full(platform::testing::Fault::kWrite, 2);
-    carry_dra_declarations(r.run(), c.company);
+    carry_dra_declarations(r.run().company_job, c.company);
   }
   EXPECT_EQ(r.console().screens_shown(), 1);
   EXPECT_EQ(r.row(1), "1. :2018D401.001Błąd zapisu załącznika do DRA:2018D401.0012. :2018D402.001");
@@ -125,7 +125,7 @@ TEST(Dra, AFailureAfterALongNameIsToldOnALineOfItsOwn) {
   r.run().cs = kMazoviaTo852;
   const std::string name = "2018D401." + std::string(40, 'x');
   write_file(c.old_file(name), Bytes(10, 1));  // no whole main block
-  carry_dra_declarations(r.run(), c.company);
+  carry_dra_declarations(r.run().company_job, c.company);
   EXPECT_EQ(r.row(1), "1. :" + name);  // no room left for the whole failure
   EXPECT_EQ(r.row(2), "Błąd odczytania DRA:" + name);
   EXPECT_EQ(r.console().screens_shown(), 1);
@@ -137,7 +137,7 @@ TEST(Dra, AShortMainBlockEndsTheStep) {
   r.run().cs = kMazoviaTo852;
   write_file(c.old_file("2018D401.001"), Bytes(895, 1));
   write_file(c.old_file("2018D402.001"), declaration(0));
-  carry_dra_declarations(r.run(), c.company);
+  carry_dra_declarations(r.run().company_job, c.company);
   EXPECT_EQ(r.console().screens_shown(), 1);
   EXPECT_EQ(r.row(1), "1. :2018D401.001Błąd odczytania DRA:2018D401.001");
   EXPECT_EQ(r.console().get(17, 1).attr, 0x0C);
@@ -151,7 +151,7 @@ TEST(Dra, ATargetThatCannotBeCreatedEndsTheStep) {
   write_file(c.old_file("2018D401.001"), declaration(0));
   write_file(c.old_file("2018D402.001"), declaration(0));
   std::filesystem::create_directory(c.new_file("2018D401.001"));
-  carry_dra_declarations(r.run(), c.company);
+  carry_dra_declarations(r.run().company_job, c.company);
   EXPECT_EQ(r.console().screens_shown(), 1);
   EXPECT_EQ(r.row(1), "1. :2018D401.001Błąd utworzenia pliku DRA:2018D401.001");
   EXPECT_FALSE(file_exists(c.new_file("2018D402.001")));
@@ -170,7 +170,7 @@ TEST(Dra, AnUnreadableDeclarationEndsTheStep) {
   {
     UnprivilegedUser user(c.old_file("2018D401.001"));
     if (!user.active()) GTEST_SKIP() << UnprivilegedUser::why_inactive();
-    carry_dra_declarations(r.run(), c.company);
+    carry_dra_declarations(r.run().company_job, c.company);
   }
   EXPECT_EQ(r.console().screens_shown(), 1);
   EXPECT_EQ(r.row(1), "1. :2018D401.001Błąd otworzenia pliku DRA:2018D401.001");

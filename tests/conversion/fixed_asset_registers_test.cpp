@@ -41,7 +41,7 @@ TEST(FixedAssetRegisters, CarriesTheRegistersOfThe2017ListButTheMainOne) {
   write_file(c.old_file("auta.REK"), asset("ciężarówka"));
   write_file(c.old_file("INNE.REK"), asset("inne"));
 
-  carry_fixed_asset_registers(r.run(), c.company);
+  carry_fixed_asset_registers(r.run().company_job, c.company);
 
   Record maszyny(kAsset), auta(kAsset);
   maszyny.text(4, 60, cp852_bytes("tokarka żółta"));
@@ -63,7 +63,7 @@ TEST(FixedAssetRegisters, NamesLeadingOutOfTheCompanyAreReportedAndSkipped) {
              register_list({"../FIRMA2/X", "..", "C:X", "A\\B", "DOBRY"}));
   write_file(c.tmp / "17" / "FIRMA2" / "X.REK", asset("obcy"));
   write_file(c.old_file("DOBRY.REK"), asset("dobry"));
-  carry_fixed_asset_registers(r.run(), c.company);
+  carry_fixed_asset_registers(r.run().company_job, c.company);
   EXPECT_EQ(r.console().screens_shown(), 4);
   EXPECT_EQ(r.row(1), "Niedozwolona nazwa rejestru środków trwałych: ../FIRMA2/X");
   EXPECT_EQ(r.row(4), "Niedozwolona nazwa rejestru środków trwałych: A\\B");
@@ -76,9 +76,9 @@ TEST(FixedAssetRegisters, MissingListDoesNothing) {
   ScriptedRun r;
   CompanyDirs c(r);
   write_file(c.old_file("MASZYNY.REK"), asset("tokarka"));
-  carry_fixed_asset_registers(r.run(), c.company);
+  carry_fixed_asset_registers(r.run().company_job, c.company);
   write_file(c.old_file("stbazy.rek"), "");
-  carry_fixed_asset_registers(r.run(), c.company);
+  carry_fixed_asset_registers(r.run().company_job, c.company);
   EXPECT_EQ(r.row(1), "");
   EXPECT_FALSE(file_exists(c.new_file("MASZYNY.REK")));
 }
@@ -93,7 +93,7 @@ TEST(FixedAssetRecord, ConvertsEveryTextOfTheLayoutAndNothingElse) {
   const Bytes before = rec.bytes();
   ScriptedRun r;
   r.run().cs = kMazoviaTo852;
-  EXPECT_TRUE(conversion::convert_fixed_asset(r.run(), rec.view()));
+  EXPECT_TRUE(conversion::convert_fixed_asset(r.run().cs, rec.view()));
 
   Bytes expected = before;
   for (const auto& f : conversion::layout::kFixedAssetTexts) {
@@ -110,7 +110,7 @@ TEST(FixedAssetRecord, ConvertsEveryTextOfTheLayoutAndNothingElse) {
   r.run().cs.charset_mode = 0;
   Record kept(kAsset);
   kept.fill(0, kAsset, 0x86);
-  EXPECT_TRUE(conversion::convert_fixed_asset(r.run(), kept.view()));
+  EXPECT_TRUE(conversion::convert_fixed_asset(r.run().cs, kept.view()));
   EXPECT_EQ(kept.bytes(), Bytes(kAsset, 0x86));
 }
 

@@ -15,11 +15,11 @@ TEST(HideConverted, OffRemembersNothing) {
   ScriptedRun r;
   CompanyDirs c(r);
   write_file(c.old_file("0000K880.00"), "docs");
-  hide_converted_file(r.run(), c.old_file("0000K880.00").string());
+  hide_converted_file(r.run().company_job, c.old_file("0000K880.00").string());
   EXPECT_TRUE(r.run().conversion.pending_hides.empty());
-  ASSERT_TRUE(write_pending_hides(r.run(), c.company));
+  ASSERT_TRUE(write_pending_hides(r.run().company_job, c.company));
   EXPECT_FALSE(file_exists(c.new_file("~vx1718.ukr")));
-  finish_pending_hides(r.run(), c.company);
+  finish_pending_hides(r.run().company_job, c.company);
   EXPECT_TRUE(file_exists(c.old_file("0000K880.00")));
   EXPECT_EQ(r.row(1), "");
 }
@@ -34,12 +34,12 @@ TEST(HideConverted, RenamesWaitForTheCompanyAndFollowTheList) {
   write_file(c.old_file("2018K880.3"), "march");
   write_file(c.old_file("2018SP.2"), "new");
   write_file(c.old_file("2018SP.2~"), "hidden before");
-  for (const char* name : {"2018K880.3", "2018SP.2"}) hide_converted_file(r.run(), c.old_file(name).string());
+  for (const char* name : {"2018K880.3", "2018SP.2"}) hide_converted_file(r.run().company_job, c.old_file(name).string());
   EXPECT_EQ(read_file(c.old_file("2018K880.3")), as_bytes("march"));
 
-  ASSERT_TRUE(write_pending_hides(r.run(), c.company));
+  ASSERT_TRUE(write_pending_hides(r.run().company_job, c.company));
   EXPECT_EQ(read_file(c.new_file("~vx1718.ukr")), as_bytes("2018K880.3\r\n2018SP.2\r\n"));
-  finish_pending_hides(r.run(), c.company);
+  finish_pending_hides(r.run().company_job, c.company);
 
   EXPECT_FALSE(file_exists(c.old_file("2018K880.3")));
   EXPECT_EQ(read_file(c.old_file("2018K880.3~")), as_bytes("march"));
@@ -63,7 +63,7 @@ TEST(HideConverted, ALeftListRenamesOnlyTheCompanysOwnFiles) {
   write_file(c.old_file("2018K880.1"), "jan");
   write_file(c.tmp / "17" / "OUTSIDE", "keep");
   write_file(c.new_file("~vx1718.ukr"), "../OUTSIDE\r\n..\\OUTSIDE\r\n\r\n2018K880.1\r\n");
-  finish_pending_hides(r.run(), c.company);
+  finish_pending_hides(r.run().company_job, c.company);
   EXPECT_TRUE(file_exists(c.old_file("2018K880.1~")));
   EXPECT_TRUE(file_exists(c.tmp / "17" / "OUTSIDE"));
   EXPECT_FALSE(file_exists(c.new_file("~vx1718.ukr")));

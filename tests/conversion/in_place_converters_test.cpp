@@ -10,7 +10,7 @@ namespace {
 
 struct Family {
   const char* file;
-  transfer::SameSizeConverter converter;
+  InPlaceConverter converter;
   std::size_t size;
   Fields texts;
 };

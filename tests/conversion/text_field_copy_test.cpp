@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "conversion/text_fields.hpp"
+#include "recordfile/text_fields.hpp"
 #include "support/fixture.hpp"
 
 namespace vx::test {
 namespace {
 
-using conversion::convert_texts;
-using conversion::convert_texts_into;
 
 constexpr charset::Charsets kMazoviaTo852{1, charset::kMazovia, charset::kCp852};
 constexpr TextField kFields[] = {{0, 5}, {6, 10}};

@@ -41,7 +41,7 @@ TEST(Vat7, EveryDeclaredMonthBecomesARecordOfTheNewLayout) {
   old.u8(kEntry * 2 + 37, 5);        // March marked for the flag word
   old.u16(kEntry * 5, 2);            // June of kind 2
   write_file(c.old_file("2018v7.17"), old.bytes());
-  convert_vat7_declarations(r.run(), c.company);
+  convert_vat7_declarations(r.run().company_job, c.company);
 
   const Bytes out = read_file(c.new_file("2018vJ17.REK"));
   ASSERT_EQ(out.size(), 12 * kNew);
@@ -70,7 +70,7 @@ TEST(Vat7, StartsAtTheFirstMonthAndLeavesOutUndeclaredMonths) {
   old.u8(kEntry * 7 + 36, 2);  // August: byte 36 is not 1
   old.u8(kEntry * 0 + 36, 0);  // before the first month anyway
   write_file(c.old_file("2018v7.17"), old.bytes());
-  convert_vat7_declarations(r.run(), c.company);
+  convert_vat7_declarations(r.run().company_job, c.company);
   const Bytes out = read_file(c.new_file("2018vJ17.REK"));
   EXPECT_EQ(months_in(out), (std::vector<std::size_t>{4, 5, 7, 9, 10, 11, 12}));
   EXPECT_EQ(out[kNew * 3 + 112 + 100], 9);  // the fourth record holds September's entry
@@ -84,7 +84,7 @@ TEST(Vat7, OnlyTheFirst14048BytesCountAndAShortFileGivesNothing) {
   Bytes longer = old.bytes();
   longer.resize(kOld + 500, 0x77);
   write_file(c.old_file("2018v7.17"), longer);
-  convert_vat7_declarations(r.run(), c.company);
+  convert_vat7_declarations(r.run().company_job, c.company);
   EXPECT_EQ(read_file(c.new_file("2018vJ17.REK")).size(), kNew);
 
   ScriptedRun r2;
@@ -92,7 +92,7 @@ TEST(Vat7, OnlyTheFirst14048BytesCountAndAShortFileGivesNothing) {
   Bytes shorter = old.bytes();
   shorter.resize(kOld - 1);
   write_file(short_one.old_file("2018v7.17"), shorter);
-  convert_vat7_declarations(r2.run(), short_one.company);
+  convert_vat7_declarations(r2.run().company_job, short_one.company);
   EXPECT_FALSE(file_exists(short_one.new_file("2018vJ17.REK")));
 }
 
@@ -100,12 +100,12 @@ TEST(Vat7, MissingSourceIsSilentAndAnOldTargetIsReplacedUnasked) {
   ScriptedRun r;  // no key for a question
   CompanyDirs c(r);
   write_file(c.new_file("2018vJ17.REK"), Bytes(5000, 1));
-  convert_vat7_declarations(r.run(), c.company);
+  convert_vat7_declarations(r.run().company_job, c.company);
   EXPECT_EQ(r.row(1), "");
   EXPECT_EQ(read_file(c.new_file("2018vJ17.REK")), Bytes(5000, 1));
 
   write_file(c.old_file("2018v7.17"), old_declarations(11).bytes());
-  convert_vat7_declarations(r.run(), c.company);
+  convert_vat7_declarations(r.run().company_job, c.company);
   EXPECT_EQ(months_in(read_file(c.new_file("2018vJ17.REK"))), (std::vector<std::size_t>{11, 12}));
 }
 
@@ -120,7 +120,7 @@ TEST(Vat7, AWriteOrCloseThatFailsLeavesTheEarlierFileAsItWas) {
     {
       // The fifth month, or the close where the buffered months go out.
       const ArmedFault failing(fault, fault == Fault::kWrite ? 5 : 1);
-      convert_vat7_declarations(r.run(), c.company);
+      convert_vat7_declarations(r.run().company_job, c.company);
     }
     EXPECT_EQ(read_file(c.new_file("2018vJ17.REK")), as_bytes("earlier"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(c.new_file("")), {}), 1);

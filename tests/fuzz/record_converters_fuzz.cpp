@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "conversion/company_record.hpp"
+#include "transfer/company_record.hpp"
 #include "conversion/in_place_layouts.hpp"
 #include "conversion/record_converters.hpp"
 #include "conversion/rebuilt_layouts.hpp"
@@ -42,7 +42,7 @@ const SameSize kSameSize[] = {
     {convert_mileage_trip, layout::kMileageTripSize},
 };
 const TwoSize kTwoSize[] = {
-    {convert_company, kCompanyRecordSize},
+    {convert_company, transfer::kCompanyRecordSize},
     {convert_address, layout::kAddressSize},
     {convert_automat, layout::kAutomatSize},
     {convert_transfer_order, layout::kTransferOrderSize},

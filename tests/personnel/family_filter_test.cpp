@@ -22,7 +22,7 @@ Record member(std::int64_t person_id, std::string_view surname, std::string_view
 }
 
 void carried(Session& run, std::initializer_list<std::int64_t> ids) {
-  reset_personnel(run);
+  reset_personnel(run.staff);
   for (const auto id : ids) run.personnel.persons.add(id);
 }
 
@@ -33,19 +33,19 @@ TEST(FamilyFilter, MembersOfCarriedPersonsAreKeptInFileOrder) {
 
   auto anna = test::patterned(352);
   anna.i64(0, 10).text(56, 31, "KOWALSKA").text(88, 22, "ANNA");
-  const auto kept = apply(family_filter, run, anna);
+  const auto kept = apply(family_filter, run.staff, anna);
   EXPECT_TRUE(kept.written);
   EXPECT_EQ(kept.record, anna.bytes());
-  EXPECT_TRUE(apply(family_filter, run, member(20, "NOWAK", "PIOTR")).written);
-  EXPECT_TRUE(apply(family_filter, run, member(10, "KOWALSKA", "OLA")).written);
+  EXPECT_TRUE(apply(family_filter, run.staff, member(20, "NOWAK", "PIOTR")).written);
+  EXPECT_TRUE(apply(family_filter, run.staff, member(10, "KOWALSKA", "OLA")).written);
   EXPECT_EQ(sr.console().screens_shown(), 0);
 
-  const auto stranger = apply(family_filter, run, member(99, "OBCY", "X"));
+  const auto stranger = apply(family_filter, run.staff, member(99, "OBCY", "X"));
   EXPECT_FALSE(stranger.written);
   EXPECT_EQ(stranger.record, test::Bytes(352, 0));
   EXPECT_EQ(sr.console().screens_shown(), 1);
 
-  EXPECT_FALSE(apply(family_filter, run, member(-10, "USUNIETA", "Y")).written);
+  EXPECT_FALSE(apply(family_filter, run.staff, member(-10, "USUNIETA", "Y")).written);
   EXPECT_EQ(sr.console().screens_shown(), 1);  // no message for a deleted record
 
   EXPECT_EQ(sr.row(1), "  KOWALSKA ANNA");
@@ -59,8 +59,8 @@ TEST(FamilyFilter, WithoutTheEmployeesStepEveryLiveMemberIsReported) {
   ScriptedRun sr("Enter\nEnter\n");
   auto& run = sr.run();
   carried(run, {});
-  EXPECT_FALSE(apply(family_filter, run, member(0, "A", "A")).written);
-  EXPECT_FALSE(apply(family_filter, run, member(1, "B", "B")).written);
+  EXPECT_FALSE(apply(family_filter, run.staff, member(0, "A", "A")).written);
+  EXPECT_FALSE(apply(family_filter, run.staff, member(1, "B", "B")).written);
   EXPECT_EQ(sr.console().screens_shown(), 2);
   EXPECT_EQ(sr.row(2), kNoPerson);
 }
@@ -80,7 +80,7 @@ TEST(FamilyFilter, ConversionChangesTheTextsAndTheAddressButShowsTheNameAsStored
   auto& run = sr.run();
   carried(run, {5});
   test::convert_mazovia_to_852(run);
-  const auto converted = apply(family_filter, run, old);
+  const auto converted = apply(family_filter, run.staff, old);
   EXPECT_TRUE(converted.written);
   EXPECT_EQ(test::differences(converted.record, expected.bytes()), std::vector<std::size_t>{});
   EXPECT_EQ(sr.row(1), "  " + charset::cp852_to_utf8(word + " " + word));

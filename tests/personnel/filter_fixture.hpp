@@ -11,7 +11,7 @@
 #include "driver/session.hpp"
 #include "support/fixture.hpp"
 #include "support/scripted_run.hpp"
-#include "transfer/converters.hpp"
+#include "personnel/staff.hpp"
 
 namespace vx::test {
 
@@ -21,9 +21,10 @@ struct Filtered {
 };
 
 // An old-to-new filter over one source record, into a zeroed new record.
-inline Filtered apply(transfer::TwoSizeConverter filter, Session& run, const Record& old) {
+using StaffFilter = bool (*)(personnel::Staff&, ConstRecordView, RecordView);
+inline Filtered apply(StaffFilter filter, personnel::Staff& staff, const Record& old) {
   Filtered out{false, Bytes(old.bytes().size(), 0)};
-  out.written = filter(run, ConstRecordView{old.bytes()}, RecordView{out.record});
+  out.written = filter(staff, ConstRecordView{old.bytes()}, RecordView{out.record});
   return out;
 }
 

@@ -27,7 +27,7 @@ std::uint32_t packed(int d, int m, int y) {
 
 void start_company(Session& run, std::uint16_t person_scope) {
   run.options.person_scope = person_scope;
-  reset_personnel(run);
+  reset_personnel(run.staff);
 }
 
 TEST(PersonFilter, AllModeCarriesEveryLivePersonAsStored) {
@@ -37,12 +37,12 @@ TEST(PersonFilter, AllModeCarriesEveryLivePersonAsStored) {
 
   auto kowalski = test::patterned(2048);
   kowalski.i64(0, 7).text(40, 31, "KOWALSKI").text(72, 22, "JAN");
-  const auto first = apply(person_filter, run, kowalski);
+  const auto first = apply(person_filter, run.staff, kowalski);
   EXPECT_TRUE(first.written);
   EXPECT_EQ(first.record, kowalski.bytes());
 
-  EXPECT_FALSE(apply(person_filter, run, person(-3, "USUNIETY", "X")).written);
-  EXPECT_TRUE(apply(person_filter, run, person(0, "NOWAK", "EWA")).written);
+  EXPECT_FALSE(apply(person_filter, run.staff, person(-3, "USUNIETY", "X")).written);
+  EXPECT_TRUE(apply(person_filter, run.staff, person(0, "NOWAK", "EWA")).written);
 
   const auto& persons = run.personnel.persons;
   EXPECT_EQ(persons.count(), 2);
@@ -63,14 +63,14 @@ TEST(PersonFilter, EmployedModeKeepsThoseEmployedOnTheLastDayOf2017) {
   auto& run = sr.run();
   start_company(run, 1);
 
-  EXPECT_TRUE(apply(person_filter, run, person(1, "A", "A", 0)).written);
-  EXPECT_TRUE(apply(person_filter, run, person(2, "B", "B", packed(31, 12, 2017))).written);
-  EXPECT_FALSE(apply(person_filter, run, person(3, "C", "C", packed(30, 12, 2017))).written);
-  EXPECT_TRUE(apply(person_filter, run, person(4, "D", "D", packed(1, 1, 2018))).written);
-  EXPECT_FALSE(apply(person_filter, run, person(5, "E", "E", packed(15, 6, 2016))).written);
+  EXPECT_TRUE(apply(person_filter, run.staff, person(1, "A", "A", 0)).written);
+  EXPECT_TRUE(apply(person_filter, run.staff, person(2, "B", "B", packed(31, 12, 2017))).written);
+  EXPECT_FALSE(apply(person_filter, run.staff, person(3, "C", "C", packed(30, 12, 2017))).written);
+  EXPECT_TRUE(apply(person_filter, run.staff, person(4, "D", "D", packed(1, 1, 2018))).written);
+  EXPECT_FALSE(apply(person_filter, run.staff, person(5, "E", "E", packed(15, 6, 2016))).written);
   // Compared as signed numbers: a year whose top bit is set reads as
   // negative, before the cut-off.
-  EXPECT_FALSE(apply(person_filter, run, person(6, "F", "F", packed(1, 1, 40000))).written);
+  EXPECT_FALSE(apply(person_filter, run.staff, person(6, "F", "F", packed(1, 1, 40000))).written);
 
   EXPECT_EQ(sr.row(1), "osoba : A A");
   EXPECT_EQ(sr.row(3), "osoba : C C - zwolniony");
@@ -90,11 +90,11 @@ TEST(PersonFilter, EachDismissedPersonPausesAQuarterOfASecond) {
   start_company(run, 1);
   const int start = run.console.seconds_of_day();
   const auto dismissed = person(3, "C", "C", packed(30, 12, 2017));
-  for (int i = 0; i < 3; ++i) apply(person_filter, run, dismissed);
+  for (int i = 0; i < 3; ++i) apply(person_filter, run.staff, dismissed);
   EXPECT_EQ(run.console.seconds_of_day(), start);  // 750 ms
-  apply(person_filter, run, person(1, "A", "A"));  // kept: no pause
+  apply(person_filter, run.staff, person(1, "A", "A"));  // kept: no pause
   EXPECT_EQ(run.console.seconds_of_day(), start);
-  apply(person_filter, run, dismissed);
+  apply(person_filter, run.staff, dismissed);
   EXPECT_EQ(run.console.seconds_of_day(), start + 1);
 }
 
@@ -103,16 +103,16 @@ TEST(PersonFilter, AskModeTakesTNWInEitherCaseAndWLastsToTheEndOfTheCompany) {
   auto& run = sr.run();
   start_company(run, 2);
 
-  EXPECT_TRUE(apply(person_filter, run, person(1, "A", "A")).written);  // x ignored, then t
+  EXPECT_TRUE(apply(person_filter, run.staff, person(1, "A", "A")).written);  // x ignored, then t
   EXPECT_EQ(sr.console().screens_shown(), 2);
   EXPECT_EQ(sr.row(1), "osoba : A A Przenieść T/N /W  ?");
   EXPECT_EQ(test::colour_at(sr, 12, 1), 10);
   EXPECT_EQ(test::colour_at(sr, 31, 1), 10);  // the blank after the question mark
 
-  EXPECT_FALSE(apply(person_filter, run, person(2, "B", "B")).written);  // n
-  EXPECT_TRUE(apply(person_filter, run, person(3, "C", "C")).written);   // Esc ignored, then w
+  EXPECT_FALSE(apply(person_filter, run.staff, person(2, "B", "B")).written);  // n
+  EXPECT_TRUE(apply(person_filter, run.staff, person(3, "C", "C")).written);   // Esc ignored, then w
   EXPECT_EQ(sr.console().screens_shown(), 5);
-  EXPECT_TRUE(apply(person_filter, run, person(4, "D", "D")).written);   // no question after W
+  EXPECT_TRUE(apply(person_filter, run.staff, person(4, "D", "D")).written);   // no question after W
   EXPECT_EQ(sr.console().screens_shown(), 5);
   EXPECT_EQ(sr.row(4), "osoba : D D");
 
@@ -126,7 +126,7 @@ TEST(PersonFilter, AskModeTakesTNWInEitherCaseAndWLastsToTheEndOfTheCompany) {
   start_company(run, 2);
   EXPECT_EQ(persons.count(), 0);
   EXPECT_EQ(persons.at(1), 0);
-  EXPECT_TRUE(apply(person_filter, run, person(5, "E", "E")).written);  // T
+  EXPECT_TRUE(apply(person_filter, run.staff, person(5, "E", "E")).written);  // T
   EXPECT_EQ(sr.console().screens_shown(), 6);
   EXPECT_EQ(persons.at(1), 5);
 }
@@ -137,15 +137,15 @@ TEST(PersonFilter, The2048thPersonIsCarriedButNotRecordedAndWarned) {
   start_company(run, 0);
   auto p = person(0, "A", "A");
   for (std::int64_t id = 1; id <= 2047; ++id)
-    ASSERT_TRUE(apply(person_filter, run, p.i64(0, 100 + id)).written);
+    ASSERT_TRUE(apply(person_filter, run.staff, p.i64(0, 100 + id)).written);
   EXPECT_EQ(sr.console().screens_shown(), 0);
 
-  EXPECT_TRUE(apply(person_filter, run, p.i64(0, 100 + 2048)).written);
+  EXPECT_TRUE(apply(person_filter, run.staff, p.i64(0, 100 + 2048)).written);
   EXPECT_EQ(sr.console().screens_shown(), 1);
   EXPECT_TRUE(test::shown_at_key_wait(
       sr, "Upss... za dużo pracowników, nie połapię się w rodzinach !"));
 
-  const auto later = apply(person_filter, run, p.i64(0, 100 + 2049));
+  const auto later = apply(person_filter, run.staff, p.i64(0, 100 + 2049));
   EXPECT_TRUE(later.written);
   EXPECT_EQ(later.record, p.bytes());
   EXPECT_EQ(sr.console().screens_shown(), 1);  // said once only
@@ -213,14 +213,14 @@ TEST(PersonFilter, ConversionChangesExactlyTheTextsOfTheRecord) {
   auto& run = sr.run();
   start_company(run, 0);
   test::convert_mazovia_to_852(run);
-  const auto converted = apply(person_filter, run, old);
+  const auto converted = apply(person_filter, run.staff, old);
   EXPECT_TRUE(converted.written);
   EXPECT_EQ(test::differences(converted.record, expected.bytes()), std::vector<std::size_t>{});
   EXPECT_EQ(sr.row(1), "osoba : Żółć Żółć");
 
   // Keeping the standard carries the record as stored.
   run.cs.charset_mode = 0;
-  EXPECT_EQ(apply(person_filter, run, old).record, old.bytes());
+  EXPECT_EQ(apply(person_filter, run.staff, old).record, old.bytes());
   EXPECT_EQ(sr.row(2), "osoba : " + charset::cp852_to_utf8(word + " " + word));
 }
 

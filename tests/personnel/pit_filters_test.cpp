@@ -62,7 +62,7 @@ TEST(Pid5Filter, BuildsAFreshRecordOf2018) {
   ScriptedRun sr;
   auto& run = sr.run();
   const auto old = source(42);
-  const auto pid5 = apply(pid5_filter, run, old);
+  const auto pid5 = apply(pid5_filter, run.staff, old);
   EXPECT_TRUE(pid5.written);
   EXPECT_EQ(test::differences(pid5.record, fresh_pid5(old).bytes()), std::vector<std::size_t>{});
   EXPECT_EQ(sr.row(1), "Osoba: NOWAK JAN");
@@ -78,25 +78,25 @@ TEST(Pid5Filter, ARecordOf2018FromThe2018FilesIsCopiedWhole) {
   old.date(12, 1, 2, 2018);
 
   // Not taken from the 2018 files: a fresh record all the same.
-  EXPECT_EQ(apply(pid5_filter, run, old).record, fresh_pid5(old).bytes());
+  EXPECT_EQ(apply(pid5_filter, run.staff, old).record, fresh_pid5(old).bytes());
 
-  set_from_2018_files(run, true);
+  run.conversion.from_2018_files = true;
   Record whole = old;
   for (std::size_t i = 0; i < kA.count; ++i)
     whole.f64(kA.values + i * kA.value_size, 100.0 + static_cast<double>(i));
   whole.u8(13888, 1).u8(13890, 1);
-  EXPECT_EQ(test::differences(apply(pid5_filter, run, old).record, whole.bytes()),
+  EXPECT_EQ(test::differences(apply(pid5_filter, run.staff, old).record, whole.bytes()),
             std::vector<std::size_t>{});
 
   // Of 2017, though taken from the 2018 files: fresh.
   old.date(12, 31, 12, 2017);
-  EXPECT_EQ(apply(pid5_filter, run, old).record, fresh_pid5(old).bytes());
+  EXPECT_EQ(apply(pid5_filter, run.staff, old).record, fresh_pid5(old).bytes());
 }
 
 TEST(Pid5Filter, WithoutQuestionsEveryRecordIsWrittenDeletedOnesToo) {
   ScriptedRun sr;
   auto& run = sr.run();
-  const auto pid5 = apply(pid5_filter, run, source(-5));
+  const auto pid5 = apply(pid5_filter, run.staff, source(-5));
   EXPECT_TRUE(pid5.written);
   EXPECT_EQ(ConstRecordView{pid5.record}.i64(0), -5);
 }
@@ -107,12 +107,12 @@ TEST(PitFilters, TheQuestionTakesOnlyTAndN) {
   run.options.pit_scope = 1;
   const auto old = source(1);
 
-  EXPECT_FALSE(apply(pid5_filter, run, old).written);
+  EXPECT_FALSE(apply(pid5_filter, run.staff, old).written);
   EXPECT_EQ(sr.console().screens_shown(), 3);
-  EXPECT_TRUE(apply(pid5_filter, run, old).written);
+  EXPECT_TRUE(apply(pid5_filter, run.staff, old).written);
   EXPECT_EQ(sr.console().screens_shown(), 5);
-  EXPECT_FALSE(apply(pit28_filter, run, old).written);
-  EXPECT_TRUE(apply(pit28_filter, run, old).written);
+  EXPECT_FALSE(apply(pit28_filter, run.staff, old).written);
+  EXPECT_TRUE(apply(pit28_filter, run.staff, old).written);
   EXPECT_EQ(sr.console().screens_shown(), 8);
 
   // Two blanks end the PID-5 question, three the PIT-28 one.
@@ -141,7 +141,7 @@ TEST(Pit28Filter, EveryMonthTakesTheValueAndTheFlag) {
   ScriptedRun sr;
   auto& run = sr.run();
   auto old = source(42);
-  const auto pit = apply(pit28_filter, run, old);
+  const auto pit = apply(pit28_filter, run.staff, old);
   EXPECT_TRUE(pit.written);
   EXPECT_EQ(test::differences(pit.record, fresh_pit28(old).bytes()), std::vector<std::size_t>{});
   EXPECT_EQ(ConstRecordView{pit.record}.u16(393), 0x1234);  // January
@@ -153,15 +153,15 @@ TEST(Pit28Filter, ASecondDateOf2018IsKeptOnlyFromThe2018Files) {
   auto& run = sr.run();
   auto old = source(42);
   old.date(16, 4, 4, 2018);
-  EXPECT_EQ(apply(pit28_filter, run, old).record, fresh_pit28(old).bytes());
+  EXPECT_EQ(apply(pit28_filter, run.staff, old).record, fresh_pit28(old).bytes());
 
-  set_from_2018_files(run, true);
+  run.conversion.from_2018_files = true;
   auto expected = fresh_pit28(old);
   expected.date(16, 4, 4, 2018);
-  EXPECT_EQ(apply(pit28_filter, run, old).record, expected.bytes());
+  EXPECT_EQ(apply(pit28_filter, run.staff, old).record, expected.bytes());
 
   old.date(16, 4, 4, 2017);
-  EXPECT_EQ(apply(pit28_filter, run, old).record, fresh_pit28(old).bytes());
+  EXPECT_EQ(apply(pit28_filter, run.staff, old).record, fresh_pit28(old).bytes());
 }
 
 TEST(PitFilters, ConversionChangesTheNamesTheAddressAndTheItemTexts) {
@@ -193,9 +193,9 @@ TEST(PitFilters, ConversionChangesTheNamesTheAddressAndTheItemTexts) {
   ScriptedRun sr;
   auto& run = sr.run();
   test::convert_mazovia_to_852(run);
-  EXPECT_EQ(test::differences(apply(pid5_filter, run, old).record, pid5.bytes()),
+  EXPECT_EQ(test::differences(apply(pid5_filter, run.staff, old).record, pid5.bytes()),
             std::vector<std::size_t>{});
-  EXPECT_EQ(test::differences(apply(pit28_filter, run, old).record, pit28.bytes()),
+  EXPECT_EQ(test::differences(apply(pit28_filter, run.staff, old).record, pit28.bytes()),
             std::vector<std::size_t>{});
   EXPECT_EQ(sr.row(1), "Osoba: Źródło Źródło");
 }

@@ -15,7 +15,7 @@ constexpr auto kNoPerson =
     "Upss... nie odnaleziono osoby związanej z odczytną umową/zlecenia !";
 
 void carried(Session& run, std::initializer_list<std::int64_t> ids) {
-  reset_personnel(run);
+  reset_personnel(run.staff);
   for (const auto id : ids) run.personnel.persons.add(id);
 }
 
@@ -47,13 +47,13 @@ TEST(WageListSettings, ClearsTheMonthsAndSixBytesAndConvertsTheTexts) {
   auto& run = sr.run();
   test::convert_mazovia_to_852(run);
   auto rec = c.old;
-  EXPECT_TRUE(wage_list_settings_filter(run, rec.view()));
+  EXPECT_TRUE(wage_list_settings_filter(run.staff, rec.view()));
   EXPECT_EQ(test::differences(rec.bytes(), c.expected.bytes()), std::vector<std::size_t>{});
 
   // Keeping the standard changes only the cleared bytes.
   run.cs.charset_mode = 0;
   rec = c.old;
-  EXPECT_TRUE(wage_list_settings_filter(run, rec.view()));
+  EXPECT_TRUE(wage_list_settings_filter(run.staff, rec.view()));
   auto kept = c.old;
   kept.fill(286, 6, 0).fill(294, 12, 0);
   EXPECT_EQ(rec.bytes(), kept.bytes());
@@ -70,13 +70,13 @@ TEST(WageFilter, WagesOfPersonsNotCarriedVanishWithoutAWord) {
   carried(run, {8});
   test::convert_mazovia_to_852(run);
   auto rec = c.old;
-  EXPECT_TRUE(wage_filter(run, rec.view()));
+  EXPECT_TRUE(wage_filter(run.staff, rec.view()));
   EXPECT_EQ(test::differences(rec.bytes(), c.expected.bytes()), std::vector<std::size_t>{});
   EXPECT_EQ(sr.row(1), "Wynagrodzenie idx =");
 
   rec = c.old;
-  EXPECT_FALSE(wage_filter(run, rec.i64(0, 9).view()));
-  EXPECT_FALSE(wage_filter(run, rec.i64(0, -8).view()));
+  EXPECT_FALSE(wage_filter(run.staff, rec.i64(0, 9).view()));
+  EXPECT_FALSE(wage_filter(run.staff, rec.i64(0, -8).view()));
   EXPECT_EQ(sr.row(2), "");
   EXPECT_EQ(sr.console().screens_shown(), 0);
 }
@@ -91,14 +91,14 @@ TEST(ContractFilter, ContractsOfPersonsNotCarriedAreReportedOneByOne) {
   carried(run, {3});
   test::convert_mazovia_to_852(run);
   auto rec = c.old;
-  EXPECT_TRUE(contract_filter(run, rec.view()));
+  EXPECT_TRUE(contract_filter(run.staff, rec.view()));
   EXPECT_EQ(test::differences(rec.bytes(), c.expected.bytes()), std::vector<std::size_t>{});
   EXPECT_EQ(sr.console().screens_shown(), 0);
 
-  EXPECT_FALSE(contract_filter(run, rec.i64(0, -3).view()));
+  EXPECT_FALSE(contract_filter(run.staff, rec.i64(0, -3).view()));
   EXPECT_EQ(sr.console().screens_shown(), 0);
-  EXPECT_FALSE(contract_filter(run, rec.i64(0, 4).view()));
-  EXPECT_FALSE(contract_filter(run, rec.i64(0, 5).view()));
+  EXPECT_FALSE(contract_filter(run.staff, rec.i64(0, 4).view()));
+  EXPECT_FALSE(contract_filter(run.staff, rec.i64(0, 5).view()));
   EXPECT_EQ(sr.console().screens_shown(), 2);
   EXPECT_EQ(sr.row(1), kNoPerson);
   EXPECT_EQ(sr.row(2), kNoPerson);

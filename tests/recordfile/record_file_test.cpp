@@ -28,7 +28,7 @@ TEST(InsertInOrder, KeepsTheFileSortedAndPutsEqualKeysAfter) {
   test::TempDir dir;
   test::ScriptedRun s;
   const ByteKeyClass cls;
-  RecordFile f(s.run(), (dir / "r.dat").string(), 8, cls);
+  RecordFile f(s.run().file_access, (dir / "r.dat").string(), 8, cls);
   ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenOrCreate));
   EXPECT_TRUE(f.insert_in_order(rec('m', 1)));
   EXPECT_EQ(f.current_position(), 0);
@@ -64,7 +64,7 @@ TEST(InsertInOrder, AnyFileGetsOneRecordMoreInOrderFromItsLastWholeRecord) {
 
       const Bytes fresh = rec(static_cast<char>('a' + random() % 20), static_cast<char>(0xFF));
       const test::ByteKeyClass cls;
-      RecordFile f(s.run(), (dir / "r.dat").string(), 8, cls);
+      RecordFile f(s.run().file_access, (dir / "r.dat").string(), 8, cls);
       ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenExisting));
       ASSERT_TRUE(f.insert_in_order(fresh));
       f.close();
@@ -106,7 +106,7 @@ TEST(InsertInOrder, AFullDiskLeavesTheRegisterAsItWas) {
   test::ScriptedRun s("Enter\n");  // "Czy KONTYNUOWAĆ PRACĘ ?": yes
   s.run().files.insert_progress = false;
   const test::ByteKeyClass cls;
-  RecordFile f(s.run(), (disk / "r.dat").string(), 8, cls);
+  RecordFile f(s.run().file_access, (disk / "r.dat").string(), 8, cls);
   ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenExisting));
   EXPECT_FALSE(f.insert_in_order(rec('c', 1)));
   f.close();
@@ -117,7 +117,7 @@ TEST(InsertInOrder, AFullDiskLeavesTheRegisterAsItWas) {
 TEST(InsertInOrder, RegisterKeysFollowThePolishOrder) {
   test::TempDir dir;
   test::ScriptedRun s;
-  RecordFile f(s.run(), (dir / "SPISFIRM.DAT").string(), 103, companies::register_class());
+  RecordFile f(s.run().file_access, (dir / "SPISFIRM.DAT").string(), 103, companies::register_class());
   ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenOrCreate));
   const std::string names[] = {"Żaba", "zebra", "Źródło", "Łoś", "lis", "Ala", "ala"};
   for (const auto& n : names) {
@@ -143,7 +143,7 @@ TEST(InsertInOrder, TwoThousandCompaniesInRandomOrderAreQuick) {
   test::TempDir dir;
   test::ScriptedRun s;
   s.run().files.insert_progress = false;
-  RecordFile f(s.run(), (dir / "SPISFIRM.DAT").string(), 103, companies::register_class());
+  RecordFile f(s.run().file_access, (dir / "SPISFIRM.DAT").string(), 103, companies::register_class());
   ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenOrCreate));
   std::vector<int> numbers(2048);
   for (int i = 0; i < 2048; ++i) numbers[static_cast<std::size_t>(i)] = i;
@@ -180,7 +180,7 @@ TEST(InsertInOrder, WaitsForAnotherProcessHoldingTheFile) {
   console.real_time = true;
   vx::Session run(console);
   const ByteKeyClass cls;
-  RecordFile f(run, path, 8, cls);
+  RecordFile f(run.file_access, path, 8, cls);
   ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenExisting));
   EXPECT_TRUE(f.insert_in_order(rec('m', 5)));
   EXPECT_GT(console.slept_ms, 0);  // it did wait
@@ -200,7 +200,7 @@ TEST(RecordFileLayer, LockFailsWhileAnotherProcessHoldsIt) {
   test::write_file(dir / "r.dat", rec('a', 1));
   test::SecondStation other(test::StationJob::kHold, path);
   test::ScriptedRun s;
-  RecordFile f(s.run(), path, 8);
+  RecordFile f(s.run().file_access, path, 8);
   ASSERT_TRUE(f.open(LockWait::kRetry, OpenMode::kOpenExisting));
   EXPECT_FALSE(f.lock_file(LockWait::kRetry));
   s.run().files.network_mode = false;  // no network: locks succeed at once
@@ -216,34 +216,34 @@ TEST(RecordFileLayer, LockFailsWhileAnotherProcessHoldsIt) {
 TEST(RecordFileLayer, OpenModes) {
   test::TempDir dir;
   test::ScriptedRun s;
-  RecordFile missing(s.run(), (dir / "a.dat").string(), 8);
+  RecordFile missing(s.run().file_access, (dir / "a.dat").string(), 8);
   EXPECT_FALSE(missing.open(LockWait::kRetry, OpenMode::kOpenExisting));
   EXPECT_TRUE(missing.open(LockWait::kRetry, OpenMode::kOpenOrCreate));
   EXPECT_EQ(missing.state(), FileState::kCreated);
   EXPECT_TRUE(missing.append(rec('q', 1)));
   EXPECT_EQ(missing.seek_end(), 1);
   missing.close();
-  RecordFile temp(s.run(), dir.str(), 8);
+  RecordFile temp(s.run().file_access, dir.str(), 8);
   EXPECT_TRUE(temp.open(LockWait::kRetry, OpenMode::kTemporary));
   EXPECT_NE(temp.name().find("~vx"), std::string::npos);
   EXPECT_TRUE(temp.name().ends_with(".tmp"));
   temp.close();
   EXPECT_TRUE(delete_file(temp.name()));
   const std::string long_name = dir.str() + "/" + std::string(100, 'n') + ".dat";
-  RecordFile whole(s.run(), long_name, 8);
+  RecordFile whole(s.run().file_access, long_name, 8);
   EXPECT_EQ(whole.name(), long_name);  // a cut path would name another file
 }
 
 TEST(RecordFileLayer, AskingBeforeCreatingAMissingFile) {
   test::TempDir dir;
   test::ScriptedRun no("N\n");
-  RecordFile f(no.run(), (dir / "a.dat").string(), 8);
+  RecordFile f(no.run().file_access, (dir / "a.dat").string(), 8);
   EXPECT_FALSE(f.open(LockWait::kRetry, OpenMode::kOpenOrAsk));
   EXPECT_NE(no.output().find("Nie odnaleziono pliku:"), std::string::npos);
   EXPECT_NE(no.output().find("Utworzyć nowy ?"), std::string::npos);
   EXPECT_FALSE(test::file_exists(dir / "a.dat"));
   test::ScriptedRun yes("T\n");
-  RecordFile g(yes.run(), (dir / "a.dat").string(), 8);
+  RecordFile g(yes.run().file_access, (dir / "a.dat").string(), 8);
   EXPECT_TRUE(g.open(LockWait::kRetry, OpenMode::kOpenOrAsk));
   EXPECT_TRUE(test::file_exists(dir / "a.dat"));
 }
@@ -253,9 +253,9 @@ TEST(RecordFileLayer, FileExistsGivesTheSizeAndRefusesNamesTheSystemCannotTake) 
   test::write_file(dir / "a.dat", Bytes(5, 1));
   test::ScriptedRun s("Enter\n");
   std::int64_t size = 0;
-  EXPECT_TRUE(file_exists(s.run(), (dir / "a.dat").string(), &size));
+  EXPECT_TRUE(file_exists(s.run().file_access, (dir / "a.dat").string(), &size));
   EXPECT_EQ(size, 5);
-  EXPECT_FALSE(file_exists(s.run(), (dir / "b.dat").string(), &size));
+  EXPECT_FALSE(file_exists(s.run().file_access, (dir / "b.dat").string(), &size));
   EXPECT_EQ(size, -1);
   EXPECT_EQ(s.output().find("Niepoprawny"), std::string::npos);  // a missing file asks nothing
 #ifdef _WIN32
@@ -263,7 +263,7 @@ TEST(RecordFileLayer, FileExistsGivesTheSizeAndRefusesNamesTheSystemCannotTake) 
 #else
   const std::string refused(300, 'n');  // longer than a name may be
 #endif
-  EXPECT_FALSE(file_exists(s.run(), dir.str() + "/" + refused, &size));
+  EXPECT_FALSE(file_exists(s.run().file_access, dir.str() + "/" + refused, &size));
   EXPECT_EQ(size, -1);
   EXPECT_NE(s.output().find("Niepoprawny format nazwy"), std::string::npos);
 }

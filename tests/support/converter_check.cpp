@@ -60,28 +60,24 @@ void copy_bytes(Record& to, const Record& from, std::size_t at, std::size_t leng
 }
 
 namespace {
-void set_standards(Session& run, bool convert) {
-  run.cs.charset_mode = convert ? 1 : 0;
-  run.cs.source_charset = 1;
-  run.cs.target_charset = 2;
+charset::Charsets standards(bool convert) {
+  charset::Charsets cs;
+  cs.charset_mode = convert ? 1 : 0;
+  cs.source_charset = 1;
+  cs.target_charset = 2;
+  return cs;
 }
 }  // namespace
 
-Bytes run_same_size(transfer::SameSizeConverter conv, const Record& rec, bool convert) {
-  ScriptedRun sr;
-  set_standards(sr.run(), convert);
+Bytes run_same_size(InPlaceConverter conv, const Record& rec, bool convert) {
   Bytes b = rec.bytes();
-  EXPECT_TRUE(conv(sr.run(), RecordView(b)));
+  EXPECT_TRUE(conv(standards(convert), RecordView(b)));
   return b;
 }
 
-Bytes run_two_size(transfer::TwoSizeConverter conv, const Record& old, bool convert,
-                   bool tax_office_mode) {
-  ScriptedRun sr;
-  set_standards(sr.run(), convert);
-  sr.run().conversion.tax_office_mode = tax_office_mode;
+Bytes run_two_size(RebuiltConverter conv, const Record& old, bool convert) {
   Bytes fresh(old.bytes().size(), 0x77);  // whatever the buffer held before
-  EXPECT_TRUE(conv(sr.run(), ConstRecordView(old.bytes()), RecordView(fresh)));
+  EXPECT_TRUE(conv(standards(convert), ConstRecordView(old.bytes()), RecordView(fresh)));
   return fresh;
 }
 

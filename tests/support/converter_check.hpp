@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "support/fixture.hpp"
-#include "support/scripted_run.hpp"
-#include "transfer/converters.hpp"
+#include "charset/polish.hpp"
+#include "recordfile/record_view.hpp"
 
 namespace vx::test {
 
@@ -26,9 +26,10 @@ Record mazovia_record(std::size_t size, const Fields& texts);
 Record converted_in_place(Record rec, const Fields& texts);
 
 // Runs a converter on a copy of the record, with or without conversion.
-Bytes run_same_size(transfer::SameSizeConverter conv, const Record& rec, bool convert);
-Bytes run_two_size(transfer::TwoSizeConverter conv, const Record& old, bool convert,
-                   bool tax_office_mode = false);
+using InPlaceConverter = bool (*)(const charset::Charsets&, RecordView);
+using RebuiltConverter = bool (*)(const charset::Charsets&, ConstRecordView, RecordView);
+Bytes run_same_size(InPlaceConverter conv, const Record& rec, bool convert);
+Bytes run_two_size(RebuiltConverter conv, const Record& old, bool convert);
 
 // The fields' converted form written into a record (for cleared targets).
 void put_converted(Record& rec, const Record& old, const Fields& texts);

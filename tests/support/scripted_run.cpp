@@ -25,9 +25,9 @@ std::vector<std::string> ScriptedScreen::screen() const {
 ScriptedRun::ScriptedRun(const std::string& keys)
     : ScriptedScreen(keys), run_(std::make_unique<Session>(console())) {
   run_->out.set_window(ui::kFullScreen);
-  run_->out.transcript = &transcript_;
+  run_->talk.watch(transcript_);
 }
 
-std::string ScriptedRun::transcript() const { return charset::cp852_text_to_utf8(transcript_); }
+std::string ScriptedRun::transcript() const { return charset::cp852_text_to_utf8(transcript_.text()); }
 
 }  // namespace vx::test

@@ -9,6 +9,7 @@
 
 #include "driver/session.hpp"
 #include "platform/script_console.hpp"
+#include "support/transcript_observer.hpp"
 #include "ui/ui_context.hpp"
 
 namespace vx::test {
@@ -46,12 +47,14 @@ class ScriptedRun : public ScriptedScreen {
 
   Session& run() { return *run_; }
   ui::Ui& ui() { return run_->ui; }
-  // Every line written through the text output since the start, UTF-8.
+  // Every line the copies printed since the start, UTF-8.
   std::string transcript() const;
+  // Every step of the copies as its event.
+  const std::vector<dialogue::StepEvent>& steps() const { return transcript_.steps(); }
 
  private:
   std::unique_ptr<Session> run_;
-  std::string transcript_;
+  TranscriptObserver transcript_;
 };
 
 }  // namespace vx::test

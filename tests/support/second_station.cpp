@@ -20,7 +20,7 @@ int run_station_job(StationJob job, const std::string& path, const std::function
   }
   ScriptedRun other;
   const ByteKeyClass cls;
-  RecordFile f(other.run(), path, 8, cls);
+  RecordFile f(other.run().file_access, path, 8, cls);
   if (!f.open(LockWait::kRetry, OpenMode::kOpenExisting) || !f.lock_file(LockWait::kRetry)) return 2;
   holding();
   std::this_thread::sleep_for(std::chrono::milliseconds(300));

@@ -26,8 +26,8 @@ TEST(ByteCopy, CopiesEveryBlockAndConvertsOnlyWhenAsked) {
   write_file(d / "a.bin", data);
   ScriptedRun r;
   r.run().cs = {1, charset::kMazovia, charset::kCp852};
-  EXPECT_TRUE(copy_bytes(r.run(), path_of(d / "a.bin"), path_of(d / "converted.bin"), true));
-  EXPECT_TRUE(copy_bytes(r.run(), path_of(d / "a.bin"), path_of(d / "plain.bin"), false));
+  EXPECT_TRUE(copy_bytes(r.run().copier, path_of(d / "a.bin"), path_of(d / "converted.bin"), true));
+  EXPECT_TRUE(copy_bytes(r.run().copier, path_of(d / "a.bin"), path_of(d / "plain.bin"), false));
 
   Bytes converted = data;
   converted[0] = converted[2047] = converted[4999] = 0xA5;
@@ -46,7 +46,7 @@ TEST(ByteCopy, KeepingTheStandardLeavesMazoviaLetters) {
   write_file(d / "a.txt", mazovia("zażółć"));
   ScriptedRun r;
   r.run().cs = {0, charset::kMazovia, charset::kCp852};
-  EXPECT_TRUE(copy_bytes(r.run(), path_of(d / "a.txt"), path_of(d / "b.txt"), true));
+  EXPECT_TRUE(copy_bytes(r.run().copier, path_of(d / "a.txt"), path_of(d / "b.txt"), true));
   EXPECT_EQ(read_file(d / "b.txt"), as_bytes(mazovia("zażółć")));
 }
 
@@ -55,10 +55,10 @@ TEST(ByteCopy, EmptyOrMissingSourceIsSilentAndCreatesNothing) {
   write_file(d / "empty.bin", "");
   std::filesystem::create_directory(d / "dir.bin");
   ScriptedRun r;
-  EXPECT_TRUE(copy_bytes(r.run(), path_of(d / "empty.bin"), path_of(d / "t1"), false));
-  EXPECT_TRUE(copy_bytes(r.run(), path_of(d / "missing.bin"), path_of(d / "t2"), false));
+  EXPECT_TRUE(copy_bytes(r.run().copier, path_of(d / "empty.bin"), path_of(d / "t1"), false));
+  EXPECT_TRUE(copy_bytes(r.run().copier, path_of(d / "missing.bin"), path_of(d / "t2"), false));
   // A directory where the file should be is no file at all.
-  EXPECT_TRUE(copy_bytes(r.run(), path_of(d / "dir.bin"), path_of(d / "t3"), false));
+  EXPECT_TRUE(copy_bytes(r.run().copier, path_of(d / "dir.bin"), path_of(d / "t3"), false));
   EXPECT_FALSE(file_exists(d / "t1"));
   EXPECT_FALSE(file_exists(d / "t2"));
   EXPECT_FALSE(file_exists(d / "t3"));
@@ -70,16 +70,16 @@ TEST(ByteCopy, TargetThatCannotBeCreatedIsReportedAndTheRunGoesOn) {
   write_file(d / "a.bin", "abc");
   std::filesystem::create_directory(d / "taken");
   ScriptedRun r("x\nEnter\n");
-  EXPECT_FALSE(copy_bytes(r.run(), path_of(d / "a.bin"), path_of(d / "nie_ma" / "a.bin"), false));
+  EXPECT_FALSE(copy_bytes(r.run().copier, path_of(d / "a.bin"), path_of(d / "nie_ma" / "a.bin"), false));
   EXPECT_EQ(r.console().screens_shown(), 1);
   // A directory in the target's place cannot be created over either.
-  EXPECT_FALSE(copy_bytes(r.run(), path_of(d / "a.bin"), path_of(d / "taken"), false));
+  EXPECT_FALSE(copy_bytes(r.run().copier, path_of(d / "a.bin"), path_of(d / "taken"), false));
   EXPECT_EQ(r.console().screens_shown(), 2);
   EXPECT_EQ(r.row(1), "Błąd Utworzenia pliku " + path_of(d / "nie_ma" / "a.bin"));
   EXPECT_EQ(r.row(2), "Błąd Utworzenia pliku " + path_of(d / "taken"));
   EXPECT_TRUE(row_coloured(r, 1, 0x0C, 1, 22));
   EXPECT_EQ(r.run().out.attr(), 0x07);
-  EXPECT_TRUE(copy_bytes(r.run(), path_of(d / "a.bin"), path_of(d / "b.bin"), false));
+  EXPECT_TRUE(copy_bytes(r.run().copier, path_of(d / "a.bin"), path_of(d / "b.bin"), false));
   EXPECT_EQ(read_file(d / "b.bin"), as_bytes("abc"));
 }
 
@@ -93,7 +93,7 @@ TEST(ByteCopy, UnreadableSourceIsReportedWithAKeyWait) {
   {
     UnprivilegedUser user(d / "a.bin");
     if (!user.active()) GTEST_SKIP() << UnprivilegedUser::why_inactive();
-    result = copy_bytes(r.run(), path_of(d / "a.bin"), path_of(d / "b.bin"), false);
+    result = copy_bytes(r.run().copier, path_of(d / "a.bin"), path_of(d / "b.bin"), false);
   }
   EXPECT_FALSE(result);
   EXPECT_EQ(r.console().screens_shown(), 1);

@@ -17,7 +17,7 @@ using transfer::copy_bytes;
 using transfer::copy_records;
 using transfer::copy_text_file;
 
-bool copy_whole(Session&, ConstRecordView old_record, RecordView new_record) {
+bool copy_whole(ConstRecordView old_record, RecordView new_record) {
   new_record.copy_from(old_record, 0, new_record.size());
   return true;
 }
@@ -39,7 +39,7 @@ struct TwoTrees {
 
 TEST(OverwriteQuestion, ShowsTheQuestionInItsColours) {
   ScriptedRun r("w\n");
-  EXPECT_FALSE(transfer::keep_existing(r.run(), "C:/DANE/FIRMA/A.REK"));
+  EXPECT_FALSE(transfer::keep_existing(r.run().copier, "C:/DANE/FIRMA/A.REK"));
   EXPECT_EQ(r.row(1), "Stwierdzono obecność pliku C:/DANE/FIRMA/A.REK");
   EXPECT_EQ(r.row(2), " W-wykonaj kopiownie (zastępując) [A-i wszystkie następne]");
   EXPECT_EQ(r.row(3), " Z-zostaw plik                    [N-i wszystkie następne] ?   Z(n)/W(a)");
@@ -57,7 +57,7 @@ TEST(OverwriteQuestion, ShowsTheQuestionInItsColours) {
 TEST(OverwriteQuestion, OnlyTheFourAnswerKeysCount) {
   // Enter, Esc, a digit, a Polish letter and T are ignored; z in lower case keeps.
   ScriptedRun r("Enter\nEsc\n5\nż\nt\nz\n");
-  EXPECT_TRUE(transfer::keep_existing(r.run(), "X"));
+  EXPECT_TRUE(transfer::keep_existing(r.run().copier, "X"));
   EXPECT_EQ(r.console().screens_shown(), 6);
   EXPECT_EQ(r.run().transfer.overwrite_policy, transfer::kAskEachFile);
 }
@@ -68,9 +68,9 @@ TEST(OverwriteQuestion, WReplacesOneAndZKeepsOneThenItAsksAgain) {
   t.both("b.rek", "BBBB", "bbbbbbbb");
   t.both("c.rek", "CCCC", "cccccccc");
   ScriptedRun r("W\nz\nZ\n");
-  EXPECT_TRUE(copy_bytes(r.run(), t.source("a.txt"), t.target("a.txt"), false));
-  EXPECT_FALSE(copy_records(r.run(), t.source("b.rek"), t.target("b.rek"), 2));
-  EXPECT_FALSE(convert_records(r.run(), t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole));
+  EXPECT_TRUE(copy_bytes(r.run().copier, t.source("a.txt"), t.target("a.txt"), false));
+  EXPECT_FALSE(copy_records(r.run().copier, t.source("b.rek"), t.target("b.rek"), 2));
+  EXPECT_FALSE(convert_records(r.run().copier, t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole));
   EXPECT_EQ(r.console().screens_shown(), 3);
   EXPECT_EQ(t.target_bytes("a.txt"), "new\r\n");
   EXPECT_EQ(t.target_bytes("b.rek"), "bbbbbbbb");
@@ -85,11 +85,11 @@ TEST(OverwriteQuestion, AReplacesThisAndEveryLaterFileUnasked) {
   t.both("c.rek", "CCCC", "cccccccc");
   t.both("d.txt", "DD", "dddd");
   ScriptedRun r("a\n");  // a second question would find no key
-  copy_text_file(r.run(), t.source("a.ini"), t.target("a.ini"));
+  copy_text_file(r.run().copier, t.source("a.ini"), t.target("a.ini"));
   EXPECT_EQ(r.run().transfer.overwrite_policy, transfer::kReplaceAllFollowing);
-  EXPECT_TRUE(copy_records(r.run(), t.source("b.rek"), t.target("b.rek"), 2));
-  EXPECT_TRUE(convert_records(r.run(), t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole));
-  EXPECT_TRUE(copy_bytes(r.run(), t.source("d.txt"), t.target("d.txt"), false));
+  EXPECT_TRUE(copy_records(r.run().copier, t.source("b.rek"), t.target("b.rek"), 2));
+  EXPECT_TRUE(convert_records(r.run().copier, t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole));
+  EXPECT_TRUE(copy_bytes(r.run().copier, t.source("d.txt"), t.target("d.txt"), false));
   EXPECT_EQ(r.console().screens_shown(), 1);
   EXPECT_EQ(t.target_bytes("a.ini"), "nowy\r\n");
   EXPECT_EQ(t.target_bytes("b.rek"), "BBBB");
@@ -106,11 +106,11 @@ TEST(OverwriteQuestion, NKeepsThisAndEveryLaterFileUnasked) {
   t.both("c.rek", "CCCC", "cccccccc");
   t.both("d.txt", "DD", "dddd");
   ScriptedRun r("N\n");
-  EXPECT_FALSE(copy_records(r.run(), t.source("a.rek"), t.target("a.rek"), 2));
+  EXPECT_FALSE(copy_records(r.run().copier, t.source("a.rek"), t.target("a.rek"), 2));
   EXPECT_EQ(r.run().transfer.overwrite_policy, transfer::kKeepAllFollowing);
-  copy_text_file(r.run(), t.source("b.ini"), t.target("b.ini"));
-  EXPECT_FALSE(convert_records(r.run(), t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole));
-  EXPECT_TRUE(copy_bytes(r.run(), t.source("d.txt"), t.target("d.txt"), false));
+  copy_text_file(r.run().copier, t.source("b.ini"), t.target("b.ini"));
+  EXPECT_FALSE(convert_records(r.run().copier, t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole));
+  EXPECT_TRUE(copy_bytes(r.run().copier, t.source("d.txt"), t.target("d.txt"), false));
   EXPECT_EQ(r.console().screens_shown(), 1);
   EXPECT_EQ(t.target_bytes("a.rek"), "aaaaaaaa");
   EXPECT_EQ(t.target_bytes("b.ini"), "stary\r\n");
@@ -127,9 +127,9 @@ TEST(OverwriteQuestion, AnEmptyTargetIsReplacedUnasked) {
   t.both("b.rek", "BBBB", "");
   t.both("c.ini", "x\n", "");
   ScriptedRun r;
-  EXPECT_TRUE(copy_bytes(r.run(), t.source("a.txt"), t.target("a.txt"), false));
-  EXPECT_TRUE(copy_records(r.run(), t.source("b.rek"), t.target("b.rek"), 2));
-  copy_text_file(r.run(), t.source("c.ini"), t.target("c.ini"));
+  EXPECT_TRUE(copy_bytes(r.run().copier, t.source("a.txt"), t.target("a.txt"), false));
+  EXPECT_TRUE(copy_records(r.run().copier, t.source("b.rek"), t.target("b.rek"), 2));
+  copy_text_file(r.run().copier, t.source("c.ini"), t.target("c.ini"));
   EXPECT_EQ(t.target_bytes("a.txt"), "abc");
   EXPECT_EQ(t.target_bytes("b.rek"), "BBBB");
   EXPECT_EQ(t.target_bytes("c.ini"), "x\r\n");

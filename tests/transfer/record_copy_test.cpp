@@ -14,6 +14,7 @@ namespace {
 
 using transfer::convert_records;
 using transfer::copy_records;
+using transfer::Existing;
 
 // Three records of 300 bytes filled with 1, 2, 3 and a short fourth of 100
 // bytes filled with 4: a 1000-byte file.
@@ -26,22 +27,20 @@ Bytes numbered_records() {
 
 // What the converters saw, record by record.
 std::vector<Bytes> seen;
-std::vector<std::uint32_t> counters_seen;
 
-bool mark_end_and_keep(Session& run, RecordView rec) {
+bool mark_end_and_keep(RecordView rec) {
   seen.emplace_back(rec.bytes().begin(), rec.bytes().end());
-  counters_seen.push_back(run.transfer.record_counter);
   rec.set_u8(0, 0xAA);
   rec.set_u8(299, 0xBB);  // beyond a short record's end: never written
   return true;
 }
 
-bool drop_all(Session&, RecordView) { return false; }
-bool drop_all_new(Session&, ConstRecordView, RecordView) { return false; }
+bool drop_all(RecordView) { return false; }
+bool drop_all_new(ConstRecordView, RecordView) { return false; }
 
 // Keeps the new record as the converter found it, then copies the old one
 // behind a marker at the record's own number.
-bool copy_behind_marker(Session&, ConstRecordView old_record, RecordView new_record) {
+bool copy_behind_marker(ConstRecordView old_record, RecordView new_record) {
   seen.emplace_back(new_record.bytes().begin(), new_record.bytes().end());
   new_record.set_u8(old_record.u8(0), 0xCC);
   new_record.copy_from(old_record, 10, old_record.size() - 10);
@@ -52,7 +51,6 @@ class RecordCopy : public ::testing::Test {
  protected:
   void SetUp() override {
     seen.clear();
-    counters_seen.clear();
   }
   std::string at(std::string_view name) const { return path_of(dir / name); }
   TempDir dir;
@@ -61,7 +59,7 @@ class RecordCopy : public ::testing::Test {
 TEST_F(RecordCopy, ShortLastRecordIsConvertedWithAZeroTailAndWrittenShort) {
   write_file(dir / "a.rek", numbered_records());
   ScriptedRun r;
-  EXPECT_TRUE(copy_records(r.run(), at("a.rek"), at("b.rek"), 300, mark_end_and_keep));
+  EXPECT_TRUE(copy_records(r.run().copier, at("a.rek"), at("b.rek"), 300, mark_end_and_keep));
 
   ASSERT_EQ(seen.size(), 4u);
   Bytes last(300, 0);
@@ -79,13 +77,13 @@ TEST_F(RecordCopy, ShortLastRecordIsConvertedWithAZeroTailAndWrittenShort) {
 }
 
 // Keeps records whose first byte is not a multiple of 3 and marks them.
-bool drop_every_third(Session&, RecordView rec) {
+bool drop_every_third(RecordView rec) {
   if (rec.u8(0) % 3 == 0) return false;
   rec.set_u8(1, 0xEE);
   return true;
 }
 
-bool widen_every_third_dropped(Session&, ConstRecordView old_record, RecordView new_record) {
+bool widen_every_third_dropped(ConstRecordView old_record, RecordView new_record) {
   if (old_record.u8(0) % 3 == 0) return false;
   new_record.copy_from(old_record, 0, old_record.size());
   new_record.set_u8(old_record.size(), 0xEE);
@@ -105,9 +103,9 @@ TEST_F(RecordCopy, LargeFilesKeepEveryRecordInOrder) {
   source.insert(source.end(), 7, 1);  // first byte 1: kept
   write_file(dir / "a.rek", source);
   ScriptedRun r;
-  EXPECT_TRUE(copy_records(r.run(), at("a.rek"), at("b.rek"), 300, drop_every_third));
+  EXPECT_TRUE(copy_records(r.run().copier, at("a.rek"), at("b.rek"), 300, drop_every_third));
   EXPECT_TRUE(
-      convert_records(r.run(), at("a.rek"), at("c.rek"), 300, 301, widen_every_third_dropped));
+      convert_records(r.run().copier, at("a.rek"), at("c.rek"), 300, 301, widen_every_third_dropped));
 
   Bytes same, wider;
   for (std::size_t at = 0; at < source.size(); at += 300) {
@@ -126,34 +124,22 @@ TEST_F(RecordCopy, LargeFilesKeepEveryRecordInOrder) {
   EXPECT_EQ(r.row(1), "Kopiuje " + at("a.rek") + "  2000 pozycji ...");
 }
 
-TEST_F(RecordCopy, RecordCounterStartsAtOneAndCountsReadsAndWrites) {
-  write_file(dir / "a.rek", Bytes(900, 1));
-  ScriptedRun r;
-  r.run().transfer.record_counter = 77;
-  EXPECT_TRUE(copy_records(r.run(), at("a.rek"), at("b.rek"), 300, mark_end_and_keep));
-  EXPECT_EQ(counters_seen, (std::vector<std::uint32_t>{2, 4, 6}));
-  EXPECT_EQ(r.run().transfer.record_counter, 8u);  // the final empty read counts too
-  r.run().transfer.record_counter = 5;
-  EXPECT_TRUE(convert_records(r.run(), at("a.rek"), at("c.rek"), 300, 300, copy_behind_marker));
-  EXPECT_EQ(r.run().transfer.record_counter, 5u);
-}
-
 TEST_F(RecordCopy, WithoutAConverterPolishLettersAreConverted) {
   // Mazovia ą, a zero byte, ń; then a short record.
   write_file(dir / "a.rek", Bytes{0x86, 0x00, 0xA4, 0x41, 0x86});
   ScriptedRun r;
   r.run().cs = {1, charset::kMazovia, charset::kCp852};
-  EXPECT_TRUE(copy_records(r.run(), at("a.rek"), at("b.rek"), 4));
+  EXPECT_TRUE(copy_records(r.run().copier, at("a.rek"), at("b.rek"), 4));
   EXPECT_EQ(read_file(dir / "b.rek"), (Bytes{0xA5, 0x00, 0xE4, 0x41, 0xA5}));
   r.run().cs.charset_mode = 0;
-  EXPECT_TRUE(copy_records(r.run(), at("a.rek"), at("c.rek"), 4));
+  EXPECT_TRUE(copy_records(r.run().copier, at("a.rek"), at("c.rek"), 4));
   EXPECT_EQ(read_file(dir / "c.rek"), (Bytes{0x86, 0x00, 0xA4, 0x41, 0x86}));
 }
 
 TEST_F(RecordCopy, NewRecordsStartZeroedAndOldShortRecordsGetAZeroTail) {
   write_file(dir / "a.rek", numbered_records());
   ScriptedRun r;
-  EXPECT_TRUE(convert_records(r.run(), at("a.rek"), at("b.rek"), 300, 320, copy_behind_marker));
+  EXPECT_TRUE(convert_records(r.run().copier, at("a.rek"), at("b.rek"), 300, 320, copy_behind_marker));
 
   // Every new record reached the converter zeroed, whatever the one before held.
   ASSERT_EQ(seen.size(), 4u);
@@ -176,9 +162,9 @@ TEST_F(RecordCopy, NewRecordsStartZeroedAndOldShortRecordsGetAZeroTail) {
 TEST_F(RecordCopy, DroppingEveryRecordLeavesAnEmptyTarget) {
   write_file(dir / "a.rek", Bytes(600, 1));
   ScriptedRun r;
-  EXPECT_TRUE(copy_records(r.run(), at("a.rek"), at("b.rek"), 300, drop_all));
-  EXPECT_TRUE(convert_records(r.run(), at("a.rek"), at("c.rek"), 300, 300, drop_all_new));
-  EXPECT_TRUE(convert_records(r.run(), at("a.rek"), at("d.rek"), 300, 300, nullptr));
+  EXPECT_TRUE(copy_records(r.run().copier, at("a.rek"), at("b.rek"), 300, drop_all));
+  EXPECT_TRUE(convert_records(r.run().copier, at("a.rek"), at("c.rek"), 300, 300, drop_all_new));
+  EXPECT_TRUE(convert_records(r.run().copier, at("a.rek"), at("d.rek"), 300, 300, nullptr));
   EXPECT_TRUE(file_exists(dir / "b.rek"));
   EXPECT_EQ(read_file(dir / "b.rek"), Bytes{});
   EXPECT_EQ(read_file(dir / "c.rek"), Bytes{});
@@ -186,24 +172,15 @@ TEST_F(RecordCopy, DroppingEveryRecordLeavesAnEmptyTarget) {
 
   // Appending nothing leaves the target as it was.
   write_file(dir / "e.rek", Bytes(300, 9));
-  r.run().transfer.append_mode = true;
-  EXPECT_TRUE(copy_records(r.run(), at("a.rek"), at("e.rek"), 300, drop_all));
-  EXPECT_TRUE(convert_records(r.run(), at("a.rek"), at("e.rek"), 300, 300, drop_all_new));
+  EXPECT_TRUE(convert_records(r.run().copier, at("a.rek"), at("e.rek"), 300, 300, drop_all_new, Existing::kAppend));
   EXPECT_EQ(read_file(dir / "e.rek"), Bytes(300, 9));
 }
 
 TEST_F(RecordCopy, AppendModeKeepsTheOldRecordsInFrontAndAsksNothing) {
   write_file(dir / "a.rek", numbered_records());
-  write_file(dir / "b.rek", Bytes(600, 9));
   write_file(dir / "c.rek", Bytes(320, 9));
   ScriptedRun r;  // no key for a question
-  r.run().transfer.append_mode = true;
-  EXPECT_TRUE(copy_records(r.run(), at("a.rek"), at("b.rek"), 300));
-  EXPECT_TRUE(convert_records(r.run(), at("a.rek"), at("c.rek"), 300, 320, copy_behind_marker));
-  Bytes expected(600, 9);
-  const Bytes added = numbered_records();
-  expected.insert(expected.end(), added.begin(), added.end());
-  EXPECT_EQ(read_file(dir / "b.rek"), expected);
+  EXPECT_TRUE(convert_records(r.run().copier, at("a.rek"), at("c.rek"), 300, 320, copy_behind_marker, Existing::kAppend));
   const Bytes c = read_file(dir / "c.rek");
   ASSERT_EQ(c.size(), 4u * 320);
   EXPECT_EQ(Bytes(c.begin(), c.begin() + 320), Bytes(320, 9));
@@ -214,8 +191,8 @@ TEST_F(RecordCopy, MissingOrEmptySourceIsAnnouncedInYellow) {
   write_file(dir / "empty.rek", "");
   write_file(dir / "kept.rek", "old");
   ScriptedRun r;
-  EXPECT_TRUE(copy_records(r.run(), at("missing.rek"), at("t1.rek"), 300));
-  EXPECT_TRUE(convert_records(r.run(), at("empty.rek"), at("kept.rek"), 300, 300, drop_all_new));
+  EXPECT_TRUE(copy_records(r.run().copier, at("missing.rek"), at("t1.rek"), 300));
+  EXPECT_TRUE(convert_records(r.run().copier, at("empty.rek"), at("kept.rek"), 300, 300, drop_all_new));
   EXPECT_EQ(r.row(1), "Brak pliku źródłowego " + at("missing.rek"));
   EXPECT_EQ(r.row(2), "Brak pliku źródłowego " + at("empty.rek"));
   EXPECT_TRUE(row_coloured(r, 1, 0x0E, 1, 22));
@@ -228,14 +205,14 @@ TEST_F(RecordCopy, MissingOrEmptySourceIsAnnouncedInYellow) {
 TEST_F(RecordCopy, TargetThatCannotBeCreatedIsReportedAndTheRunGoesOn) {
   write_file(dir / "a.rek", Bytes(300, 1));
   ScriptedRun r("x\nx\n");
-  EXPECT_FALSE(copy_records(r.run(), at("a.rek"), at("nie_ma/a.rek"), 300));
+  EXPECT_FALSE(copy_records(r.run().copier, at("a.rek"), at("nie_ma/a.rek"), 300));
   EXPECT_EQ(r.console().screens_shown(), 1);
-  EXPECT_FALSE(convert_records(r.run(), at("a.rek"), at("nie_ma/a.rek"), 300, 300, drop_all_new));
+  EXPECT_FALSE(convert_records(r.run().copier, at("a.rek"), at("nie_ma/a.rek"), 300, 300, drop_all_new));
   EXPECT_EQ(r.console().screens_shown(), 2);
   EXPECT_EQ(r.row(1), "Błąd Utworzenia pliku " + at("nie_ma/a.rek"));
   EXPECT_EQ(r.row(2), "Błąd Utworzenia pliku " + at("nie_ma/a.rek"));
   EXPECT_TRUE(row_coloured(r, 2, 0x0C, 1, 22));
-  EXPECT_TRUE(copy_records(r.run(), at("a.rek"), at("b.rek"), 300));
+  EXPECT_TRUE(copy_records(r.run().copier, at("a.rek"), at("b.rek"), 300));
   EXPECT_EQ(read_file(dir / "b.rek"), Bytes(300, 1));
 }
 
@@ -248,8 +225,8 @@ TEST_F(RecordCopy, UnreadableSourceIsReportedWithAKeyWait) {
   {
     UnprivilegedUser user(dir / "a.rek");
     if (!user.active()) GTEST_SKIP() << UnprivilegedUser::why_inactive();
-    same = copy_records(r.run(), at("a.rek"), at("b.rek"), 300);
-    two = convert_records(r.run(), at("a.rek"), at("c.rek"), 300, 300, drop_all_new);
+    same = copy_records(r.run().copier, at("a.rek"), at("b.rek"), 300);
+    two = convert_records(r.run().copier, at("a.rek"), at("c.rek"), 300, 300, drop_all_new);
   }
   EXPECT_FALSE(same);
   EXPECT_FALSE(two);

@@ -28,7 +28,7 @@ TEST(TextCopy, LinesEndWithCrLfAndLongLinesAreCarriedWhole) {
   // LF, CR LF and CR end lines; the last line has no end at all.
   write_file(d / "a.ini", "[PATH]\n" + long_line + "\r\nzwykla\r" + longer_line + "\rlinia\n\nkoniec");
   ScriptedRun r;
-  copy_text_file(r.run(), path_of(d / "a.ini"), path_of(d / "b.ini"));
+  copy_text_file(r.run().copier, path_of(d / "a.ini"), path_of(d / "b.ini"));
   EXPECT_EQ(text_of(d / "b.ini"), "[PATH]\r\n" + long_line + "\r\nzwykla\r\n" + longer_line +
                                       "\r\nlinia\r\n\r\nkoniec\r\n");
   EXPECT_EQ(r.row(1), "Kopiuję plik " + path_of(d / "a.ini"));
@@ -43,18 +43,18 @@ TEST(TextCopy, PolishLettersFollowTheCharsetChoice) {
   {
     ScriptedRun r;
     convert_mazovia(r.run());
-    copy_text_file(r.run(), path_of(d / "a.txt"), path_of(d / "852.txt"));
+    copy_text_file(r.run().copier, path_of(d / "a.txt"), path_of(d / "852.txt"));
   }
   EXPECT_EQ(text_of(d / "852.txt"), cp852_bytes("Zażółć gęślą jaźń\r\nŁÓDŹ\r\n"));
   {
     ScriptedRun r;
     r.run().cs = {0, charset::kMazovia, charset::kCp852};  // keep the standard
-    copy_text_file(r.run(), path_of(d / "a.txt"), path_of(d / "kept.txt"));
+    copy_text_file(r.run().copier, path_of(d / "a.txt"), path_of(d / "kept.txt"));
   }
   EXPECT_EQ(text_of(d / "kept.txt"), mazovia("Zażółć gęślą jaźń\r\nŁÓDŹ\r\n"));
 }
 
-bool drop_comments_and_mark(Session&, std::string& line) {
+bool drop_comments_and_mark(std::string& line) {
   if (line.starts_with(";")) return false;
   line += cp852_bytes("|ą");
   return true;
@@ -67,7 +67,7 @@ TEST(TextCopy, TheFilterSeesConvertedLinesAndMayChangeOrDropThem) {
   write_file(d / "a.ini", mazovia(";uwaga\nklucz=ąę\ndlugi=" + long_value + "ż\n;koniec\n"));
   ScriptedRun r;
   convert_mazovia(r.run());
-  copy_text_file(r.run(), path_of(d / "a.ini"), path_of(d / "b.ini"), drop_comments_and_mark);
+  copy_text_file(r.run().copier, path_of(d / "a.ini"), path_of(d / "b.ini"), drop_comments_and_mark);
   EXPECT_EQ(text_of(d / "b.ini"), cp852_bytes("klucz=ąę|ą\r\ndlugi=" + long_value + "ż|ą\r\n"));
 }
 
@@ -76,8 +76,8 @@ TEST(TextCopy, EmptyOrMissingSourceCreatesNothingAndSaysNothing) {
   write_file(d / "empty.ini", "");
   write_file(d / "18" / "empty.ini", "stays");
   ScriptedRun r;
-  copy_text_file(r.run(), path_of(d / "empty.ini"), path_of(d / "18" / "empty.ini"));
-  copy_text_file(r.run(), path_of(d / "missing.ini"), path_of(d / "18" / "missing.ini"));
+  copy_text_file(r.run().copier, path_of(d / "empty.ini"), path_of(d / "18" / "empty.ini"));
+  copy_text_file(r.run().copier, path_of(d / "missing.ini"), path_of(d / "18" / "missing.ini"));
   EXPECT_EQ(text_of(d / "18" / "empty.ini"), "stays");
   EXPECT_FALSE(file_exists(d / "18" / "missing.ini"));
   EXPECT_EQ(r.row(1), "");
@@ -87,12 +87,12 @@ TEST(TextCopy, TargetThatCannotBeCreatedIsReportedAndTheRunGoesOn) {
   TempDir d;
   write_file(d / "a.ini", "a\n");
   ScriptedRun r("x\n");
-  copy_text_file(r.run(), path_of(d / "a.ini"), path_of(d / "nie_ma" / "a.ini"));
+  copy_text_file(r.run().copier, path_of(d / "a.ini"), path_of(d / "nie_ma" / "a.ini"));
   EXPECT_EQ(r.console().screens_shown(), 1);  // the key wait
   EXPECT_EQ(r.row(1), "Błąd utworzenia pliku " + path_of(d / "nie_ma" / "a.ini"));
   EXPECT_TRUE(row_coloured(r, 1, 0x0C, 1, 22));
   EXPECT_EQ(r.run().out.attr(), 0x07);
-  copy_text_file(r.run(), path_of(d / "a.ini"), path_of(d / "b.ini"));
+  copy_text_file(r.run().copier, path_of(d / "a.ini"), path_of(d / "b.ini"));
   EXPECT_EQ(text_of(d / "b.ini"), "a\r\n");
 }
 
@@ -105,7 +105,7 @@ TEST(TextCopy, UnreadableSourceIsReportedWithAKeyWait) {
   {
     UnprivilegedUser user(d / "a.ini");
     if (!user.active()) GTEST_SKIP() << UnprivilegedUser::why_inactive();
-    copy_text_file(r.run(), path_of(d / "a.ini"), path_of(d / "b.ini"));
+    copy_text_file(r.run().copier, path_of(d / "a.ini"), path_of(d / "b.ini"));
   }
   EXPECT_EQ(r.console().screens_shown(), 1);
   EXPECT_EQ(r.row(1), "Błąd otwarcia pliku " + path_of(d / "a.ini"));

@@ -11,7 +11,7 @@
 #include "support/platform_seams.hpp"
 #include "support/unprivileged_user.hpp"
 #include "transfer/byte_copy.hpp"
-#include "transfer/console_prompts.hpp"
+#include "transfer/file_presence.hpp"
 #include "transfer/copy_test_support.hpp"
 #include "transfer/listed_files.hpp"
 #include "transfer/record_copy.hpp"
@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using platform::testing::Fault;
 
-bool widen(Session&, ConstRecordView old_record, RecordView new_record) {
+bool widen(ConstRecordView old_record, RecordView new_record) {
   new_record.copy_from(old_record, 0, old_record.size());
   return true;
 }
@@ -36,24 +36,23 @@ bool widen(Session&, ConstRecordView old_record, RecordView new_record) {
 // byte and record copies wait for a key after each, the text copy does not.
 struct CopyKind {
   const char* name;
-  bool (*copy)(Session&, const std::string& from, const std::string& to);
+  bool (*copy)(transfer::Copier&, const std::string& from, const std::string& to);
   bool text;
 };
 
 const CopyKind kKinds[] = {
-    {"bytes", [](Session& r, const std::string& a, const std::string& b) { return transfer::copy_bytes(r, a, b, false); }, false},
-    {"records", [](Session& r, const std::string& a, const std::string& b) { return transfer::copy_records(r, a, b, 100); }, false},
+    {"bytes", [](transfer::Copier& r, const std::string& a, const std::string& b) { return transfer::copy_bytes(r, a, b, false); }, false},
+    {"records", [](transfer::Copier& r, const std::string& a, const std::string& b) { return transfer::copy_records(r, a, b, 100); }, false},
     {"converted records",
-     [](Session& r, const std::string& a, const std::string& b) { return transfer::convert_records(r, a, b, 100, 120, widen); },
+     [](transfer::Copier& r, const std::string& a, const std::string& b) { return transfer::convert_records(r, a, b, 100, 120, widen); },
      false},
     {"appended records",
-     [](Session& r, const std::string& a, const std::string& b) {
-       r.transfer.append_mode = true;
-       return transfer::copy_records(r, a, b, 100);
+     [](transfer::Copier& r, const std::string& a, const std::string& b) {
+       return transfer::convert_records(r, a, b, 100, 100, widen, transfer::Existing::kAppend);
      },
      false},
     {"text",
-     [](Session& r, const std::string& a, const std::string& b) {
+     [](transfer::Copier& r, const std::string& a, const std::string& b) {
        transfer::copy_text_file(r, a, b);
        return true;
      },
@@ -101,7 +100,7 @@ TEST(CopyFailures, ThePreviousTargetStaysAndTheFailureIsToldInFull) {
       {
         std::optional<ArmedFault> armed;
         if (fault) armed.emplace(*fault, 1);
-        result = kind.copy(r.run(), from, to);
+        result = kind.copy(r.run().copier, from, to);
       }
       // Never a temporary left behind, whatever happened.
       EXPECT_EQ(names_in(d.path()), (std::vector<std::string>{"source", "target"}));
@@ -164,11 +163,11 @@ TEST_F(OutsideTheTrees, ARefusedPathIsOneRedLineWithoutAKeyWait) {
       ScriptedRun r;
       r.run().transfer.overwrite_policy = -1;
       // A label left open to the window's edge: the line still comes whole.
-      transfer::write_clipped(r.run(), std::string(100, '-'));
+      r.run().talk.write(std::string(100, '-'));
       bool result;
       {
         const ConfinedTrees trees({at("17"), at("18")}, {at("18")}, {at("17")});
-        result = kind.copy(r.run(), at(c.source), at(c.target));
+        result = kind.copy(r.run().copier, at(c.source), at(c.target));
       }
       EXPECT_EQ(snapshot_tree(d / "out"), outside);
       // Appending would read the old bytes through the link: refused too.
@@ -203,21 +202,21 @@ TEST(ListedFiles, RefusedNamesAndAnUnreadableFolderAreToldInRedWithoutAKeyWait) 
   for (auto n : {"..\\..\\x.cel", "ok.cel", "other.txt"}) write_file(d / "f" / n, std::string("x"));
   fs::create_directory(d / "f" / "sub.cel");
   ScriptedRun r;
-  const auto files = transfer::listed_files(r.run(), path_of(d / "f"), "*.cel");
+  const auto files = transfer::listed_files(r.run().copier, path_of(d / "f"), "*.cel");
   ASSERT_EQ(files.size(), 1u);
   EXPECT_EQ(files[0].name, "ok.cel");
   EXPECT_EQ(r.row(1), "Niedozwolona nazwa pliku: ..\\..\\x.cel");
   EXPECT_TRUE(row_coloured(r, 1, 0x0C, 1, 26));
   EXPECT_EQ(r.row(2), "");
   // A missing folder has no files and nothing to tell.
-  EXPECT_TRUE(transfer::listed_files(r.run(), path_of(d / "f"), "_2018\\*.kst").empty());
+  EXPECT_TRUE(transfer::listed_files(r.run().copier, path_of(d / "f"), "_2018\\*.kst").empty());
   EXPECT_EQ(r.row(2), "");
 
   fs::permissions(d / "f", fs::perms::none);
   {
     UnprivilegedUser user(d / "f");
     if (!user.active()) GTEST_SKIP() << UnprivilegedUser::why_inactive();
-    EXPECT_TRUE(transfer::listed_files(r.run(), d.str(), "f\\*.cel").empty());
+    EXPECT_TRUE(transfer::listed_files(r.run().copier, d.str(), "f\\*.cel").empty());
   }
   EXPECT_EQ(r.row(2), "Błąd odczytu katalogu " + d.str() + "/f");
   EXPECT_TRUE(row_coloured(r, 2, 0x0C, 1, 22));
@@ -257,7 +256,7 @@ TEST(CopyFailures, AFullDiskShowsAtTheCloseAndLeavesThePreviousFile) {
     ScriptedRun r("x\n");
     r.run().transfer.overwrite_policy = -1;
     const std::string to = path_of(d / "disk" / "target");
-    EXPECT_EQ(kind.copy(r.run(), path_of(d / "source"), to), kind.text);
+    EXPECT_EQ(kind.copy(r.run().copier, path_of(d / "source"), to), kind.text);
     EXPECT_EQ(read_file(d / "disk" / "target"), previous);
     EXPECT_EQ(names_in(d / "disk"), std::vector<std::string>{"target"});
     const std::string line = (kind.text ? "Błąd zapisu do pliku " : "Błąd zamknięcia zbioru ") + to;

@@ -35,7 +35,7 @@ struct Year {
   std::uint8_t month_state;
 };
 
-void fill_copied(RecordView r, std::span<const conversion::ByteRange> ranges, Dice& dice) {
+void fill_copied(RecordView r, std::span<const ByteRange> ranges, Dice& dice) {
   for (const auto& range : ranges) {
     switch (range.length) {
       case 1: r.set_u8(range.offset, static_cast<std::uint8_t>(dice.between(0, 3))); break;

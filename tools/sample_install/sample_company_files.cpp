@@ -1,7 +1,7 @@
 // The company's own files: stamp, company record and text file, INI
 // settings, address and automat bases, notepads, transfer orders, internal
 // vouchers, interest notes, vehicles and one-off write-offs.
-#include "conversion/company_record.hpp"
+#include "transfer/company_record.hpp"
 #include "conversion/in_place_layouts.hpp"
 #include "conversion/rebuilt_layouts.hpp"
 #include "sample_company.hpp"
@@ -84,7 +84,7 @@ Bytes stamp_file(Company& c) {
 }
 
 Bytes company_record(Company& c) {
-  RecordSet s(conversion::kCompanyRecordSize);
+  RecordSet s(transfer::kCompanyRecordSize);
   put_address(s.add(), 0, c.seat, c.enc);
   return s.bytes();
 }

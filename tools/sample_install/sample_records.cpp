@@ -1,13 +1,13 @@
 #include "sample_records.hpp"
 
-#include "conversion/company_record.hpp"
+#include "transfer/company_record.hpp"
 
 namespace vx::sample {
 
 namespace {
 // The fields of the company record in table order, named.
-using conversion::kCompanyRecordCodes;
-using conversion::kCompanyRecordTexts;
+using transfer::kCompanyRecordCodes;
+using transfer::kCompanyRecordTexts;
 constexpr TextField kCountry = kCompanyRecordTexts[0];
 constexpr TextField kVoivodeship = kCompanyRecordTexts[1];
 constexpr TextField kCommune = kCompanyRecordTexts[2];

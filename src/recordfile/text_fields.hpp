@@ -7,7 +7,7 @@
 #include "charset/polish.hpp"
 #include "recordfile/record_view.hpp"
 
-namespace vx::conversion {
+namespace vx {
 
 // Converts one text field in place, stored back cut to its capacity.
 void convert_field(RecordView rec, TextField f, const charset::Charsets& cs);
@@ -24,4 +24,4 @@ void convert_texts_into(ConstRecordView src, RecordView dst, std::span<const Tex
 // no other byte changes.
 void cut_texts(RecordView rec, std::span<const TextField> fields);
 
-}  // namespace vx::conversion
+}  // namespace vx

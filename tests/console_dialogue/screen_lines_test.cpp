@@ -1,21 +1,31 @@
-#include "transfer/console_prompts.hpp"
+#include "console_dialogue/screen_lines.hpp"
 
 #include <gtest/gtest.h>
+
+#include "dialogue/operator.hpp"
+#include "transfer/file_presence.hpp"
 
 #include "charset/cp852.hpp"
 #include "platform/filesystem.hpp"
 #include "support/fixture.hpp"
 #include "support/queue_console.hpp"
 #include "support/scripted_run.hpp"
+#include "console_dialogue/console_operator.hpp"
 
-namespace vx::transfer {
+namespace vx::console_dialogue {
 namespace {
 
 using test::ScriptedRun;
+using transfer::directory_exists;
+using transfer::file_size_of;
+
+bool ask_yes_no(ScriptedRun& s, std::string_view question) {
+  return s.run().op.yes_no(dialogue::Question::kHideUnsettledDocuments, question);
+}
 
 TEST(PrintLine, FullScreenRestartsOnAClearedScreenAfter23Lines) {
   ScriptedRun s;
-  for (int i = 1; i <= 25; ++i) print_line(s.run(), "line " + std::to_string(i));
+  for (int i = 1; i <= 25; ++i) print_line(s.run().out, "line " + std::to_string(i));
   EXPECT_EQ(s.row(1), "line 24");
   EXPECT_EQ(s.row(2), "line 25");
   EXPECT_EQ(s.row(3), "");  // cleared, not scrolled
@@ -24,7 +34,7 @@ TEST(PrintLine, FullScreenRestartsOnAClearedScreenAfter23Lines) {
 
 TEST(PrintLine, LastScreenColumnStaysEmptyAndNothingWraps) {
   ScriptedRun s;
-  print_line(s.run(), std::string(100, 'x'));
+  print_line(s.run().out, std::string(100, 'x'));
   EXPECT_EQ(s.row(1), std::string(79, 'x'));
   EXPECT_EQ(s.row(2), "");
 }
@@ -32,10 +42,10 @@ TEST(PrintLine, LastScreenColumnStaysEmptyAndNothingWraps) {
 TEST(PrintLine, CopyWindowHoldsSixteenLinesWithinItsColumns) {
   ScriptedRun s;
   s.run().out.set_window(ui::kCopyWindow);
-  for (int i = 1; i <= 16; ++i) print_line(s.run(), std::string(90, static_cast<char>('a' + i - 1)));
+  for (int i = 1; i <= 16; ++i) print_line(s.run().out, std::string(90, static_cast<char>('a' + i - 1)));
   EXPECT_EQ(s.row(3), "  " + std::string(75, 'a'));  // columns 3..77
   EXPECT_EQ(s.row(18), "  " + std::string(75, 'p'));
-  print_line(s.run(), "q");
+  print_line(s.run().out, "q");
   EXPECT_EQ(s.row(3), "  q");
   EXPECT_EQ(s.row(4), "");
   EXPECT_EQ(s.row(1), "");  // nothing outside the window
@@ -43,15 +53,15 @@ TEST(PrintLine, CopyWindowHoldsSixteenLinesWithinItsColumns) {
 
 TEST(WriteClipped, CutsToTheRoomLeftOnTheLineAndStaysOnIt) {
   ScriptedRun s;
-  write_clipped(s.run(), std::string(70, 'a'));
-  write_clipped(s.run(), std::string(20, 'b'));  // 9 columns left before the last one
+  write_clipped(s.run().out, std::string(70, 'a'));
+  write_clipped(s.run().out, std::string(20, 'b'));  // 9 columns left before the last one
   EXPECT_EQ(s.row(1), std::string(70, 'a') + std::string(9, 'b'));
   EXPECT_EQ(s.row(2), "");
   EXPECT_EQ(s.run().out.y(), 1);  // no line end
 
   s.run().out.set_window(ui::kCopyWindow);
   s.run().out.go_to(70, 2);
-  write_clipped(s.run(), "0123456789");  // columns 72..77 of the screen
+  write_clipped(s.run().out, "0123456789");  // columns 72..77 of the screen
   EXPECT_EQ(s.row(4), std::string(71, ' ') + "012345");
   EXPECT_EQ(s.console().get(78, 4).ch, ' ');
   EXPECT_EQ(s.row(5), "");
@@ -59,31 +69,31 @@ TEST(WriteClipped, CutsToTheRoomLeftOnTheLineAndStaysOnIt) {
 
 TEST(PrintLine, ColoursAreThoseSet) {
   ScriptedRun s;
-  set_colour(s.run(), kError);
-  print_line(s.run(), "x");
+  set_colour(s.run().out, kError);
+  print_line(s.run().out, "x");
   EXPECT_EQ(s.console().get(1, 1).attr, 0x0C);
 }
 
 TEST(PrintLine, WindowsKeepTheirCursor) {
   ScriptedRun r;
-  print_line(r.run(), "a");
-  print_line(r.run(), "b");
+  print_line(r.run().out, "a");
+  print_line(r.run().out, "b");
   const auto saved = r.run().out.save();
   r.run().out.set_window(ui::kPlanWindow);
   EXPECT_EQ(r.run().out.x(), 1);
   EXPECT_EQ(r.run().out.y(), 1);
-  print_line(r.run(), "plan");
+  print_line(r.run().out, "plan");
   EXPECT_EQ(r.row(6), "  plan");
   r.run().out.restore(saved);
-  print_line(r.run(), "c");
+  print_line(r.run().out, "c");
   EXPECT_EQ(r.row(3), "c");
 }
 
 TEST(AskYesNo, QuestionOnTheLastLineStartsAClearedWindowWithItsAnswers) {
   for (const int filled : {21, 22, 23}) {
     ScriptedRun s("t\n");
-    for (int i = 1; i <= filled; ++i) print_line(s.run(), "linia " + std::to_string(i));
-    EXPECT_TRUE(ask_yes_no(s.run(), "Pytanie ?"));
+    for (int i = 1; i <= filled; ++i) print_line(s.run().out, "linia " + std::to_string(i));
+    EXPECT_TRUE(ask_yes_no(s, "Pytanie ?"));
     // The screen the operator answered on.
     const std::string shown = s.output().substr(s.output().rfind("--- screen"));
     if (filled == 21) {  // rows 22 and 23 still take the question and " T - tak"
@@ -98,7 +108,7 @@ TEST(AskYesNo, QuestionOnTheLastLineStartsAClearedWindowWithItsAnswers) {
 
 TEST(AskYesNo, IgnoresOtherKeysAndTakesEitherCase) {
   ScriptedRun yes("Enter\nEsc\nx\nt\n");
-  EXPECT_TRUE(ask_yes_no(yes.run(), "Pytanie ?"));
+  EXPECT_TRUE(ask_yes_no(yes, "Pytanie ?"));
   EXPECT_EQ(yes.console().screens_shown(), 4);
   EXPECT_EQ(yes.row(1), "Pytanie ?");
   EXPECT_EQ(yes.row(2), " T - tak");
@@ -109,16 +119,15 @@ TEST(AskYesNo, IgnoresOtherKeysAndTakesEitherCase) {
   EXPECT_EQ(yes.run().out.y(), 4);  // the answer line ended
 
   ScriptedRun no("Enter\nn\n");
-  EXPECT_FALSE(ask_yes_no(no.run(), "Pytanie ?"));
+  EXPECT_FALSE(ask_yes_no(no, "Pytanie ?"));
   EXPECT_EQ(no.console().screens_shown(), 2);
   ScriptedRun capital("T\n");
-  EXPECT_TRUE(ask_yes_no(capital.run(), "Pytanie ?"));
+  EXPECT_TRUE(ask_yes_no(capital, "Pytanie ?"));
 }
 
 TEST(ReadKey, ForgetsTypeAhead) {
   test::QueueConsole console({{0x1474, 0}, {0x3165, 0}, {0x1C0D, 0}});
-  vx::Session run(console);
-  EXPECT_EQ(read_key(run), 't');
+  EXPECT_EQ(read_key(console), 't');
   EXPECT_EQ(console.keys_left(), 0u);
 }
 
@@ -128,22 +137,25 @@ TEST(ReadKey, FilesChangedWhileTheKeyWaitedAreSeen) {
   EXPECT_FALSE(file_size_of(dir.str() + "/dane.rek"));
   test::write_file(dir / "DANE.REK", std::string(5, 'x'));
   ScriptedRun s("Enter\n");
-  read_key(s.run());
+  read_key(s.console());
   EXPECT_EQ(file_size_of(dir.str() + "/dane.rek"), 5u);
 }
 
 TEST(ReadKey, SpecialKeysGiveZero) {
   ScriptedRun s("F5\n");
-  EXPECT_EQ(read_key(s.run()), 0);
+  EXPECT_EQ(read_key(s.console()), 0);
 }
 
 TEST(PauseIfSlow, WaitsOnlyWhenAsked) {
   test::QueueConsole console({});
-  vx::Session run(console);
-  pause_if_slow(run);
+  ui::Ui ui(console);
+  ui::TextOutput out(console);
+  std::uint8_t show_slowly = 0;
+  ConsoleOperator op(ui, out, show_slowly);
+  op.pause_if_slow();
   EXPECT_EQ(console.slept_ms, 0);
-  run.options.show_slowly = 1;
-  pause_if_slow(run);
+  show_slowly = 1;
+  op.pause_if_slow();
   EXPECT_EQ(console.slept_ms, 1500);
 }
 
@@ -166,4 +178,4 @@ TEST(FileSizeOf, MissingEmptyAndDirectoriesGiveZero) {
 }
 
 }  // namespace
-}  // namespace vx::transfer
+}  // namespace vx::console_dialogue

@@ -1,9 +1,9 @@
-#include "conversion/text_fields.hpp"
+#include "recordfile/text_fields.hpp"
 
 #include <algorithm>
 #include <cstring>
 
-namespace vx::conversion {
+namespace vx {
 
 namespace {
 // A field that runs past the end of a record is left alone.
@@ -59,4 +59,4 @@ void cut_texts(RecordView rec, std::span<const TextField> fields) {
       rec.set_u8(f.offset, static_cast<std::uint8_t>(f.capacity));
 }
 
-}  // namespace vx::conversion
+}  // namespace vx

@@ -1,6 +1,6 @@
-#include "conversion/company_record.hpp"
+#include "transfer/company_record.hpp"
 
-namespace vx::conversion {
+namespace vx::transfer {
 
 void convert_company_record(RecordView rec, const charset::Charsets& cs) {
   if (cs.no_char_conversion()) return;
@@ -9,4 +9,4 @@ void convert_company_record(RecordView rec, const charset::Charsets& cs) {
   cut_texts(rec, kCompanyRecordCodes);
 }
 
-}  // namespace vx::conversion
+}  // namespace vx::transfer

@@ -6,7 +6,7 @@
 
 #include "recordfile/record_view.hpp"
 
-namespace vx::conversion {
+namespace vx {
 
 // Bytes carried unchanged from the old record into the new one.
 struct ByteRange {
@@ -97,4 +97,4 @@ constexpr bool fits_without_overlap(std::size_t record_size, const Tables&... ta
   return true;
 }
 
-}  // namespace vx::conversion
+}  // namespace vx

@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "driver/session.hpp"
+#include "dialogue/tone.hpp"
+#include "platform/console.hpp"
+#include "ui/text_output.hpp"
 
-namespace vx::transfer {
+namespace vx::console_dialogue {
 
 enum Colour : std::uint8_t {
   kBlack = 0,
@@ -19,26 +21,24 @@ enum Colour : std::uint8_t {
   kKeyHint = 15,    // white
 };
 
-void set_colour(Session& run, std::uint8_t colour);
+std::uint8_t colour_of(dialogue::Tone tone);
+
+void set_colour(ui::TextOutput& out, std::uint8_t colour);
 // Writes at the cursor without a line end, cut to the room left on the line.
-void write_clipped(Session& run, std::string_view text);
+void write_clipped(ui::TextOutput& out, std::string_view text);
 // The characters write_clipped has room for.
-std::size_t room_on_line(Session& run);
+std::size_t room_on_line(const ui::TextOutput& out);
 // One progress line; a full window is cleared and printing restarts at its top.
-void print_line(Session& run, std::string_view text);
+void print_line(ui::TextOutput& out, std::string_view text);
 // A light red line of its own: begun on the next line when the cursor was
 // left after a label, so that it is never cut to nothing. No key wait.
-void failure_line(Session& run, std::string_view text);
+void failure_line(ui::TextOutput& out, std::string_view text);
+// Whether print_line writes on row y of the window, counted from 1, or
+// starts a cleared window instead.
+bool row_takes_a_line(const ui::TextOutput& out, int y);
 // Waits for a key and forgets the keys typed ahead; 0 for a special key.
-std::uint8_t read_key(Session& run);
-// Asks until T or N (either case); true for T.
-bool ask_yes_no(Session& run, std::string_view question);
-// Waits 1.5 s when the operator asked to see the work slowly.
-void pause_if_slow(Session& run);
-void clear_screen(Session& run);
+// The operator had the time to change files meanwhile: folder listings
+// read before are dropped.
+std::uint8_t read_key(platform::Console& console);
 
-// Size of a file (not a directory); 0 when missing or empty.
-std::uint64_t file_size_of(std::string_view name);
-bool directory_exists(std::string_view path);
-
-}  // namespace vx::transfer
+}  // namespace vx::console_dialogue

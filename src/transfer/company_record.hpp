@@ -4,9 +4,9 @@
 // 143 and 209 hold codes that are never converted.
 #include <cstddef>
 
-#include "conversion/text_fields.hpp"
+#include "recordfile/text_fields.hpp"
 
-namespace vx::conversion {
+namespace vx::transfer {
 
 inline constexpr std::size_t kCompanyRecordSize = 224;
 inline constexpr TextField kCompanyRecordTexts[] = {
@@ -18,4 +18,4 @@ inline constexpr TextField kCompanyRecordCodes[] = {{143, 6}, {209, 12}};
 // Converts a company record (or an address block) in place.
 void convert_company_record(RecordView rec, const charset::Charsets& cs);
 
-}  // namespace vx::conversion
+}  // namespace vx::transfer

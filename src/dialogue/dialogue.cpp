@@ -1,0 +1,56 @@
+#include "dialogue/dialogue.hpp"
+
+#include <algorithm>
+
+namespace vx::dialogue {
+
+void Dialogue::unwatch(Observer& o) { std::erase(observers_, &o); }
+
+void Dialogue::write(std::string_view text, Tone tone) {
+  for (auto* o : observers_) o->write(tone, text);
+}
+void Dialogue::line(std::string_view text, Tone tone) {
+  for (auto* o : observers_) o->line(tone, text);
+}
+void Dialogue::failure(std::string_view text) {
+  for (auto* o : observers_) o->failure(text);
+}
+void Dialogue::failure_here(std::string_view text) {
+  for (auto* o : observers_) o->failure_here(text);
+}
+void Dialogue::new_page() {
+  for (auto* o : observers_) o->new_page();
+}
+void Dialogue::signal() {
+  for (auto* o : observers_) o->signal();
+}
+void Dialogue::step(const StepEvent& e) {
+  for (auto* o : observers_) o->step(e);
+}
+void Dialogue::enter(Area a) {
+  for (auto* o : observers_) o->enter(a);
+}
+void Dialogue::leave(Area a) {
+  for (auto* o : observers_) o->leave(a);
+}
+
+bool Dialogue::yes_no(Question q, std::string_view question) {
+  const bool yes = op_.yes_no(q, question);
+  for (auto* o : observers_) o->answered(question, yes ? "T" : "N");
+  return yes;
+}
+
+char Dialogue::choose(Choice c, Tone tone, std::string_view prompt, std::string_view keys) {
+  const char key = op_.choose(c, tone, prompt, keys);
+  for (auto* o : observers_) o->answered(prompt, std::string_view(&key, 1));
+  return key;
+}
+
+BoxAnswer Dialogue::box(Box b, std::span<const std::string> lines) {
+  const BoxAnswer a = op_.box(b, lines);
+  if (b != Box::kReport && !lines.empty())
+    for (auto* o : observers_) o->answered(lines.back(), a == BoxAnswer::kYes ? "T" : "N");
+  return a;
+}
+
+}  // namespace vx::dialogue

@@ -1,0 +1,61 @@
+#pragma once
+// The engine's one handle on the outside world: the run's operator and the
+// observers watching it. Lines and steps go to every observer; questions to
+// the operator, their answers to the observers too.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dialogue/observer.hpp"
+#include "dialogue/operator.hpp"
+
+namespace vx::dialogue {
+
+class Dialogue {
+ public:
+  explicit Dialogue(Operator& op) : op_(op) {}
+  Dialogue(const Dialogue&) = delete;
+  Dialogue& operator=(const Dialogue&) = delete;
+
+  void watch(Observer& o) { observers_.push_back(&o); }
+  void unwatch(Observer& o);
+  Operator& op() { return op_; }
+
+  void write(std::string_view text, Tone tone = Tone::kNormal);
+  void line(std::string_view text, Tone tone = Tone::kNormal);
+  void failure(std::string_view text);
+  void failure_here(std::string_view text);
+  void new_page();
+  void signal();
+  void step(const StepEvent& e);
+
+  bool yes_no(Question q, std::string_view question);
+  char choose(Choice c, Tone tone, std::string_view prompt, std::string_view keys);
+  void acknowledge() { op_.acknowledge(); }
+  void pause_if_slow() { op_.pause_if_slow(); }
+  BoxAnswer box(Box b, std::span<const std::string> lines);
+  // An error box to acknowledge.
+  void report(std::span<const std::string> lines) { box(Box::kReport, lines); }
+
+  // An area of the screen for as long as the scope lasts.
+  class Scope {
+   public:
+    Scope(Dialogue& d, Area a) : d_(d), a_(a) { d_.enter(a_); }
+    ~Scope() { d_.leave(a_); }
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+
+   private:
+    Dialogue& d_;
+    Area a_;
+  };
+
+ private:
+  void enter(Area a);
+  void leave(Area a);
+
+  Operator& op_;
+  std::vector<Observer*> observers_;
+};
+
+}  // namespace vx::dialogue
