@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "recordfile/text_fields.hpp"
 #include "driver/session.hpp"
 #include "platform/filesystem.hpp"
 #include "platform/script_console.hpp"
+#include "recordfile/text_fields.hpp"
 #include "transfer/byte_copy.hpp"
 #include "transfer/record_copy.hpp"
 
@@ -123,8 +123,10 @@ int main(int argc, char** argv) {
       target);
   report("cp", cp_time);
   const double same_time = best_of_three(
-      [&] { vx::transfer::copy_records(run.copier, source, target, record_length,
-                                   [&](RecordView rec) { return convert_in_place(run.cs, rec); }); },
+      [&] {
+        vx::transfer::copy_records(run.copier, source, target, record_length,
+                                   [&](RecordView rec) { return convert_in_place(run.cs, rec); });
+      },
       target);
   report("copy_records + converter", same_time);
   const double plain_time = best_of_three(

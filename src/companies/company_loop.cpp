@@ -31,8 +31,10 @@ constexpr auto kPartialRecordRest = cp852("Nowe firmy zapisuję za ostatnim peł
 // The register name and info in the target standard; the rest as read.
 void convert_register_texts(OfficeJob& office, CompanyEntry& entry) {
   const RecordView rec = entry.view();
-  rec.set_text(kRegisterName.offset, kRegisterName.capacity, charset::convert_text(office.company.cs, entry.name()));
-  rec.set_text(kRegisterInfo.offset, kRegisterInfo.capacity, charset::convert_text(office.company.cs, entry.info()));
+  rec.set_text(kRegisterName.offset, kRegisterName.capacity,
+               charset::convert_text(office.company.cs, entry.name()));
+  rec.set_text(kRegisterInfo.offset, kRegisterInfo.capacity,
+               charset::convert_text(office.company.cs, entry.info()));
 }
 
 std::string folder_key(const std::string& dir) { return charset::upper_text(dir); }
@@ -67,7 +69,8 @@ void report_partial_record(OfficeJob& office, recordfile::RecordFile& reg) {
   if (!bytes || *bytes % kRegisterRecordSize == 0) return;
   auto& talk = office.company.talk;
   talk.line(kPartialRecord + reg.name(), dialogue::Tone::kError);
-  talk.line(kPartialRecordBytes + std::to_string(*bytes % kRegisterRecordSize) + ").", dialogue::Tone::kError);
+  talk.line(kPartialRecordBytes + std::to_string(*bytes % kRegisterRecordSize) + ").",
+            dialogue::Tone::kError);
   talk.line(kPartialRecordRest, dialogue::Tone::kError);
   office.company.talk.acknowledge();
 }
@@ -85,7 +88,9 @@ class CompanyCopier {
     // A second register entry naming a folder carried meanwhile: the
     // register needs mending, and the company is not carried twice.
     if (directory_exists(office_.company.loc.target_root + dir)) {
-      office_.company.talk.line(cp852("Odnaleziono katalog docelowy ") + dir + cp852(" dla firmy ") + entry.name(), dialogue::Tone::kWarning);
+      office_.company.talk.line(
+          cp852("Odnaleziono katalog docelowy ") + dir + cp852(" dla firmy ") + entry.name(),
+          dialogue::Tone::kWarning);
       office_.company.talk.acknowledge();
       return;
     }

@@ -4,8 +4,8 @@
 #include "companies/company_staging.hpp"
 #include "companies/register_file.hpp"
 #include "conversion/hide_converted.hpp"
-#include "platform/program_exit.hpp"
 #include "platform/filesystem.hpp"
+#include "platform/program_exit.hpp"
 #include "recordfile/record_file.hpp"
 #include "transfer/file_presence.hpp"
 

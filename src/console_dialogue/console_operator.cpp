@@ -18,11 +18,14 @@ constexpr int kSlowPauseMs = 1500;
 std::uint16_t box_flags(dialogue::Box which) {
   using dialogue::Box;
   switch (which) {
-    case Box::kReport: return ui::kErrorReport;
-    case Box::kGoOnAfterIoError: return ui::kBoxError | ui::kButtonYes | ui::kButtonNo;
+    case Box::kReport:
+      return ui::kErrorReport;
+    case Box::kGoOnAfterIoError:
+      return ui::kBoxError | ui::kButtonYes | ui::kButtonNo;
     case Box::kCreateMissing:
     case Box::kWaitForLock:
-    case Box::kRetryAccess: return ui::kBoxWarning | ui::kButtonYes | ui::kButtonNo;
+    case Box::kRetryAccess:
+      return ui::kBoxWarning | ui::kButtonYes | ui::kButtonNo;
   }
   return ui::kErrorReport;
 }
@@ -93,10 +96,14 @@ void ConsoleOperator::pause_if_slow() {
 
 dialogue::BoxAnswer ConsoleOperator::box(dialogue::Box which, std::span<const std::string> lines) {
   switch (ui::standard_message_box(ui_, centred_lines(lines), box_flags(which))) {
-    case ui::CMD_YES: return dialogue::BoxAnswer::kYes;
-    case ui::CMD_NO: return dialogue::BoxAnswer::kNo;
-    case ui::CMD_OK: return dialogue::BoxAnswer::kOk;
-    default: return dialogue::BoxAnswer::kCancel;
+    case ui::CMD_YES:
+      return dialogue::BoxAnswer::kYes;
+    case ui::CMD_NO:
+      return dialogue::BoxAnswer::kNo;
+    case ui::CMD_OK:
+      return dialogue::BoxAnswer::kOk;
+    default:
+      return dialogue::BoxAnswer::kCancel;
   }
 }
 

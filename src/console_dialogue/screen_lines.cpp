@@ -9,13 +9,20 @@ namespace vx::console_dialogue {
 std::uint8_t colour_of(dialogue::Tone tone) {
   using dialogue::Tone;
   switch (tone) {
-    case Tone::kNormal: return kNormal;
-    case Tone::kCopyStarts: return kCopyStarts;
-    case Tone::kError: return kError;
-    case Tone::kWarning: return kOffered;
-    case Tone::kKeyHint: return kKeyHint;
-    case Tone::kQuiet: return kDarkGrey;
-    case Tone::kPrompt: return kLightGreen;
+    case Tone::kNormal:
+      return kNormal;
+    case Tone::kCopyStarts:
+      return kCopyStarts;
+    case Tone::kError:
+      return kError;
+    case Tone::kWarning:
+      return kOffered;
+    case Tone::kKeyHint:
+      return kKeyHint;
+    case Tone::kQuiet:
+      return kDarkGrey;
+    case Tone::kPrompt:
+      return kLightGreen;
   }
   return kNormal;
 }

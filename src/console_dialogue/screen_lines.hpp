@@ -16,9 +16,9 @@ enum Colour : std::uint8_t {
   kNormal = 7,      // light grey
   kCopyStarts = 9,  // light blue
   kLightGreen = 10,
-  kError = 12,      // light red: errors and questions
-  kOffered = 14,    // yellow: answers offered, warnings
-  kKeyHint = 15,    // white
+  kError = 12,    // light red: errors and questions
+  kOffered = 14,  // yellow: answers offered, warnings
+  kKeyHint = 15,  // white
 };
 
 std::uint8_t colour_of(dialogue::Tone tone);

@@ -39,9 +39,7 @@ void ScreenObserver::failure_here(std::string_view text) {
 
 void ScreenObserver::new_page() { out_.clear(); }
 
-void ScreenObserver::signal() {
-  ui::beep(ui_, kSignalHz, kSignalLength);
-}
+void ScreenObserver::signal() { ui::beep(ui_, kSignalHz, kSignalLength); }
 
 void ScreenObserver::enter(dialogue::Area area) {
   saved_.push_back(out_.save());

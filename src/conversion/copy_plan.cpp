@@ -85,7 +85,8 @@ bool write_stamp(CompanyJob& job, const CompanyPaths& p, std::array<std::uint8_t
 
 }  // namespace
 
-bool copy_company(CompanyJob& job, const std::string& company_dir, const std::function<bool()>& put_in_place) {
+bool copy_company(CompanyJob& job, const std::string& company_dir,
+                  const std::function<bool()>& put_in_place) {
   // Each folder of the company is read once for all its names.
   const platform::ListingScope listings;
   const dialogue::Dialogue::Scope window(job.talk, dialogue::Area::kPlanWindow);

@@ -5,8 +5,8 @@
 #include "charset/cp852.hpp"
 #include "conversion/document_layout.hpp"
 #include "conversion/rebuilt_record.hpp"
-#include "recordfile/text_fields.hpp"
 #include "recordfile/date_text.hpp"
+#include "recordfile/text_fields.hpp"
 #include "transfer/file_presence.hpp"
 
 namespace vx::conversion {
@@ -98,8 +98,8 @@ bool convert_document(DocumentCopy& job, ConstRecordView old_record, RecordView 
 bool convert_repayment(DocumentCopy& job, ConstRecordView old_record, RecordView repayment) {
   copy_record(old_record, repayment);
   convert_texts(repayment, std::span(&kRepaymentDocument, 1), job.cs);
-  job.talk.write("SP= dnia:" + date_text(repayment.date(kRepaymentDate)) + " dok:" +
-                 repayment.text(kRepaymentDocument.offset, kRepaymentDocument.capacity));
+  job.talk.write("SP= dnia:" + date_text(repayment.date(kRepaymentDate)) +
+                 " dok:" + repayment.text(kRepaymentDocument.offset, kRepaymentDocument.capacity));
   return true;
 }
 

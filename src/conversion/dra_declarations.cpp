@@ -6,8 +6,8 @@
 
 #include "conversion/company_paths.hpp"
 #include "conversion/declaration_messages.hpp"
-#include "recordfile/text_fields.hpp"
 #include "platform/filesystem.hpp"
+#include "recordfile/text_fields.hpp"
 #include "transfer/byte_copy.hpp"
 #include "transfer/file_presence.hpp"
 #include "transfer/listed_files.hpp"

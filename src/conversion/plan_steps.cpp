@@ -223,6 +223,8 @@ void km150_files(CompanyJob& job, const CompanyPaths& p) {
 
 // --- the plan -----------------------------------------------------------------------
 
+// One row per step, as the plan reads.
+// clang-format off
 constexpr Step kPlan[] = {
     {.when = When::kFrom2018Files, .label = label(cp852("Deklaracja VAT-7 z 2018")), .how = How::kCustom, .source = "2018v7.17", .target = "2018vJ17.REK", .custom = vat7},
     {.when = When::kFrom2018Files, .label = label(cp852("Suma z kolumn za 2018")), .how = How::kBytes, .source = "2018kol2.rek", .target = "2018kol2.rek"},
@@ -275,6 +277,7 @@ constexpr Step kPlan[] = {
     {.when = When::kAddon, .bit = 2, .label = label(cp852("DLL : Kilometrówka KM150 \"vx\"")), .how = How::kCustom, .custom = km150_files},
     {.label = label(cp852("DLL : Import2WEX.EXE -> wex_import.xml")), .how = How::kNamed, .source = "wex_import.xml", .target = "wex_import.xml"},
 };
+// clang-format on
 
 void run_step(CompanyJob& job, const CompanyPaths& p, const Step& s) {
   if (s.label.size > 0) {

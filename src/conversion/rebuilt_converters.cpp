@@ -1,9 +1,9 @@
 // Records carried from the old buffer into the new one.
-#include "transfer/company_record.hpp"
 #include "conversion/rebuilt_layouts.hpp"
 #include "conversion/rebuilt_record.hpp"
 #include "conversion/record_converters.hpp"
 #include "recordfile/text_fields.hpp"
+#include "transfer/company_record.hpp"
 
 namespace vx::conversion {
 
@@ -37,14 +37,19 @@ bool convert_transfer_order(const charset::Charsets& cs, ConstRecordView old_rec
   rebuild_record(old_record, new_record, {kTransferOrderTexts, kTransferOrderCopied}, cs);
   // The kind-dependent texts of the block, converted where it now lies.
   switch (new_record.u8(kTransferOrderKind)) {
-    case 0: convert_texts(new_record, kTransferOrderKind0Texts, cs); break;
-    case 1: convert_texts(new_record, kTransferOrderKind1Texts, cs); break;
+    case 0:
+      convert_texts(new_record, kTransferOrderKind0Texts, cs);
+      break;
+    case 1:
+      convert_texts(new_record, kTransferOrderKind1Texts, cs);
+      break;
     default: break;  // kind 2 holds no texts there
   }
   return true;
 }
 
-bool convert_internal_voucher(const charset::Charsets& cs, ConstRecordView old_record, RecordView new_record) {
+bool convert_internal_voucher(const charset::Charsets& cs, ConstRecordView old_record,
+                              RecordView new_record) {
   rebuild_record(old_record, new_record, {kInternalVoucherTexts, kInternalVoucherCopied}, cs);
   return true;
 }

@@ -10,8 +10,8 @@
 #include "conversion/declaration_messages.hpp"
 #include "conversion/month_names.hpp"
 #include "platform/filesystem.hpp"
-#include "transfer/file_presence.hpp"
 #include "transfer/copy_files.hpp"
+#include "transfer/file_presence.hpp"
 #include "transfer/transfer_messages.hpp"
 
 namespace vx::conversion {

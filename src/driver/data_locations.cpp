@@ -6,8 +6,8 @@
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
 #include "charset/utf8.hpp"
-#include "platform/filesystem.hpp"
 #include "console_dialogue/screen_lines.hpp"
+#include "platform/filesystem.hpp"
 
 namespace vx::driver {
 
@@ -96,7 +96,7 @@ bool apply_path_file(Session& run, std::string_view path_file) {
       if (value.size() > kRootValueMax) {
         console_dialogue::set_colour(run.out, console_dialogue::kError);
         console_dialogue::print_line(run.out, kPathTooLong + std::string(key.text) + kPathTooLongIn +
-                                      std::string(file_name_of(path_file)));
+                                                  std::string(file_name_of(path_file)));
         console_dialogue::set_colour(run.out, console_dialogue::kNormal);
         console_dialogue::read_key(run.console);
       } else {

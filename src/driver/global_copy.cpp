@@ -38,9 +38,9 @@ void copy_items(Session& run, const GlobalPaths& p) {
   const auto& cs = run.cs;
   if (has_bit(items, 0)) {
     heading(run, cp852("Globalna baza adresów"));
-    convert_records(copier, p.source("baza_ad8.rek"), p.target("baza_ad8.rek"), kAddressRecordSize,
-                    kAddressRecordSize,
-                    [&](ConstRecordView old, RecordView fresh) { return conversion::convert_address(cs, old, fresh); });
+    convert_records(
+        copier, p.source("baza_ad8.rek"), p.target("baza_ad8.rek"), kAddressRecordSize, kAddressRecordSize,
+        [&](ConstRecordView old, RecordView fresh) { return conversion::convert_address(cs, old, fresh); });
   }
   if (has_bit(items, 8)) {
     heading(run, cp852("Konfigurator wex_2017.ini"));
@@ -59,9 +59,9 @@ void copy_items(Session& run, const GlobalPaths& p) {
   }
   if (has_bit(items, 3)) {
     heading(run, cp852("Dane biura do FRV"));
-    convert_records(copier, p.source("2017_BR.REK"), p.target("2018_BR.REK"), kOfficeRecordSize,
-                    kOfficeRecordSize,
-                    [&](ConstRecordView old, RecordView fresh) { return convert_office_record(cs, old, fresh); });
+    convert_records(
+        copier, p.source("2017_BR.REK"), p.target("2018_BR.REK"), kOfficeRecordSize, kOfficeRecordSize,
+        [&](ConstRecordView old, RecordView fresh) { return convert_office_record(cs, old, fresh); });
   }
   if (has_bit(items, 4)) {
     heading(run, cp852("Konfigurator WEX_VX.INI"));

@@ -36,8 +36,8 @@ bool check_locations(Session& run, RootFields& fields) {
   if (complete_root(source)) fields.Redraw(RootField::kSource);
   if (transfer::file_size_of(source + register_name) == 0) {
     ui::error_report(run.ui, cp852("Brak pliku ") + register_name + ui::kLineBreak +
-                              cp852("Musisz wskazać katalog") + ui::kLineBreak +
-                              cp852("głównym programu WEX_VX"));
+                                 cp852("Musisz wskazać katalog") + ui::kLineBreak +
+                                 cp852("głównym programu WEX_VX"));
     fields.Focus(RootField::kSource);
     return false;
   }

@@ -3,6 +3,9 @@
 #include <optional>
 
 #include "charset/cp852.hpp"
+#include "companies/company_loop.hpp"
+#include "companies/register_loader.hpp"
+#include "console_dialogue/screen_lines.hpp"
 #include "driver/data_locations.hpp"
 #include "driver/global_copy.hpp"
 #include "driver/run_lock.hpp"
@@ -10,9 +13,6 @@
 #include "driver/selection_screen.hpp"
 #include "driver/usage_screen.hpp"
 #include "driver/wizard.hpp"
-#include "companies/company_loop.hpp"
-#include "companies/register_loader.hpp"
-#include "console_dialogue/screen_lines.hpp"
 #include "ui/message_box.hpp"
 
 namespace vx::driver {
@@ -29,7 +29,8 @@ void show_banner(Session& run) {
   run.out.set_background(console_dialogue::kBlack);
   console_dialogue::set_colour(run.out, console_dialogue::kLightGreen);
   run.out.clear();
-  console_dialogue::print_line(run.out, cp852(" PROGRAM DO PRZEPCHNIĘCIA DANYCH WEX_VX Z ROKU 2017 NA 2018 1.04(x86)"));
+  console_dialogue::print_line(
+      run.out, cp852(" PROGRAM DO PRZEPCHNIĘCIA DANYCH WEX_VX Z ROKU 2017 NA 2018 1.04(x86)"));
   console_dialogue::set_colour(run.out, console_dialogue::kKeyHint);
   console_dialogue::print_line(run.out, std::string(80, '\xC4'));
   console_dialogue::set_colour(run.out, console_dialogue::kNormal);

@@ -15,11 +15,8 @@ constexpr int kButtonHeight = 2;  // the face and the shadow below it
 constexpr int kBackColumn = 14, kCancelColumn = 34, kNextColumn = 54;
 }  // namespace
 
-WizardPage::WizardPage(Session& run, std::string_view title,
-                       std::initializer_list<std::uint16_t> closing)
-    : DialogForm(run.ui, kPageLeft, kPageTop, kPageWidth, kPageHeight, title),
-      run_(run),
-      closing_(closing) {}
+WizardPage::WizardPage(Session& run, std::string_view title, std::initializer_list<std::uint16_t> closing)
+    : DialogForm(run.ui, kPageLeft, kPageTop, kPageWidth, kPageHeight, title), run_(run), closing_(closing) {}
 
 void WizardPage::HandleEvent(ui::UiEvent& ev) {
   if (ev.kind == ui::kEventCommand &&

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "transfer/company_record.hpp"
-#include "recordfile/text_fields.hpp"
 #include "personnel/messages.hpp"
 #include "personnel/person_prompts.hpp"
 #include "personnel/transferred_persons.hpp"
+#include "recordfile/text_fields.hpp"
+#include "transfer/company_record.hpp"
 
 namespace vx::personnel {
 
@@ -15,17 +15,20 @@ bool family_filter(Staff& staff, ConstRecordView old, RecordView fresh) {
   if (old.i64(kPersonIdAt) < 0) return false;
   switch (person_of(staff, old.i64(kPersonIdAt))) {
     case PersonOf::kCarried: break;
-    case PersonOf::kPastTable: ++staff.state.left.families; return false;
-    case PersonOf::kNotCarried: report_and_wait(staff, kFamilyWithoutPerson); return false;
+    case PersonOf::kPastTable:
+      ++staff.state.left.families;
+      return false;
+    case PersonOf::kNotCarried:
+      report_and_wait(staff, kFamilyWithoutPerson);
+      return false;
   }
   fresh.copy_from(old, 0, kFamilyRecordSize);
   convert_texts_into(old, fresh, kFamilyTexts, staff.cs);
   // The member's name as stored in the source.
-  staff.talk.line("  " + old.text(kMemberSurname.offset, kMemberSurname.capacity) +
-                                ' ' +
-                                old.text(kMemberFirstName.offset, kMemberFirstName.capacity));
-  transfer::convert_company_record(
-      RecordView{fresh.sub(kMemberAddress, transfer::kCompanyRecordSize)}, staff.cs);
+  staff.talk.line("  " + old.text(kMemberSurname.offset, kMemberSurname.capacity) + ' ' +
+                  old.text(kMemberFirstName.offset, kMemberFirstName.capacity));
+  transfer::convert_company_record(RecordView{fresh.sub(kMemberAddress, transfer::kCompanyRecordSize)},
+                                   staff.cs);
   return true;
 }
 

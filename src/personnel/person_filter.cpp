@@ -1,10 +1,10 @@
 #include "personnel/person_filter.hpp"
 
-#include "transfer/company_record.hpp"
-#include "recordfile/text_fields.hpp"
 #include "personnel/messages.hpp"
-#include "transfer/name_code.hpp"
 #include "personnel/person_prompts.hpp"
+#include "recordfile/text_fields.hpp"
+#include "transfer/company_record.hpp"
+#include "transfer/name_code.hpp"
 
 namespace vx::personnel {
 namespace {
@@ -29,7 +29,8 @@ bool choose_person(Staff& staff, ConstRecordView rec) {
       }
       break;
     case kTransferAsk: {
-      const char answer = staff.talk.choose(dialogue::Choice::kPerson, dialogue::Tone::kPrompt, kAskPerson, "TNW");
+      const char answer =
+          staff.talk.choose(dialogue::Choice::kPerson, dialogue::Tone::kPrompt, kAskPerson, "TNW");
       if (answer == 'W') staff.state.transfer_mode = kTransferAll;
       carried = answer != 'N';
       break;
@@ -47,8 +48,7 @@ void convert_person(Staff& staff, ConstRecordView old, RecordView fresh) {
   convert_texts_into(old, fresh, kPersonTexts, staff.cs);
   transfer::convert_name_code(old, fresh, kPersonOffice, staff.cs);
   for (const auto at : kPersonAddresses)
-    transfer::convert_company_record(
-        RecordView{fresh.sub(at, transfer::kCompanyRecordSize)}, staff.cs);
+    transfer::convert_company_record(RecordView{fresh.sub(at, transfer::kCompanyRecordSize)}, staff.cs);
 }
 
 }  // namespace

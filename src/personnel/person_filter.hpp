@@ -18,12 +18,19 @@ inline constexpr std::size_t kPersonOffice = 513;
 // Three address blocks laid out as a company record.
 inline constexpr std::array<std::size_t, 3> kPersonAddresses = {584, 808, 1032};
 
-inline constexpr auto kPersonTexts = join(
-    std::array<TextField, 9>{{kPersonSurname, kPersonFirstName, {95, 22}, {118, 22}, {141, 22},
-                              {168, 40}, {219, 31}, {251, 22}, {427, 36}}},
-    std::array<TextField, 1>{{{1256, 30}}}, series<8>(1300, 51, 50),
-    std::array<TextField, 7>{
-        {{1710, 24}, {1745, 31}, {1851, 31}, {1883, 22}, {1915, 8}, {1925, 70}, {2000, 15}}});
+inline constexpr auto kPersonTexts =
+    join(std::array<TextField, 9>{{kPersonSurname,
+                                   kPersonFirstName,
+                                   {95, 22},
+                                   {118, 22},
+                                   {141, 22},
+                                   {168, 40},
+                                   {219, 31},
+                                   {251, 22},
+                                   {427, 36}}},
+         std::array<TextField, 1>{{{1256, 30}}}, series<8>(1300, 51, 50),
+         std::array<TextField, 7>{
+             {{1710, 24}, {1745, 31}, {1851, 31}, {1883, 22}, {1915, 8}, {1925, 70}, {2000, 15}}});
 
 // Persons employed on this day or later, or with no end date, are employed.
 inline constexpr PackedDate kCutOffDate{31, 12, 2017};

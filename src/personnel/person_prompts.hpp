@@ -14,7 +14,6 @@ namespace vx::personnel {
 void show_person(Staff& staff, std::string_view label, ConstRecordView rec, TextField surname,
                  TextField first_name);
 
-
 enum class PersonOf {
   kCarried,
   kPastTable,   // carried, but the table had no room for the ID

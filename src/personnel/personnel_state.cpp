@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "personnel/staff.hpp"
 #include "personnel/messages.hpp"
+#include "personnel/staff.hpp"
 
 namespace vx::personnel {
 
@@ -16,14 +16,12 @@ void reset_personnel(Staff& staff) {
 void report_lack_of_room(Staff& staff) {
   const auto& p = staff.state;
   if (p.persons.count_past_table() == 0) return;
-  staff.talk.line(kPastTablePersons + std::to_string(p.persons.count_past_table()) +
-                                kPastTableFamilies + std::to_string(p.left.families) +
-                                kPastTableContracts + std::to_string(p.left.contracts) +
-                                kPastTableWages + std::to_string(p.left.wages),
+  staff.talk.line(kPastTablePersons + std::to_string(p.persons.count_past_table()) + kPastTableFamilies +
+                      std::to_string(p.left.families) + kPastTableContracts +
+                      std::to_string(p.left.contracts) + kPastTableWages + std::to_string(p.left.wages),
                   dialogue::Tone::kWarning);
   // The window is cleared when the company ends: seen only if waited for.
   staff.talk.acknowledge();
 }
-
 
 }  // namespace vx::personnel

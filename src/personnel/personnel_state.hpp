@@ -37,5 +37,4 @@ void reset_personnel(Staff& staff);
 // nothing when the table held everybody.
 void report_lack_of_room(Staff& staff);
 
-
 }  // namespace vx::personnel

@@ -2,14 +2,14 @@
 
 #include <string_view>
 
-#include "transfer/company_record.hpp"
-#include "recordfile/text_fields.hpp"
 #include "personnel/messages.hpp"
-#include "transfer/name_code.hpp"
 #include "personnel/person_prompts.hpp"
 #include "personnel/personnel_state.hpp"
 #include "personnel/pit_record.hpp"
 #include "personnel/transferred_persons.hpp"
+#include "recordfile/text_fields.hpp"
+#include "transfer/company_record.hpp"
+#include "transfer/name_code.hpp"
 
 namespace vx::personnel {
 namespace {
@@ -36,8 +36,8 @@ void carry_head(Staff& staff, ConstRecordView old, RecordView fresh) {
   fresh.copy_from(old, kPitPersonal, kPitPersonalSize);
   convert_texts_into(old, fresh, kPitNames, staff.cs);
   fresh.copy_from(old, kPitAddress, transfer::kCompanyRecordSize);
-  transfer::convert_company_record(
-      RecordView{fresh.sub(kPitAddress, transfer::kCompanyRecordSize)}, staff.cs);
+  transfer::convert_company_record(RecordView{fresh.sub(kPitAddress, transfer::kCompanyRecordSize)},
+                                   staff.cs);
 }
 
 void carry_group(Staff& staff, ConstRecordView old, RecordView fresh, const PitGroup& group,
@@ -46,8 +46,7 @@ void carry_group(Staff& staff, ConstRecordView old, RecordView fresh, const PitG
     const auto item = group.items + i * group.item_size;
     fresh.copy_from(old, item, group.item_size);
     convert_texts_into(ConstRecordView{old.sub(item, group.item_size)},
-                                   RecordView{fresh.sub(item, group.item_size)}, kPitItemTexts,
-                                   staff.cs);
+                       RecordView{fresh.sub(item, group.item_size)}, kPitItemTexts, staff.cs);
     if (!open_amounts) continue;
     const auto values = group.values + i * group.value_size;
     fresh.set_f64(values + kOpeningAmount, old.f64(values + kAmountBefore));

@@ -13,8 +13,8 @@ struct Staff {
   dialogue::Dialogue& talk;
   const charset::Charsets& cs;
   PersonnelState& state;
-  const Options& options;        // person_scope, pit_scope
-  const bool& from_2018_files;   // settled by the company's annual step
+  const Options& options;       // person_scope, pit_scope
+  const bool& from_2018_files;  // settled by the company's annual step
 };
 
 }  // namespace vx::personnel

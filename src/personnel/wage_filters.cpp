@@ -1,9 +1,9 @@
 #include "personnel/wage_filters.hpp"
 
-#include "recordfile/text_fields.hpp"
 #include "personnel/messages.hpp"
 #include "personnel/person_prompts.hpp"
 #include "personnel/transferred_persons.hpp"
+#include "recordfile/text_fields.hpp"
 
 namespace vx::personnel {
 
@@ -19,7 +19,9 @@ bool wage_filter(Staff& staff, RecordView rec) {
   if (id < 0) return false;
   switch (person_of(staff, id)) {
     case PersonOf::kCarried: break;
-    case PersonOf::kPastTable: ++staff.state.left.wages; return false;
+    case PersonOf::kPastTable:
+      ++staff.state.left.wages;
+      return false;
     case PersonOf::kNotCarried: return false;
   }
   staff.talk.line(kWageKept);
@@ -32,8 +34,12 @@ bool contract_filter(Staff& staff, RecordView rec) {
   if (id < 0) return false;
   switch (person_of(staff, id)) {
     case PersonOf::kCarried: break;
-    case PersonOf::kPastTable: ++staff.state.left.contracts; return false;
-    case PersonOf::kNotCarried: report_and_wait(staff, kContractWithoutPerson); return false;
+    case PersonOf::kPastTable:
+      ++staff.state.left.contracts;
+      return false;
+    case PersonOf::kNotCarried:
+      report_and_wait(staff, kContractWithoutPerson);
+      return false;
   }
   convert_texts(rec, kContractTexts, staff.cs);
   return true;

@@ -13,8 +13,7 @@ namespace vx::personnel {
 
 inline constexpr std::size_t kWageListSettingsSize = 2048;
 // Ten texts each followed by 5 bytes of other data, then five more.
-inline constexpr auto kWageListTexts =
-    join(series<10>(5, 18, 12), series<5>(185, 18, 12));
+inline constexpr auto kWageListTexts = join(series<10>(5, 18, 12), series<5>(185, 18, 12));
 inline constexpr std::size_t kWageListClearedBytes = 286;  // six bytes
 inline constexpr std::size_t kWageListClearedCount = 6;
 inline constexpr std::size_t kWageListMonths = 294;  // one byte per month

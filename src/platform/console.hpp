@@ -2,13 +2,13 @@
 // The one door to the screen and keyboard: an 80 x 25 grid of CP852 cells,
 // PC key codes, mouse clicks, beeps, a clock and sleeps. The terminal and the
 // scripted backends implement it.
-#include "platform/program_exit.hpp"
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include "platform/program_exit.hpp"
 
 namespace vx::platform {
 

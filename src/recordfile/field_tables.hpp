@@ -15,9 +15,7 @@ struct ByteRange {
 };
 
 // The bytes of a text field of the given capacity (length byte included).
-constexpr ByteRange text_bytes(std::size_t offset, std::size_t capacity) {
-  return {offset, capacity + 1};
-}
+constexpr ByteRange text_bytes(std::size_t offset, std::size_t capacity) { return {offset, capacity + 1}; }
 
 constexpr std::size_t begin_of(TextField f) { return f.offset; }
 constexpr std::size_t end_of(TextField f) { return f.offset + f.capacity + 1; }
@@ -43,8 +41,7 @@ constexpr std::array<ByteRange, N> ranges(const ByteRange (&list)[N]) {
 
 // Count text fields of one capacity, the first at first, stride bytes apart.
 template <std::size_t Count>
-constexpr std::array<TextField, Count> series(std::size_t first, std::size_t stride,
-                                              std::size_t capacity) {
+constexpr std::array<TextField, Count> series(std::size_t first, std::size_t stride, std::size_t capacity) {
   std::array<TextField, Count> out{};
   for (std::size_t i = 0; i < Count; ++i) out[i] = {first + stride * i, capacity};
   return out;
@@ -64,10 +61,9 @@ template <typename T, std::size_t... Ns>
 constexpr std::array<T, (Ns + ...)> join(const std::array<T, Ns>&... parts) {
   std::array<T, (Ns + ...)> out{};
   std::size_t at = 0;
-  ((
-       [&] {
-         for (const auto& e : parts) out[at++] = e;
-       }()),
+  (([&] {
+     for (const auto& e : parts) out[at++] = e;
+   }()),
    ...);
   return out;
 }

@@ -60,8 +60,11 @@ const RecordClass& plain_record_class() {
 
 RecordFile::RecordFile(FileAccess& access, std::string name, std::size_t record_size, const RecordClass& cls)
     // The name is kept whole: a cut path would name another file.
-        : access_(access), name_(std::move(name)), record_size_(record_size < 1 ? 1 : record_size),
-      class_(cls), mode_(access.settings.mode) {}
+    : access_(access),
+      name_(std::move(name)),
+      record_size_(record_size < 1 ? 1 : record_size),
+      class_(cls),
+      mode_(access.settings.mode) {}
 
 RecordFile::~RecordFile() { close(); }
 
@@ -117,9 +120,9 @@ bool RecordFile::open(LockWait wait, OpenMode mode) {
       ok = open_existing();
       state_ = FileState::kOpened;
       if (!ok && last_error_ == platform::kFileNotFound) {
-        const auto answer = access_.talk.box(
-            dialogue::Box::kCreateMissing,
-            lines_of({cp852("Nie odnaleziono pliku:"), name_, class_.missing_question()}));
+        const auto answer =
+            access_.talk.box(dialogue::Box::kCreateMissing,
+                             lines_of({cp852("Nie odnaleziono pliku:"), name_, class_.missing_question()}));
         if (answer == dialogue::BoxAnswer::kYes) {
           ok = file_.open(name_, platform::File::Mode::kCreate);
           state_ = FileState::kCreated;
@@ -371,9 +374,10 @@ bool file_exists(FileAccess& access, std::string_view name, std::int64_t* size) 
         error != platform::kLockViolation)
       return false;
     if (pauses == kBusyPausesBeforeAsking) {
-      const auto answer = access.talk.box(dialogue::Box::kRetryAccess,
-                                          lines_of({cp852("Dostęp do pliku"), name, cp852("niemożliwy/zabroniony !"),
-                                                    cp852("Ponowić próbę ?")}));
+      const auto answer =
+          access.talk.box(dialogue::Box::kRetryAccess,
+                          lines_of({cp852("Dostęp do pliku"), name, cp852("niemożliwy/zabroniony !"),
+                                    cp852("Ponowić próbę ?")}));
       if (answer == dialogue::BoxAnswer::kNo) return false;
       pauses = 0;
     }

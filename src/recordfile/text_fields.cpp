@@ -27,8 +27,7 @@ void convert_field(RecordView rec, TextField f, const charset::Charsets& cs) {
   convert_field_into(ConstRecordView(rec.bytes()), rec, f, cs);
 }
 
-void convert_field_into(ConstRecordView src, RecordView dst, TextField f,
-                        const charset::Charsets& cs) {
+void convert_field_into(ConstRecordView src, RecordView dst, TextField f, const charset::Charsets& cs) {
   map_field(src, dst, f, charset::conversion_map(cs));
 }
 

@@ -12,8 +12,7 @@ namespace vx {
 // Converts one text field in place, stored back cut to its capacity.
 void convert_field(RecordView rec, TextField f, const charset::Charsets& cs);
 // Converts the source field into the same offset of the target.
-void convert_field_into(ConstRecordView src, RecordView dst, TextField f,
-                        const charset::Charsets& cs);
+void convert_field_into(ConstRecordView src, RecordView dst, TextField f, const charset::Charsets& cs);
 
 // Converts every listed field in place; nothing happens when no conversion
 // is needed.

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "charset/polish.hpp"
-#include "transfer/file_presence.hpp"
 #include "transfer/copy_files.hpp"
+#include "transfer/file_presence.hpp"
 #include "transfer/overwrite_question.hpp"
 #include "transfer/transfer_messages.hpp"
 

@@ -10,7 +10,7 @@ namespace vx::transfer {
 
 inline constexpr std::size_t kCompanyRecordSize = 224;
 inline constexpr TextField kCompanyRecordTexts[] = {
-    {0, 18}, {19, 22}, {42, 26}, {69, 30}, {100, 7}, {108, 7},
+    {0, 18},   {19, 22},  {42, 26}, {69, 30},  {100, 7},  {108, 7},
     {116, 26}, {150, 26}, {177, 5}, {183, 12}, {196, 12},
 };
 inline constexpr TextField kCompanyRecordCodes[] = {{143, 6}, {209, 12}};

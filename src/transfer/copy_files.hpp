@@ -13,7 +13,9 @@ namespace vx::transfer {
 class CopyFiles {
  public:
   CopyFiles(Copier& copier, std::string_view source_name, std::string_view target_name)
-      : copier_(copier), source_name_(source_name), target_name_(target_name),
+      : copier_(copier),
+        source_name_(source_name),
+        target_name_(target_name),
         step_(copier.talk, source_name, target_name) {}
 
   // Opens the source for reading; shows the failure and waits for a key.

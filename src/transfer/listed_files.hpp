@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "transfer/copier.hpp"
 #include "platform/filesystem.hpp"
+#include "transfer/copier.hpp"
 
 namespace vx::transfer {
 

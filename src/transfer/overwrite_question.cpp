@@ -26,7 +26,8 @@ bool keep_existing(Copier& copier, std::string_view target) {
   talk.line(msg::kFoundExisting + target, Tone::kError);
   talk.line(msg::kReplaceChoice, Tone::kWarning);
   talk.write(msg::kKeepChoice, Tone::kWarning);
-  const char answer = talk.choose(dialogue::Choice::kOverwrite, Tone::kKeyHint, msg::kOverwriteKeys, std::string_view(kAnswers, sizeof kAnswers));
+  const char answer = talk.choose(dialogue::Choice::kOverwrite, Tone::kKeyHint, msg::kOverwriteKeys,
+                                  std::string_view(kAnswers, sizeof kAnswers));
   talk.line("");
 
   switch (answer) {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "charset/polish.hpp"
-#include "transfer/file_presence.hpp"
 #include "transfer/copy_files.hpp"
+#include "transfer/file_presence.hpp"
 #include "transfer/overwrite_question.hpp"
 #include "transfer/record_blocks.hpp"
 #include "transfer/transfer_messages.hpp"
@@ -100,8 +100,8 @@ bool copy_records(Copier& copier, std::string_view source, std::string_view targ
 }
 
 bool convert_records(Copier& copier, std::string_view source, std::string_view target,
-                     std::uint16_t old_length, std::uint16_t new_length,
-                     TwoSizeConverter converter, Existing existing) {
+                     std::uint16_t old_length, std::uint16_t new_length, TwoSizeConverter converter,
+                     Existing existing) {
   assert(old_length > 0 && new_length > 0);
   CopyFiles files(copier, source, target);
   if (const auto ended = start_record_copy(copier, files, old_length, existing)) return *ended;
@@ -118,8 +118,7 @@ bool convert_records(Copier& copier, std::string_view source, std::string_view t
     for (std::size_t i = 0; converter && i < blocks.count(); ++i) {
       const auto new_record = std::span(fresh).subspan(kept, new_length);
       std::memset(new_record.data(), 0, new_record.size());
-      if (converter(ConstRecordView(blocks.record(i)), RecordView(new_record)))
-        kept += new_length;
+      if (converter(ConstRecordView(blocks.record(i)), RecordView(new_record))) kept += new_length;
     }
     files.step().read_records(blocks.count());
     if (!write_kept(files, fresh.data(), kept)) return finish_record_copy(copier, files, false);

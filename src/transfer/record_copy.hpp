@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "transfer/copier.hpp"
 #include "transfer/converters.hpp"
+#include "transfer/copier.hpp"
 
 namespace vx::transfer {
 
@@ -22,7 +22,7 @@ bool copy_records(Copier& copier, std::string_view source, std::string_view targ
 // When appending, an existing target is added to, unasked.
 enum class Existing : std::uint8_t { kAsk, kAppend };
 bool convert_records(Copier& copier, std::string_view source, std::string_view target,
-                     std::uint16_t old_length, std::uint16_t new_length,
-                     TwoSizeConverter converter, Existing existing = Existing::kAsk);
+                     std::uint16_t old_length, std::uint16_t new_length, TwoSizeConverter converter,
+                     Existing existing = Existing::kAsk);
 
 }  // namespace vx::transfer

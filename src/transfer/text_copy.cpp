@@ -6,8 +6,8 @@
 #include "charset/polish.hpp"
 #include "platform/filesystem.hpp"
 #include "transfer/file_presence.hpp"
-#include "transfer/step_record.hpp"
 #include "transfer/overwrite_question.hpp"
+#include "transfer/step_record.hpp"
 #include "transfer/transfer_messages.hpp"
 
 namespace vx::transfer {

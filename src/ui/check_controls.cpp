@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "ui/ui_context.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/screen.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::ui {
 

@@ -1,10 +1,10 @@
 #include "ui/control.hpp"
 
-#include "ui/ui_context.hpp"
 #include "ui/dialog_form.hpp"
 #include "ui/event_source.hpp"
 #include "ui/field_label.hpp"
 #include "ui/screen.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::ui {
 

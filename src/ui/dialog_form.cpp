@@ -1,11 +1,11 @@
 #include "ui/dialog_form.hpp"
 
 #include "charset/polish.hpp"
-#include "ui/ui_context.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/commands.hpp"
 #include "ui/event_source.hpp"
 #include "ui/push_button.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::ui {
 
@@ -18,12 +18,12 @@ bool ends_form(std::uint16_t command) {
 }
 }  // namespace
 
-DialogForm::DialogForm(Ui& ui, int left, int top, int width, int height,
-                       std::string_view title, std::uint16_t user_word)
+DialogForm::DialogForm(Ui& ui, int left, int top, int width, int height, std::string_view title,
+                       std::uint16_t user_word)
     : ui_(ui),
       user_word_(user_word),
-      window_(Window::open(ui, left, top, left + width - 1, top + height - 1,
-                           FrameStyle::kDouble, window_colours(ui.toolkit.colours), title)) {}
+      window_(Window::open(ui, left, top, left + width - 1, top + height - 1, FrameStyle::kDouble,
+                           window_colours(ui.toolkit.colours), title)) {}
 
 DialogForm::~DialogForm() { Done(); }
 

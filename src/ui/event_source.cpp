@@ -3,12 +3,12 @@
 #include <string>
 
 #include "charset/cp852.hpp"
-#include "ui/ui_context.hpp"
 #include "platform/filesystem.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/dialog_form.hpp"
 #include "ui/screen.hpp"
 #include "ui/status_bar.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::ui {
 

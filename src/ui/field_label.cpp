@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "ui/ui_context.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/screen.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::ui {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "charset/polish.hpp"
-#include "ui/ui_context.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/screen.hpp"
 #include "ui/toolkit.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::ui {
 
@@ -163,8 +163,7 @@ void InputField::Scroll() {
 void InputField::PlaceCursor() {
   auto& ui = GetUi();
   const Window& w = GetWindow();
-  ui.console.set_cursor(w.screen_col(bounds_.left + cursor_ - 1 - first_shown_),
-                        w.screen_row(bounds_.top));
+  ui.console.set_cursor(w.screen_col(bounds_.left + cursor_ - 1 - first_shown_), w.screen_row(bounds_.top));
   ui.console.show_cursor(true, ui.toolkit.insert_mode);
 }
 

@@ -4,12 +4,12 @@
 
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
-#include "ui/ui_context.hpp"
 #include "platform/key_codes.hpp"
 #include "ui/control_colours.hpp"
 #include "ui/input_field.hpp"
 #include "ui/screen.hpp"
 #include "ui/toolkit.hpp"
+#include "ui/ui_context.hpp"
 
 namespace vx::ui {
 
@@ -20,8 +20,8 @@ constexpr auto kEmptyList = cp852(">> PUSTO <<");
 constexpr int kShortBeepHz = 800;
 }  // namespace
 
-ListBox::ListBox(Ui& ui, std::unique_ptr<FieldLabel> label, int col, int row, int width,
-                 int rows, std::int32_t* current)
+ListBox::ListBox(Ui& ui, std::unique_ptr<FieldLabel> label, int col, int row, int width, int rows,
+                 std::int32_t* current)
     : Control(kKindListBox, {}, std::move(label)),
       current_(current ? current : &own_current_),
       rows_(std::max(rows, 1)),
@@ -159,8 +159,8 @@ Control::Outcome ListBox::HandleClick(UiEvent& ev) {
 void ListBox::DrawRow(int row_index, std::int32_t item) {
   std::string text = item <= count_ ? ItemText(item) : std::string();
   text.resize(static_cast<std::size_t>(width_), ' ');
-  const auto attr = item == *current_ && item <= count_ ? kCurrentItemColour
-                                                         : GetUi().toolkit.colours[kSlotFormText];
+  const auto attr =
+      item == *current_ && item <= count_ ? kCurrentItemColour : GetUi().toolkit.colours[kSlotFormText];
   GetWindow().write(FirstRowCol(), FirstRowRow() + row_index, text, attr);
 }
 
@@ -170,8 +170,7 @@ void ListBox::DrawEmpty() {
   for (int r = 0; r < rows_; ++r) w.fill(FirstRowCol(), FirstRowRow() + r, width_, ' ', normal);
   const int shown = std::min(static_cast<int>(kEmptyList.size), width_);
   w.write(FirstRowCol() + (width_ - shown) / 2, FirstRowRow(),
-          kEmptyList.view().substr(0, static_cast<std::size_t>(shown)),
-          GetUi().toolkit.colours[kSlotError]);
+          kEmptyList.view().substr(0, static_cast<std::size_t>(shown)), GetUi().toolkit.colours[kSlotError]);
 }
 
 void ListBox::DrawBody() {

@@ -86,8 +86,8 @@ void write_lines(DialogForm& box, std::string_view text, int width, std::uint8_t
 
 }  // namespace
 
-std::uint16_t message_box(Ui& ui, int col, int row, int width, int height,
-                          std::string_view text, std::uint16_t flags) {
+std::uint16_t message_box(Ui& ui, int col, int row, int width, int height, std::string_view text,
+                          std::uint16_t flags) {
   ColourGuard colours(ui);
   auto& scheme = ui.toolkit.colours;
   if ((flags & kBoxKindMask) == kBoxError)

@@ -10,8 +10,8 @@ namespace vx::ui {
 struct Ui;
 
 // The command of the button chosen, or CMD_CANCEL.
-std::uint16_t message_box(Ui& ui, int col, int row, int width, int height,
-                          std::string_view text, std::uint16_t flags);
+std::uint16_t message_box(Ui& ui, int col, int row, int width, int height, std::string_view text,
+                          std::uint16_t flags);
 // At column 20, row 8, 40 wide, 10 high.
 std::uint16_t standard_message_box(Ui& ui, std::string_view text, std::uint16_t flags);
 // The standard box with flags 0x401.

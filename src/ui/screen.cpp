@@ -29,9 +29,8 @@ WindowColours window_colours(const ColourScheme& scheme) {
 Window::Window(Ui& ui, int left, int top, int right, int bottom)
     : ui_(ui), left_(left), top_(top), right_(right), bottom_(bottom) {}
 
-std::unique_ptr<Window> Window::open(Ui& ui, int left, int top, int right, int bottom,
-                                     FrameStyle style, WindowColours colours,
-                                     std::string_view title) {
+std::unique_ptr<Window> Window::open(Ui& ui, int left, int top, int right, int bottom, FrameStyle style,
+                                     WindowColours colours, std::string_view title) {
   if (left < 1 || top < 1 || right > kScreenCols || bottom > kScreenRows || right - left < 1 ||
       bottom - top < 1)
     return nullptr;

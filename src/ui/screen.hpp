@@ -30,9 +30,8 @@ class Window {
  public:
   // Draws the frame and the title, clears the inside. nullptr when the
   // rectangle (frame included) does not lie on the screen.
-  static std::unique_ptr<Window> open(Ui& ui, int left, int top, int right, int bottom,
-                                      FrameStyle style, WindowColours colours,
-                                      std::string_view title);
+  static std::unique_ptr<Window> open(Ui& ui, int left, int top, int right, int bottom, FrameStyle style,
+                                      WindowColours colours, std::string_view title);
   // Restores what the window covered.
   ~Window();
   Window(const Window&) = delete;

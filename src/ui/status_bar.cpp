@@ -4,8 +4,7 @@
 
 namespace vx::ui {
 
-StatusBar::StatusBar(Ui& ui, const std::vector<StatusKey>& keys)
-    : ui_(ui), below_(ui.toolkit.status_bar) {
+StatusBar::StatusBar(Ui& ui, const std::vector<StatusKey>& keys) : ui_(ui), below_(ui.toolkit.status_bar) {
   int col = 1;
   for (const auto& k : keys) {
     Entry e{k, col, 0};

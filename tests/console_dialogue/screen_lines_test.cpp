@@ -6,11 +6,11 @@
 #include "transfer/file_presence.hpp"
 
 #include "charset/cp852.hpp"
+#include "console_dialogue/console_operator.hpp"
 #include "platform/filesystem.hpp"
 #include "support/fixture.hpp"
 #include "support/queue_console.hpp"
 #include "support/scripted_run.hpp"
-#include "console_dialogue/console_operator.hpp"
 
 namespace vx::console_dialogue {
 namespace {

@@ -13,7 +13,6 @@
 namespace vx::test {
 namespace {
 
-
 // The plan with its company put in place where it was built: only the
 // hiding of 2017 files waits for that.
 bool copy_in_place(Session& run, const std::string& dir) {

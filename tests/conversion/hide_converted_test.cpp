@@ -34,7 +34,8 @@ TEST(HideConverted, RenamesWaitForTheCompanyAndFollowTheList) {
   write_file(c.old_file("2018K880.3"), "march");
   write_file(c.old_file("2018SP.2"), "new");
   write_file(c.old_file("2018SP.2~"), "hidden before");
-  for (const char* name : {"2018K880.3", "2018SP.2"}) hide_converted_file(r.run().company_job, c.old_file(name).string());
+  for (const char* name : {"2018K880.3", "2018SP.2"})
+    hide_converted_file(r.run().company_job, c.old_file(name).string());
   EXPECT_EQ(read_file(c.old_file("2018K880.3")), as_bytes("march"));
 
   ASSERT_TRUE(write_pending_hides(r.run().company_job, c.company));

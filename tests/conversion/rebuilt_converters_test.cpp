@@ -52,8 +52,7 @@ TEST(AddressRecord, TaxOfficeVariantBuildsOnZeros) {
     const Record old = mazovia_record(480, kTaxOfficeTexts);
     Record expected = rebuilt(old, kTaxOfficeTexts, kTaxOfficeCopied, convert);
     expected.u8(4, 1);
-    EXPECT_EQ(run_two_size(conversion::convert_tax_office, old, convert), expected.bytes())
-        << convert;
+    EXPECT_EQ(run_two_size(conversion::convert_tax_office, old, convert), expected.bytes()) << convert;
   }
 }
 

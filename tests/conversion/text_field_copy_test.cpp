@@ -6,7 +6,6 @@
 namespace vx::test {
 namespace {
 
-
 constexpr charset::Charsets kMazoviaTo852{1, charset::kMazovia, charset::kCp852};
 constexpr TextField kFields[] = {{0, 5}, {6, 10}};
 

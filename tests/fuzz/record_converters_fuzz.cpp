@@ -6,11 +6,11 @@
 #include <cstring>
 #include <vector>
 
-#include "transfer/company_record.hpp"
 #include "conversion/in_place_layouts.hpp"
-#include "conversion/record_converters.hpp"
 #include "conversion/rebuilt_layouts.hpp"
+#include "conversion/record_converters.hpp"
 #include "fuzz_support.hpp"
+#include "transfer/company_record.hpp"
 
 namespace {
 

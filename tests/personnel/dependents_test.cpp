@@ -59,9 +59,13 @@ TEST(PersonnelSteps, PastTheTableDependentsAreLeftWithoutAKeyWaitAndCountedOnce)
   for (std::int64_t id = 1; id <= 2049; ++id) run.personnel.persons.add(id);
 
   Record family(352), wage(10176), contract(552);
-  const auto keep_family = [&](std::int64_t id) { return apply(family_filter, run.staff, family.i64(0, id)).written; };
+  const auto keep_family = [&](std::int64_t id) {
+    return apply(family_filter, run.staff, family.i64(0, id)).written;
+  };
   const auto keep_wage = [&](std::int64_t id) { return wage_filter(run.staff, wage.i64(0, id).view()); };
-  const auto keep_contract = [&](std::int64_t id) { return contract_filter(run.staff, contract.i64(0, id).view()); };
+  const auto keep_contract = [&](std::int64_t id) {
+    return contract_filter(run.staff, contract.i64(0, id).view());
+  };
   const struct {
     const char* what;
     std::function<bool(std::int64_t)> keep;

@@ -9,9 +9,9 @@
 
 #include "charset/polish.hpp"
 #include "driver/session.hpp"
+#include "personnel/staff.hpp"
 #include "support/fixture.hpp"
 #include "support/scripted_run.hpp"
-#include "personnel/staff.hpp"
 
 namespace vx::test {
 

@@ -112,7 +112,7 @@ TEST(PersonFilter, AskModeTakesTNWInEitherCaseAndWLastsToTheEndOfTheCompany) {
   EXPECT_FALSE(apply(person_filter, run.staff, person(2, "B", "B")).written);  // n
   EXPECT_TRUE(apply(person_filter, run.staff, person(3, "C", "C")).written);   // Esc ignored, then w
   EXPECT_EQ(sr.console().screens_shown(), 5);
-  EXPECT_TRUE(apply(person_filter, run.staff, person(4, "D", "D")).written);   // no question after W
+  EXPECT_TRUE(apply(person_filter, run.staff, person(4, "D", "D")).written);  // no question after W
   EXPECT_EQ(sr.console().screens_shown(), 5);
   EXPECT_EQ(sr.row(4), "osoba : D D");
 

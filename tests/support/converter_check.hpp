@@ -4,9 +4,9 @@
 // written out field by field.
 #include <vector>
 
-#include "support/fixture.hpp"
 #include "charset/polish.hpp"
 #include "recordfile/record_view.hpp"
+#include "support/fixture.hpp"
 
 namespace vx::test {
 

@@ -49,9 +49,7 @@ bool copy_behind_marker(ConstRecordView old_record, RecordView new_record) {
 
 class RecordCopy : public ::testing::Test {
  protected:
-  void SetUp() override {
-    seen.clear();
-  }
+  void SetUp() override { seen.clear(); }
   std::string at(std::string_view name) const { return path_of(dir / name); }
   TempDir dir;
 };
@@ -104,8 +102,7 @@ TEST_F(RecordCopy, LargeFilesKeepEveryRecordInOrder) {
   write_file(dir / "a.rek", source);
   ScriptedRun r;
   EXPECT_TRUE(copy_records(r.run().copier, at("a.rek"), at("b.rek"), 300, drop_every_third));
-  EXPECT_TRUE(
-      convert_records(r.run().copier, at("a.rek"), at("c.rek"), 300, 301, widen_every_third_dropped));
+  EXPECT_TRUE(convert_records(r.run().copier, at("a.rek"), at("c.rek"), 300, 301, widen_every_third_dropped));
 
   Bytes same, wider;
   for (std::size_t at = 0; at < source.size(); at += 300) {
@@ -172,7 +169,8 @@ TEST_F(RecordCopy, DroppingEveryRecordLeavesAnEmptyTarget) {
 
   // Appending nothing leaves the target as it was.
   write_file(dir / "e.rek", Bytes(300, 9));
-  EXPECT_TRUE(convert_records(r.run().copier, at("a.rek"), at("e.rek"), 300, 300, drop_all_new, Existing::kAppend));
+  EXPECT_TRUE(
+      convert_records(r.run().copier, at("a.rek"), at("e.rek"), 300, 300, drop_all_new, Existing::kAppend));
   EXPECT_EQ(read_file(dir / "e.rek"), Bytes(300, 9));
 }
 
@@ -180,7 +178,8 @@ TEST_F(RecordCopy, AppendModeKeepsTheOldRecordsInFrontAndAsksNothing) {
   write_file(dir / "a.rek", numbered_records());
   write_file(dir / "c.rek", Bytes(320, 9));
   ScriptedRun r;  // no key for a question
-  EXPECT_TRUE(convert_records(r.run().copier, at("a.rek"), at("c.rek"), 300, 320, copy_behind_marker, Existing::kAppend));
+  EXPECT_TRUE(convert_records(r.run().copier, at("a.rek"), at("c.rek"), 300, 320, copy_behind_marker,
+                              Existing::kAppend));
   const Bytes c = read_file(dir / "c.rek");
   ASSERT_EQ(c.size(), 4u * 320);
   EXPECT_EQ(Bytes(c.begin(), c.begin() + 320), Bytes(320, 9));

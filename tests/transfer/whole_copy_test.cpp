@@ -11,8 +11,8 @@
 #include "support/platform_seams.hpp"
 #include "support/unprivileged_user.hpp"
 #include "transfer/byte_copy.hpp"
-#include "transfer/file_presence.hpp"
 #include "transfer/copy_test_support.hpp"
+#include "transfer/file_presence.hpp"
 #include "transfer/listed_files.hpp"
 #include "transfer/record_copy.hpp"
 #include "transfer/text_copy.hpp"
@@ -41,10 +41,20 @@ struct CopyKind {
 };
 
 const CopyKind kKinds[] = {
-    {"bytes", [](transfer::Copier& r, const std::string& a, const std::string& b) { return transfer::copy_bytes(r, a, b, false); }, false},
-    {"records", [](transfer::Copier& r, const std::string& a, const std::string& b) { return transfer::copy_records(r, a, b, 100); }, false},
+    {"bytes",
+     [](transfer::Copier& r, const std::string& a, const std::string& b) {
+       return transfer::copy_bytes(r, a, b, false);
+     },
+     false},
+    {"records",
+     [](transfer::Copier& r, const std::string& a, const std::string& b) {
+       return transfer::copy_records(r, a, b, 100);
+     },
+     false},
     {"converted records",
-     [](transfer::Copier& r, const std::string& a, const std::string& b) { return transfer::convert_records(r, a, b, 100, 120, widen); },
+     [](transfer::Copier& r, const std::string& a, const std::string& b) {
+       return transfer::convert_records(r, a, b, 100, 120, widen);
+     },
      false},
     {"appended records",
      [](transfer::Copier& r, const std::string& a, const std::string& b) {

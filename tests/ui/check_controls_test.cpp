@@ -15,8 +15,8 @@ using test::ScriptedUi;
 using test::TestForm;
 
 TEST(CheckGroup, KeysSetClearAndLeaveAtTheEnds) {
-  ScriptedUi sr(keys({"Space", "Space", "x", "Down", "X", "Down", "Grey+", "0", "Grey+", "Grey-",
-                      "Down", "Space", "S-Tab", "Up", "Up", "Up", "x", "Esc"}));
+  ScriptedUi sr(keys({"Space", "Space", "x", "Down", "X", "Down", "Grey+", "0", "Grey+", "Grey-", "Down",
+                      "Space", "S-Tab", "Up", "Up", "Up", "x", "Esc"}));
   std::uint16_t set = 0;
   std::uint8_t box = 0;
   TestForm form(sr.ui());

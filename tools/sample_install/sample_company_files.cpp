@@ -1,13 +1,13 @@
 // The company's own files: stamp, company record and text file, INI
 // settings, address and automat bases, notepads, transfer orders, internal
 // vouchers, interest notes, vehicles and one-off write-offs.
-#include "transfer/company_record.hpp"
 #include "conversion/in_place_layouts.hpp"
 #include "conversion/rebuilt_layouts.hpp"
 #include "sample_company.hpp"
 #include "sample_identifiers.hpp"
 #include "sample_ini.hpp"
 #include "sample_records.hpp"
+#include "transfer/company_record.hpp"
 
 namespace vx::sample {
 

@@ -69,7 +69,6 @@ namespace wage_list {
 constexpr std::size_t kItemKind = 13, kItemCode = 14, kItemPercent = 16;  // behind each text
 }  // namespace wage_list
 
-
 PackedDate random_date(Dice& dice, int year_from, int year_to) {
   return day(dice.between(1, 28), dice.between(1, 12), dice.between(year_from, year_to));
 }
