@@ -31,8 +31,8 @@ void carry_register(CompanyJob& job, std::string_view company_dir, std::string_v
   const std::string name = std::string(base_name) + register_list::kExtension;
   transfer::copy_records(job.copier, company_file(job.loc.source_root, company_dir, name),
                          company_file(job.loc.target_root, company_dir, name),
-                         static_cast<std::uint16_t>(layout::kFixedAssetSize),
-                         [&](RecordView rec) { return convert_fixed_asset(job.cs, rec); });
+                         static_cast<std::uint16_t>(layout::kFixedAsset.size),
+                         [&](RecordView rec) { return convert_in_place(layout::kFixedAsset, job.cs, rec); });
 }
 
 }  // namespace

@@ -2,10 +2,18 @@
 // Records converted in place: the same length in both years, only their
 // text fields converted. Each table is the record's list of text fields.
 #include <cstddef>
+#include <span>
 
 #include "recordfile/field_tables.hpp"
 
 namespace vx::conversion::layout {
+
+// A record converted in place: its length and its text fields. The plan's
+// row and the converter both take the record's layout by this one name.
+struct InPlaceLayout {
+  std::size_t size;
+  std::span<const TextField> texts;
+};
 
 // 2018ZAL.REK: twelve advance-payment lines.
 inline constexpr std::size_t kAdvancePaymentSize = 1024;
@@ -94,5 +102,21 @@ static_assert(fits_without_overlap(kMileageAddressSize, kMileageAddressTexts));
 static_assert(fits_without_overlap(kMileageCarSize, kMileageCarTexts));
 static_assert(fits_without_overlap(kMileageLogSize, kMileageLogTexts));
 static_assert(fits_without_overlap(kMileageTripSize, kMileageTripTexts));
+
+
+// The layouts by the name of their record.
+inline constexpr InPlaceLayout kAdvancePayment{kAdvancePaymentSize, kAdvancePaymentTexts};
+inline constexpr InPlaceLayout kOneOffWriteOff{kOneOffWriteOffSize, kOneOffWriteOffTexts};
+inline constexpr InPlaceLayout kInterestNote{kInterestNoteSize, kInterestNoteTexts};
+inline constexpr InPlaceLayout kVatVehicle{kVatVehicleSize, kVatVehicleTexts};
+inline constexpr InPlaceLayout kVat26Vehicle{kVat26VehicleSize, kVat26VehicleTexts};
+inline constexpr InPlaceLayout kFixedAsset{kFixedAssetSize, kFixedAssetTexts};
+inline constexpr InPlaceLayout kFixedAssetSettings{kFixedAssetSettingsSize, kFixedAssetSettingsTexts};
+inline constexpr InPlaceLayout kFixedAssetRegister{kFixedAssetRegisterSize, kFixedAssetRegisterTexts};
+inline constexpr InPlaceLayout kMileageSettings{kMileageSettingsSize, kMileageSettingsTexts};
+inline constexpr InPlaceLayout kMileageAddress{kMileageAddressSize, kMileageAddressTexts};
+inline constexpr InPlaceLayout kMileageCar{kMileageCarSize, kMileageCarTexts};
+inline constexpr InPlaceLayout kMileageLog{kMileageLogSize, kMileageLogTexts};
+inline constexpr InPlaceLayout kMileageTrip{kMileageTripSize, kMileageTripTexts};
 
 }  // namespace vx::conversion::layout

@@ -34,7 +34,6 @@ enum class When : std::uint8_t {
 };
 
 using Custom = void (*)(CompanyJob&, const CompanyPaths&);
-using InPlace = bool (*)(const charset::Charsets&, RecordView);
 using Rebuilt = bool (*)(const charset::Charsets&, ConstRecordView, RecordView);
 using StaffInPlace = bool (*)(personnel::Staff&, RecordView);
 using StaffRebuilt = bool (*)(personnel::Staff&, ConstRecordView, RecordView);
@@ -42,7 +41,7 @@ using StaffRebuilt = bool (*)(personnel::Staff&, ConstRecordView, RecordView);
 enum class How : std::uint8_t {
   kText,         // whole-file text copy
   kBytes,        // byte copy, no conversion
-  kSameSize,     // same-length record copy with a converter
+  kInPlace,      // same-length record copy, the texts of its layout converted
   kTwoSize,      // old-to-new record copy with a converter
   kStaffSameSize,  // the same, the converter a personnel filter
   kStaffTwoSize,
@@ -76,7 +75,7 @@ struct Step {
   std::string_view source{};
   std::string_view target{};
   std::uint16_t size = 0;
-  InPlace same = nullptr;
+  const layout::InPlaceLayout* in_place = nullptr;
   Rebuilt two = nullptr;
   StaffInPlace staff_same = nullptr;
   StaffRebuilt staff_two = nullptr;
@@ -193,8 +192,8 @@ struct MileageDirectory {
   bool pending = true;
 };
 
-void mileage_files(CompanyJob& job, const CompanyPaths& p, std::string_view mask, std::uint16_t size,
-                   InPlace converter, MileageDirectory& dir) {
+void mileage_files(CompanyJob& job, const CompanyPaths& p, std::string_view mask,
+                   const layout::InPlaceLayout& records, MileageDirectory& dir) {
   const std::string target_dir = p.target("_2018");
   for (const auto& entry : listed_files(job.copier, p.source_dir, mask)) {
     if (dir.pending) {
@@ -205,15 +204,15 @@ void mileage_files(CompanyJob& job, const CompanyPaths& p, std::string_view mask
       dir.pending = false;
     }
     const std::string rel = "_2018" + std::string(1, platform::kSeparator) + entry.name;
-    copy_records(job.copier, p.source(rel), p.target(rel), size,
-                 [&](RecordView rec) { return converter(job.cs, rec); });
+    copy_records(job.copier, p.source(rel), p.target(rel), static_cast<std::uint16_t>(records.size),
+                 [&](RecordView rec) { return convert_in_place(records, job.cs, rec); });
   }
 }
 
 void mileage_logs_and_trips(CompanyJob& job, const CompanyPaths& p) {
   MileageDirectory dir;
-  mileage_files(job, p, "_2018\\*.kst", 572, convert_mileage_log, dir);
-  mileage_files(job, p, "_2018\\*.wyj", 128, convert_mileage_trip, dir);
+  mileage_files(job, p, "_2018\\*.kst", layout::kMileageLog, dir);
+  mileage_files(job, p, "_2018\\*.wyj", layout::kMileageTrip, dir);
 }
 
 void km150_files(CompanyJob& job, const CompanyPaths& p) {
@@ -228,7 +227,7 @@ void km150_files(CompanyJob& job, const CompanyPaths& p) {
 constexpr Step kPlan[] = {
     {.when = When::kFrom2018Files, .label = label(cp852("Deklaracja VAT-7 z 2018")), .how = How::kCustom, .source = "2018v7.17", .target = "2018vJ17.REK", .custom = vat7},
     {.when = When::kFrom2018Files, .label = label(cp852("Suma z kolumn za 2018")), .how = How::kBytes, .source = "2018kol2.rek", .target = "2018kol2.rek"},
-    {.when = When::kFrom2018Files, .how = How::kSameSize, .source = "2018ZAL.REK", .target = "2018ZAL.REK", .size = 1024, .same = convert_advance_payments},
+    {.when = When::kFrom2018Files, .how = How::kInPlace, .source = "2018ZAL.REK", .target = "2018ZAL.REK", .in_place = &layout::kAdvancePayment},
     {.when = When::kCompanyItem, .how = How::kCustom, .source = "FIRMATXT.INI", .target = "FIRMATXT.INI", .custom = company_text},
     {.when = When::kCompanyItem, .how = How::kTwoSize, .source = "FIRMA_A8.REK", .target = "FIRMA_A8.REK", .size = 224, .two = convert_company},
     {.how = How::kCustom, .custom = personnel_setup},
@@ -249,12 +248,12 @@ constexpr Step kPlan[] = {
     {.when = When::kCompanyItem, .bit = 9, .label = label(cp852("Ustawienia lokalne listy wynagrodzeń")), .how = How::kStaffSameSize, .source = "2017_lp.cc", .target = "2018_lp.cc", .size = 2048, .staff_same = personnel::wage_list_settings_filter},
     {.when = When::kCompanyItem, .bit = 9, .how = How::kNamedConvert, .source = "2018_lp.cc", .target = "2018_lp.cc"},
     {.when = When::kCompanyItem, .bit = 10, .label = label(cp852("Ustawienia ZUS_PEL")), .how = How::kNamed, .source = "ZUS_PEL.INI", .target = "ZUS_PEL.INI"},
-    {.when = When::kCompanyItem, .bit = 11, .label = label(cp852("Środki umożone jednorazowo (3500)")), .how = How::kSameSize, .source = "ESTUJ.REK", .target = "ESTUJ.REK", .size = 768, .same = convert_one_off_write_off},
+    {.when = When::kCompanyItem, .bit = 11, .label = label(cp852("Środki umożone jednorazowo (3500)")), .how = How::kInPlace, .source = "ESTUJ.REK", .target = "ESTUJ.REK", .in_place = &layout::kOneOffWriteOff},
     {.when = When::kCompanyItem, .bit = 12, .label = label(cp852("Ustawienia przelewów")), .how = How::kText, .source = "BAZA_PP8.INI", .target = "BAZA_PP8.INI"},
     {.when = When::kCompanyItem, .bit = 13, .label = label(cp852("Dwody wewnętrzne")), .how = How::kTwoSize, .source = "BAZA_DW8.REK", .target = "BAZA_DW8.REK", .size = 784, .two = convert_internal_voucher},
-    {.when = When::kCompanyItem, .bit = 14, .label = label(cp852("Wystawiona lista odsetek")), .how = How::kSameSize, .source = "ODS_ZOB.REK", .target = "ODS_ZOB.REK", .size = 200, .same = convert_interest_note},
-    {.when = When::kCompanyItem, .bit = 15, .label = label(cp852("Lista pojazdów dla VAT")), .how = How::kSameSize, .source = "AUTAVAT.REK", .target = "AUTAVAT.REK", .size = 824, .same = convert_vat_vehicle},
-    {.when = When::kCompanyItem, .bit = 15, .how = How::kSameSize, .source = "AUTOV26.REK", .target = "AUTOV26.REK", .size = 320, .same = convert_vat26_vehicle},
+    {.when = When::kCompanyItem, .bit = 14, .label = label(cp852("Wystawiona lista odsetek")), .how = How::kInPlace, .source = "ODS_ZOB.REK", .target = "ODS_ZOB.REK", .in_place = &layout::kInterestNote},
+    {.when = When::kCompanyItem, .bit = 15, .label = label(cp852("Lista pojazdów dla VAT")), .how = How::kInPlace, .source = "AUTAVAT.REK", .target = "AUTAVAT.REK", .in_place = &layout::kVatVehicle},
+    {.when = When::kCompanyItem, .bit = 15, .how = How::kInPlace, .source = "AUTOV26.REK", .target = "AUTOV26.REK", .in_place = &layout::kVat26Vehicle},
     {.when = When::kEntered2018, .label = label(cp852("Dane wprowadzone do WEX:")), .how = How::kCustom, .custom = documents},
     {.when = When::kEntered2018, .bit = 1, .label = label(cp852("Wynagrodzenia wprowadzone w 2018")), .how = How::kStaffSameSize, .source = "2018WP2.REK", .target = "2018WP2.REK", .size = 10176, .staff_same = personnel::wage_filter},
     {.when = When::kEntered2018, .bit = 2, .label = label(cp852("Umowy zlecenia wprowadzone w 2018")), .how = How::kStaffSameSize, .source = "2018UZ3.REK", .target = "2018UZ3.REK", .size = 552, .staff_same = personnel::contract_filter},
@@ -264,15 +263,15 @@ constexpr Step kPlan[] = {
     {.when = When::kEntered2018, .bit = 4, .how = How::kCustom, .custom = dra},
     // The fixed-asset document base is a record file: copied byte for byte.
     {.when = When::kAddon, .label = label(cp852("DLL: Srodki Trwale")), .how = How::kBytes, .source = "dokument.rek", .target = "dokument.rek"},
-    {.when = When::kAddon, .how = How::kSameSize, .source = "srodki.rek", .target = "srodki.rek", .size = 39771, .same = convert_fixed_asset},
-    {.when = When::kAddon, .how = How::kSameSize, .source = "wyposaz.rek", .target = "wyposaz.rek", .size = 39771, .same = convert_fixed_asset},
-    {.when = When::kAddon, .how = How::kSameSize, .source = "st.cnf", .target = "st.cnf", .size = 3837, .same = convert_fixed_asset_settings},
-    {.when = When::kAddon, .how = How::kSameSize, .source = "stbazy.rek", .target = "stbazy.rek", .size = 367, .same = convert_fixed_asset_registers},
+    {.when = When::kAddon, .how = How::kInPlace, .source = "srodki.rek", .target = "srodki.rek", .in_place = &layout::kFixedAsset},
+    {.when = When::kAddon, .how = How::kInPlace, .source = "wyposaz.rek", .target = "wyposaz.rek", .in_place = &layout::kFixedAsset},
+    {.when = When::kAddon, .how = How::kInPlace, .source = "st.cnf", .target = "st.cnf", .in_place = &layout::kFixedAssetSettings},
+    {.when = When::kAddon, .how = How::kInPlace, .source = "stbazy.rek", .target = "stbazy.rek", .in_place = &layout::kFixedAssetRegister},
     {.when = When::kAddon, .how = How::kCustom, .custom = fixed_asset_registers},
     {.when = When::kAddon, .bit = 1, .label = label(cp852("DLL : Kilometrówka KM140 \"Kolmo\"")), .how = How::kCustom, .custom = km140_files},
-    {.when = When::kAddon, .bit = 1, .how = How::kSameSize, .source = "km.cnf", .target = "km.cnf", .size = 2395, .same = convert_mileage_settings},
-    {.when = When::kAddon, .bit = 1, .how = How::kSameSize, .source = "adresy.rek", .target = "adresy.rek", .size = 557, .same = convert_mileage_address},
-    {.when = When::kAddon, .bit = 1, .how = How::kSameSize, .source = "samochod.rek", .target = "samochod.rek", .size = 704, .same = convert_mileage_car},
+    {.when = When::kAddon, .bit = 1, .how = How::kInPlace, .source = "km.cnf", .target = "km.cnf", .in_place = &layout::kMileageSettings},
+    {.when = When::kAddon, .bit = 1, .how = How::kInPlace, .source = "adresy.rek", .target = "adresy.rek", .in_place = &layout::kMileageAddress},
+    {.when = When::kAddon, .bit = 1, .how = How::kInPlace, .source = "samochod.rek", .target = "samochod.rek", .in_place = &layout::kMileageCar},
     {.when = When::kAddon, .bit = 1, .how = How::kCustom, .custom = mileage_logs_and_trips},
     {.when = When::kAddon, .bit = 2, .label = label(cp852("DLL : Kilometrówka KM150 \"vx\"")), .how = How::kCustom, .custom = km150_files},
     {.label = label(cp852("DLL : Import2WEX.EXE -> wex_import.xml")), .how = How::kNamed, .source = "wex_import.xml", .target = "wex_import.xml"},
@@ -280,18 +279,14 @@ constexpr Step kPlan[] = {
 // clang-format on
 
 void run_step(CompanyJob& job, const CompanyPaths& p, const Step& s) {
-  if (s.label.size > 0) {
-    if (s.label_stays_open)
-      job.talk.write(s.label.view());
-    else
-      job.talk.line(s.label.view());
-  }
+  job.talk.label(s.label.view(), s.label_stays_open);
   switch (s.how) {
     case How::kText: copy_text_file(job.copier, p.source(s.source), p.target(s.target)); break;
     case How::kBytes: copy_bytes(job.copier, p.source(s.source), p.target(s.target), false); break;
-    case How::kSameSize:
-      copy_records(job.copier, p.source(s.source), p.target(s.target), s.size,
-                   [&](RecordView rec) { return s.same(job.cs, rec); });
+    case How::kInPlace:
+      copy_records(job.copier, p.source(s.source), p.target(s.target),
+                   static_cast<std::uint16_t>(s.in_place->size),
+                   [&](RecordView rec) { return convert_in_place(*s.in_place, job.cs, rec); });
       break;
     case How::kTwoSize:
       convert_records(job.copier, p.source(s.source), p.target(s.target), s.size, s.size,

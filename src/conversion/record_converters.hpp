@@ -4,24 +4,13 @@
 // from the company's source to its target standard (nothing converted when
 // the standard is kept). Layouts: in_place_layouts.hpp, rebuilt_layouts.hpp.
 #include "charset/polish.hpp"
+#include "conversion/in_place_layouts.hpp"
 #include "recordfile/record_view.hpp"
 
 namespace vx::conversion {
 
-// Same-length records converted in place.
-bool convert_advance_payments(const charset::Charsets& cs, RecordView rec);       // 2018ZAL.REK
-bool convert_one_off_write_off(const charset::Charsets& cs, RecordView rec);      // ESTUJ.REK
-bool convert_interest_note(const charset::Charsets& cs, RecordView rec);          // ODS_ZOB.REK
-bool convert_vat_vehicle(const charset::Charsets& cs, RecordView rec);            // AUTAVAT.REK
-bool convert_vat26_vehicle(const charset::Charsets& cs, RecordView rec);          // AUTOV26.REK
-bool convert_fixed_asset(const charset::Charsets& cs, RecordView rec);            // srodki.rek, wyposaz.rek
-bool convert_fixed_asset_settings(const charset::Charsets& cs, RecordView rec);   // st.cnf
-bool convert_fixed_asset_registers(const charset::Charsets& cs, RecordView rec);  // stbazy.rek
-bool convert_mileage_settings(const charset::Charsets& cs, RecordView rec);       // km.cnf
-bool convert_mileage_address(const charset::Charsets& cs, RecordView rec);        // adresy.rek
-bool convert_mileage_car(const charset::Charsets& cs, RecordView rec);            // samochod.rek
-bool convert_mileage_log(const charset::Charsets& cs, RecordView rec);            // _2018\*.kst
-bool convert_mileage_trip(const charset::Charsets& cs, RecordView rec);           // _2018\*.wyj
+// Same-length records converted in place: the texts of the layout.
+bool convert_in_place(const layout::InPlaceLayout& layout, const charset::Charsets& cs, RecordView rec);
 
 // Old record to new record .
 // FIRMA_A8.REK: the whole record carried, its texts converted.

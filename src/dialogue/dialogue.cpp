@@ -6,6 +6,15 @@ namespace vx::dialogue {
 
 void Dialogue::unwatch(Observer& o) { std::erase(observers_, &o); }
 
+void Dialogue::label(std::string_view text, bool stays_open) {
+  label_ = text;
+  if (text.empty()) return;
+  if (stays_open)
+    write(text);
+  else
+    line(text);
+}
+
 void Dialogue::write(std::string_view text, Tone tone) {
   for (auto* o : observers_) o->write(tone, text);
 }
@@ -25,7 +34,13 @@ void Dialogue::signal() {
   for (auto* o : observers_) o->signal();
 }
 void Dialogue::step(const StepEvent& e) {
-  for (auto* o : observers_) o->step(e);
+  if (!e.label.empty() || label_.empty()) {
+    for (auto* o : observers_) o->step(e);
+    return;
+  }
+  StepEvent labelled = e;
+  labelled.label = label_;
+  for (auto* o : observers_) o->step(labelled);
 }
 void Dialogue::enter(Area a) {
   for (auto* o : observers_) o->enter(a);

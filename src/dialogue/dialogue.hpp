@@ -21,6 +21,9 @@ class Dialogue {
   void unwatch(Observer& o);
   Operator& op() { return op_; }
 
+  // A step's label, on a line of its own or left open for what follows;
+  // the events of the copies after it carry it. An empty one prints nothing.
+  void label(std::string_view text, bool stays_open = false);
   void write(std::string_view text, Tone tone = Tone::kNormal);
   void line(std::string_view text, Tone tone = Tone::kNormal);
   void failure(std::string_view text);
@@ -56,6 +59,7 @@ class Dialogue {
 
   Operator& op_;
   std::vector<Observer*> observers_;
+  std::string label_;
 };
 
 }  // namespace vx::dialogue

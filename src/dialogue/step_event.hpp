@@ -14,6 +14,7 @@ enum class Outcome : std::uint8_t {
 };
 
 struct StepEvent {
+  std::string label;   // the label of the step the copy belongs to, if any
   std::string source;  // full paths, CP852
   std::string target;
   Outcome outcome = Outcome::kCopied;

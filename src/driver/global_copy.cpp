@@ -30,7 +30,7 @@ struct GlobalPaths {
   throw platform::ProgramExit{0};
 }
 
-void heading(Session& run, std::string_view text) { run.talk.line(text); }
+void heading(Session& run, std::string_view text) { run.talk.label(text); }
 
 void copy_items(Session& run, const GlobalPaths& p) {
   const std::uint16_t items = run.options.global_items;
@@ -82,6 +82,8 @@ void copy_items(Session& run, const GlobalPaths& p) {
     heading(run, cp852("Ustawienia kolorów"));
     copy_bytes(copier, p.source("KOLORY.VX"), p.target("KOLORY.VX"), false);
   }
+  // The operators and the two settings files go without a heading.
+  heading(run, "");
   if (has_bit(items, 9))
     copy_records(copier, p.source("OPERATOR.REK"), p.target("OPERATOR.REK"), kOperatorRecordSize,
                  [&](RecordView rec) { return convert_operator_record(cs, rec); });

@@ -93,7 +93,7 @@ TEST(FixedAssetRecord, ConvertsEveryTextOfTheLayoutAndNothingElse) {
   const Bytes before = rec.bytes();
   ScriptedRun r;
   r.run().cs = kMazoviaTo852;
-  EXPECT_TRUE(conversion::convert_fixed_asset(r.run().cs, rec.view()));
+  EXPECT_TRUE(conversion::convert_in_place(conversion::layout::kFixedAsset, r.run().cs, rec.view()));
 
   Bytes expected = before;
   for (const auto& f : conversion::layout::kFixedAssetTexts) {
@@ -110,7 +110,7 @@ TEST(FixedAssetRecord, ConvertsEveryTextOfTheLayoutAndNothingElse) {
   r.run().cs.charset_mode = 0;
   Record kept(kAsset);
   kept.fill(0, kAsset, 0x86);
-  EXPECT_TRUE(conversion::convert_fixed_asset(r.run().cs, kept.view()));
+  EXPECT_TRUE(conversion::convert_in_place(conversion::layout::kFixedAsset, r.run().cs, kept.view()));
   EXPECT_EQ(kept.bytes(), Bytes(kAsset, 0x86));
 }
 

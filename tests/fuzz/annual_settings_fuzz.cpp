@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   run.loc.target_root = (root / "18").string() + platform::kSeparator;
   run.conversion.start_company();
   try {
-    conversion::convert_annual_settings(run, "FIRMA1");
+    conversion::convert_annual_settings(run.company_job, "FIRMA1");
   } catch (const platform::ScriptStop&) {
     // more questions than answers given
   } catch (const platform::ProgramExit&) {

@@ -17,33 +17,22 @@ namespace {
 using namespace vx;
 using namespace vx::conversion;
 
-struct SameSize {
-  bool (*convert)(Session&, RecordView);
-  std::size_t size;
-};
 struct TwoSize {
-  bool (*convert)(Session&, ConstRecordView, RecordView);
+  bool (*convert)(const charset::Charsets&, ConstRecordView, RecordView);
   std::size_t size;
 };
 
-const SameSize kSameSize[] = {
-    {convert_advance_payments, layout::kAdvancePaymentSize},
-    {convert_one_off_write_off, layout::kOneOffWriteOffSize},
-    {convert_interest_note, layout::kInterestNoteSize},
-    {convert_vat_vehicle, layout::kVatVehicleSize},
-    {convert_vat26_vehicle, layout::kVat26VehicleSize},
-    {convert_fixed_asset, layout::kFixedAssetSize},
-    {convert_fixed_asset_settings, layout::kFixedAssetSettingsSize},
-    {convert_fixed_asset_registers, layout::kFixedAssetRegisterSize},
-    {convert_mileage_settings, layout::kMileageSettingsSize},
-    {convert_mileage_address, layout::kMileageAddressSize},
-    {convert_mileage_car, layout::kMileageCarSize},
-    {convert_mileage_log, layout::kMileageLogSize},
-    {convert_mileage_trip, layout::kMileageTripSize},
+const layout::InPlaceLayout* const kSameSize[] = {
+    &layout::kAdvancePayment,     &layout::kOneOffWriteOff,  &layout::kInterestNote,
+    &layout::kVatVehicle,         &layout::kVat26Vehicle,    &layout::kFixedAsset,
+    &layout::kFixedAssetSettings, &layout::kFixedAssetRegister, &layout::kMileageSettings,
+    &layout::kMileageAddress,     &layout::kMileageCar,      &layout::kMileageLog,
+    &layout::kMileageTrip,
 };
 const TwoSize kTwoSize[] = {
     {convert_company, transfer::kCompanyRecordSize},
     {convert_address, layout::kAddressSize},
+    {convert_tax_office, layout::kAddressSize},
     {convert_automat, layout::kAutomatSize},
     {convert_transfer_order, layout::kTransferOrderSize},
     {convert_internal_voucher, layout::kInternalVoucherSize},
@@ -67,17 +56,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t pick = data[0] % (kSameCount + kTwoCount);
   fuzz::FuzzRun fr(data[1]);
   fuzz::set_standards(*fr.run, data[1]);
-  fr.run->conversion.tax_office_mode = (data[1] & 8) != 0;
   data += 2;
   size -= 2;
   if (pick < kSameCount) {
-    auto rec = record_of(data, size, kSameSize[pick].size);
-    kSameSize[pick].convert(*fr.run, RecordView(rec));
+    auto rec = record_of(data, size, kSameSize[pick]->size);
+    convert_in_place(*kSameSize[pick], fr.run->cs, RecordView(rec));
   } else {
     const TwoSize& c = kTwoSize[pick - kSameCount];
     const auto old = record_of(data, size, c.size);
     std::vector<std::uint8_t> fresh(c.size, 0x77);
-    c.convert(*fr.run, ConstRecordView(old), RecordView(fresh));
+    c.convert(fr.run->cs, ConstRecordView(old), RecordView(fresh));
   }
   return 0;
 }

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   run.loc.source_root = (root / "17").string() + platform::kSeparator;
   run.loc.target_root = (root / "18").string() + platform::kSeparator;
   try {
-    const int count = companies::load_register(run);
+    const int count = companies::load_register(run.office);
     if (count < 0 || count > 2048 || static_cast<std::size_t>(count) != run.companies.entries.size())
       __builtin_trap();
   } catch (const platform::ScriptStop&) {

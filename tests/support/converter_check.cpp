@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "conversion/record_converters.hpp"
+
 namespace vx::test {
 
 namespace {
@@ -69,9 +71,9 @@ charset::Charsets standards(bool convert) {
 }
 }  // namespace
 
-Bytes run_same_size(InPlaceConverter conv, const Record& rec, bool convert) {
+Bytes run_in_place(const conversion::layout::InPlaceLayout& layout, const Record& rec, bool convert) {
   Bytes b = rec.bytes();
-  EXPECT_TRUE(conv(standards(convert), RecordView(b)));
+  EXPECT_TRUE(conversion::convert_in_place(layout, standards(convert), RecordView(b)));
   return b;
 }
 

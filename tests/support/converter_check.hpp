@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "charset/polish.hpp"
+#include "conversion/in_place_layouts.hpp"
 #include "recordfile/record_view.hpp"
 #include "support/fixture.hpp"
 
@@ -26,9 +27,8 @@ Record mazovia_record(std::size_t size, const Fields& texts);
 Record converted_in_place(Record rec, const Fields& texts);
 
 // Runs a converter on a copy of the record, with or without conversion.
-using InPlaceConverter = bool (*)(const charset::Charsets&, RecordView);
 using RebuiltConverter = bool (*)(const charset::Charsets&, ConstRecordView, RecordView);
-Bytes run_same_size(InPlaceConverter conv, const Record& rec, bool convert);
+Bytes run_in_place(const conversion::layout::InPlaceLayout& layout, const Record& rec, bool convert);
 Bytes run_two_size(RebuiltConverter conv, const Record& old, bool convert);
 
 // The fields' converted form written into a record (for cleared targets).

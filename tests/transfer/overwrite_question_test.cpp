@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/engine_run.hpp"
 #include "support/fixture.hpp"
 #include "transfer/byte_copy.hpp"
 #include "transfer/copy_test_support.hpp"
@@ -62,63 +63,42 @@ TEST(OverwriteQuestion, OnlyTheFourAnswerKeysCount) {
   EXPECT_EQ(r.run().transfer.overwrite_policy, transfer::kAskEachFile);
 }
 
-TEST(OverwriteQuestion, WReplacesOneAndZKeepsOneThenItAsksAgain) {
-  TwoTrees t;
-  t.both("a.txt", "new\r\n", "old 2018\r\n");
-  t.both("b.rek", "BBBB", "bbbbbbbb");
-  t.both("c.rek", "CCCC", "cccccccc");
-  ScriptedRun r("W\nz\nZ\n");
-  EXPECT_TRUE(copy_bytes(r.run().copier, t.source("a.txt"), t.target("a.txt"), false));
-  EXPECT_FALSE(copy_records(r.run().copier, t.source("b.rek"), t.target("b.rek"), 2));
-  EXPECT_FALSE(convert_records(r.run().copier, t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole));
-  EXPECT_EQ(r.console().screens_shown(), 3);
-  EXPECT_EQ(t.target_bytes("a.txt"), "new\r\n");
-  EXPECT_EQ(t.target_bytes("b.rek"), "bbbbbbbb");
-  EXPECT_EQ(t.target_bytes("c.rek"), "cccccccc");
-  EXPECT_EQ(r.run().transfer.overwrite_policy, transfer::kAskEachFile);
-}
+// The four copy kinds, each before an existing 2018 file, answered by a
+// written-down operator: W and Z decide one file, A and N every later one.
+TEST(OverwriteQuestion, EachAnswerDecidesItsFileAndAOrNEveryLaterOne) {
+  struct Case {
+    const char* answers;
+    const char* outcomes;  // per file: C copied, K kept
+  };
+  const Case cases[] = {
+      {"WZZW", "CKKC"}, {"A", "CCCC"}, {"N", "KKKK"}, {"ZA", "KCCC"}, {"WN", "CKKK"},
+  };
+  const char* const names[] = {"a.txt", "b.rek", "c.rek", "d.ini"};
+  const char* const fresh[] = {"new\r\n", "BBBB", "CCCC", "nowy\r\n"};
+  const char* const old[] = {"old 2018\r\n", "bbbbbbbb", "cccccccc", "stary\r\n"};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answers);
+    TwoTrees t;
+    t.both("a.txt", "new\r\n", old[0]);
+    t.both("b.rek", "BBBB", old[1]);
+    t.both("c.rek", "CCCC", old[2]);
+    t.both("d.ini", "nowy\n", old[3]);
+    EngineRun e(c.answers);
+    copy_bytes(e.copier, t.source("a.txt"), t.target("a.txt"), false);
+    copy_records(e.copier, t.source("b.rek"), t.target("b.rek"), 2);
+    convert_records(e.copier, t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole);
+    copy_text_file(e.copier, t.source("d.ini"), t.target("d.ini"));
 
-TEST(OverwriteQuestion, AReplacesThisAndEveryLaterFileUnasked) {
-  TwoTrees t;
-  t.both("a.ini", "nowy\r\n", "stary\r\n");
-  t.both("b.rek", "BBBB", "bbbbbbbb");
-  t.both("c.rek", "CCCC", "cccccccc");
-  t.both("d.txt", "DD", "dddd");
-  ScriptedRun r("a\n");  // a second question would find no key
-  copy_text_file(r.run().copier, t.source("a.ini"), t.target("a.ini"));
-  EXPECT_EQ(r.run().transfer.overwrite_policy, transfer::kReplaceAllFollowing);
-  EXPECT_TRUE(copy_records(r.run().copier, t.source("b.rek"), t.target("b.rek"), 2));
-  EXPECT_TRUE(convert_records(r.run().copier, t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole));
-  EXPECT_TRUE(copy_bytes(r.run().copier, t.source("d.txt"), t.target("d.txt"), false));
-  EXPECT_EQ(r.console().screens_shown(), 1);
-  EXPECT_EQ(t.target_bytes("a.ini"), "nowy\r\n");
-  EXPECT_EQ(t.target_bytes("b.rek"), "BBBB");
-  EXPECT_EQ(t.target_bytes("c.rek"), "CCCC");
-  EXPECT_EQ(t.target_bytes("d.txt"), "DD");
-  EXPECT_EQ(row_starting(r, "Stwierdzono"), 1);
-  EXPECT_EQ(r.output().find("Stwierdzono", r.output().find("Stwierdzono") + 1), std::string::npos);
-}
-
-TEST(OverwriteQuestion, NKeepsThisAndEveryLaterFileUnasked) {
-  TwoTrees t;
-  t.both("a.rek", "AAAA", "aaaaaaaa");
-  t.both("b.ini", "nowy\r\n", "stary\r\n");
-  t.both("c.rek", "CCCC", "cccccccc");
-  t.both("d.txt", "DD", "dddd");
-  ScriptedRun r("N\n");
-  EXPECT_FALSE(copy_records(r.run().copier, t.source("a.rek"), t.target("a.rek"), 2));
-  EXPECT_EQ(r.run().transfer.overwrite_policy, transfer::kKeepAllFollowing);
-  copy_text_file(r.run().copier, t.source("b.ini"), t.target("b.ini"));
-  EXPECT_FALSE(convert_records(r.run().copier, t.source("c.rek"), t.target("c.rek"), 2, 2, copy_whole));
-  EXPECT_TRUE(copy_bytes(r.run().copier, t.source("d.txt"), t.target("d.txt"), false));
-  EXPECT_EQ(r.console().screens_shown(), 1);
-  EXPECT_EQ(t.target_bytes("a.rek"), "aaaaaaaa");
-  EXPECT_EQ(t.target_bytes("b.ini"), "stary\r\n");
-  EXPECT_EQ(t.target_bytes("c.rek"), "cccccccc");
-  EXPECT_EQ(t.target_bytes("d.txt"), "dddd");
-  // Nothing but the one question reached the screen.
-  EXPECT_EQ(r.row(4), "");
-  EXPECT_EQ(r.row(5), "");
+    EXPECT_EQ(e.op.asked.size(), std::string_view(c.answers).size());
+    ASSERT_EQ(e.seen.steps().size(), 4u);
+    for (std::size_t f = 0; f < 4; ++f) {
+      const bool copied = c.outcomes[f] == 'C';
+      EXPECT_EQ(e.seen.steps()[f].outcome, copied ? dialogue::Outcome::kCopied : dialogue::Outcome::kKept)
+          << names[f];
+      EXPECT_EQ(e.seen.steps()[f].target, t.target(names[f]));
+      EXPECT_EQ(t.target_bytes(names[f]), copied ? fresh[f] : old[f]) << names[f];
+    }
+  }
 }
 
 TEST(OverwriteQuestion, AnEmptyTargetIsReplacedUnasked) {

@@ -118,6 +118,13 @@ TEST_F(RecordCopy, LargeFilesKeepEveryRecordInOrder) {
   }
   EXPECT_EQ(read_file(dir / "b.rek"), same);
   EXPECT_EQ(read_file(dir / "c.rek"), wider);
+  // Each copy's event counts what it read and wrote, the short record too.
+  ASSERT_EQ(r.steps().size(), 2u);
+  for (const auto& step : r.steps()) {
+    EXPECT_EQ(step.outcome, dialogue::Outcome::kCopied);
+    EXPECT_EQ(step.records_read, 2001u);
+    EXPECT_EQ(step.records_written, wider.size() / 301);
+  }
   EXPECT_EQ(r.row(1), "Kopiuje " + at("a.rek") + "  2000 pozycji ...");
 }
 

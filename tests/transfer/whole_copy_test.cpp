@@ -2,6 +2,8 @@
 // the run, and tells each failure in full on a line of its own.
 #include <gtest/gtest.h>
 
+#include "charset/utf8.hpp"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -114,6 +116,9 @@ TEST(CopyFailures, ThePreviousTargetStaysAndTheFailureIsToldInFull) {
       }
       // Never a temporary left behind, whatever happened.
       EXPECT_EQ(names_in(d.path()), (std::vector<std::string>{"source", "target"}));
+      // The copy's one event says how it ended and, failed, with which line.
+      ASSERT_EQ(r.steps().size(), 1u);
+      EXPECT_EQ(r.steps()[0].outcome, fault ? dialogue::Outcome::kFailed : dialogue::Outcome::kCopied);
       if (!fault) {
         EXPECT_TRUE(result);
         const Bytes copied = read_file(d / "target");
@@ -128,6 +133,7 @@ TEST(CopyFailures, ThePreviousTargetStaysAndTheFailureIsToldInFull) {
       }
       EXPECT_EQ(read_file(d / "target"), previous);
       const std::string line = failure_text(kind, *fault, from, to);
+      EXPECT_EQ(charset::cp852_text_to_utf8(r.steps()[0].message), line);
       const int row = row_starting(r, line);
       ASSERT_GT(row, 0) << line;
       EXPECT_EQ(r.row(row), line);
