@@ -81,6 +81,7 @@ class CompanyCopier {
       : office_(office), register_(reg), registered_(folders_already_registered(office, reg)) {}
 
   void copy(CompanyEntry& entry) {
+    office_.company.talk.company(entry.name(), entry.directory());
     office_.company.talk.new_page();
     office_.company.talk.line(cp852("Kopiowanie  - FIRMA   : ") + entry.name());
     office_.company.talk.line(cp852("              Katalog : ") + entry.directory());
@@ -92,10 +93,13 @@ class CompanyCopier {
           cp852("Odnaleziono katalog docelowy ") + dir + cp852(" dla firmy ") + entry.name(),
           dialogue::Tone::kWarning);
       office_.company.talk.acknowledge();
+      office_.company.talk.company_done(false);
       return;
     }
     CompanyStaging staging(office_, dir);
-    conversion::copy_company(office_.company, dir, [&] { return put_in_place(entry, staging); });
+    const bool carried =
+        conversion::copy_company(office_.company, dir, [&] { return put_in_place(entry, staging); });
+    office_.company.talk.company_done(carried);
   }
 
  private:

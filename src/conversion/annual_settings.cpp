@@ -150,6 +150,8 @@ void convert_annual_settings(CompanyJob& job, std::string_view company_dir) {
   job.state.company_path_2017 = job.loc.source_root + std::string(company_dir);
 
   annual::build_settings_record(source, target, from_2018, marker);
+  job.talk.balances(source.f64(annual::settings::kBalances + 8 * annual::settings::kClosingBalance),
+                    built.f64(annual::settings::kBalances + 8 * annual::settings::kOpeningBalance));
   if (!from_2018 && source.u8(annual::settings::kMonthState) != annual::settings::kDecemberApproved &&
       job.options.warn_open_december)
     warn_open_december(job);

@@ -42,6 +42,23 @@ void Dialogue::step(const StepEvent& e) {
   labelled.label = label_;
   for (auto* o : observers_) o->step(labelled);
 }
+void Dialogue::global_copy() {
+  label_.clear();
+  for (auto* o : observers_) o->global_copy();
+}
+void Dialogue::company(std::string_view name, std::string_view folder) {
+  label_.clear();
+  for (auto* o : observers_) o->company(name, folder);
+}
+void Dialogue::company_done(bool carried) {
+  for (auto* o : observers_) o->company_done(carried);
+}
+void Dialogue::left_out(std::string_view kind, std::string_view name) {
+  for (auto* o : observers_) o->left_out(kind, name);
+}
+void Dialogue::balances(double closing_2017, double opening_2018) {
+  for (auto* o : observers_) o->balances(closing_2017, opening_2018);
+}
 void Dialogue::enter(Area a) {
   for (auto* o : observers_) o->enter(a);
 }

@@ -31,6 +31,11 @@ class Dialogue {
   void new_page();
   void signal();
   void step(const StepEvent& e);
+  void global_copy();
+  void company(std::string_view name, std::string_view folder);
+  void company_done(bool carried);
+  void left_out(std::string_view kind, std::string_view name);
+  void balances(double closing_2017, double opening_2018);
 
   bool yes_no(Question q, std::string_view question);
   char choose(Choice c, Tone tone, std::string_view prompt, std::string_view keys);

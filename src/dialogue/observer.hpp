@@ -35,6 +35,15 @@ class Observer {
   virtual void enter(Area) {}
   virtual void leave(Area) {}
   virtual void step(const StepEvent&) {}
+  // The global files are copied next.
+  virtual void global_copy() {}
+  // A company's copy starts; it ends carried into 2018, or not.
+  virtual void company(std::string_view /*name*/, std::string_view /*folder*/) {}
+  virtual void company_done(bool /*carried*/) {}
+  // A person, or a family member, the filters left out of 2018 (CP852).
+  virtual void left_out(std::string_view /*kind*/, std::string_view /*name*/) {}
+  // The closing balance of 2017 and the opening balance carried into 2018.
+  virtual void balances(double /*closing_2017*/, double /*opening_2018*/) {}
   // A question and the answer it got, in the words of the keys pressed.
   virtual void answered(std::string_view /*question*/, std::string_view /*answer*/) {}
 };

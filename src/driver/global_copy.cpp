@@ -104,6 +104,7 @@ void copy_global_data(Session& run) {
     run.cs.source_charset = run.cs.target_charset = charset::kCp852;
   }
   const dialogue::Dialogue::Scope window(run.talk, dialogue::Area::kCopyWindow);
+  run.talk.global_copy();
   const GlobalPaths p{run.loc.source_root + run.options.source_version,
                       run.loc.target_root + std::string(kTargetProgramDir)};
   if (run.options.global_items != 0 && has_bit(run.options.copy_scope, kCopyGlobal) &&

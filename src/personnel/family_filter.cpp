@@ -17,9 +17,11 @@ bool family_filter(Staff& staff, ConstRecordView old, RecordView fresh) {
     case PersonOf::kCarried: break;
     case PersonOf::kPastTable:
       ++staff.state.left.families;
+      staff.talk.left_out(kLeftOutFamily, person_name(staff, old, kMemberSurname, kMemberFirstName));
       return false;
     case PersonOf::kNotCarried:
       report_and_wait(staff, kFamilyWithoutPerson);
+      staff.talk.left_out(kLeftOutFamily, person_name(staff, old, kMemberSurname, kMemberFirstName));
       return false;
   }
   fresh.copy_from(old, 0, kFamilyRecordSize);

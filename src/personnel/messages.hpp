@@ -26,4 +26,9 @@ inline constexpr auto kPitPersonLabel = cp852("Osoba: ");
 inline constexpr auto kAskPid5 = cp852(" Przenieść T/N ?  ");
 inline constexpr auto kAskPit28 = cp852(" Przenieść T/N ?   ");
 
+// Who the filters left out, as a written report names them.
+inline constexpr auto kLeftOutPerson = cp852("osoba");
+inline constexpr auto kLeftOutPitPerson = cp852("osoba PID-5/PIT-28");
+inline constexpr auto kLeftOutFamily = cp852("członek rodziny");
+
 }  // namespace vx::personnel

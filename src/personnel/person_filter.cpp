@@ -57,7 +57,10 @@ bool person_filter(Staff& staff, ConstRecordView old, RecordView fresh) {
   const auto id = old.i64(kPersonIdAt);
   if (id < 0) return false;
   show_person(staff, kPersonLabel, old, kPersonSurname, kPersonFirstName);
-  if (!choose_person(staff, old)) return false;
+  if (!choose_person(staff, old)) {
+    staff.talk.left_out(kLeftOutPerson, person_name(staff, old, kPersonSurname, kPersonFirstName));
+    return false;
+  }
   if (staff.state.persons.add(id) == TransferredPersons::Added::kTableFull)
     report_and_wait(staff, kTooManyPersons);
   convert_person(staff, old, fresh);

@@ -6,12 +6,16 @@
 
 namespace vx::personnel {
 
+std::string person_name(const Staff& staff, ConstRecordView rec, TextField surname, TextField first_name) {
+  return charset::convert_text(staff.cs, rec.text(surname.offset, surname.capacity) + ' ' +
+                                             rec.text(first_name.offset, first_name.capacity));
+}
+
 void show_person(Staff& staff, std::string_view label, ConstRecordView rec, TextField surname,
                  TextField first_name) {
-  const std::string name = rec.text(surname.offset, surname.capacity) + ' ' +
-                           rec.text(first_name.offset, first_name.capacity);
+  const std::string name = person_name(staff, rec, surname, first_name);
   staff.talk.write(label, dialogue::Tone::kQuiet);
-  staff.talk.write(charset::convert_text(staff.cs, name), dialogue::Tone::kKeyHint);
+  staff.talk.write(name, dialogue::Tone::kKeyHint);
 }
 
 void report_and_wait(Staff& staff, std::string_view message) {

@@ -2,6 +2,7 @@
 // What the personnel filters show and ask on the progress line, and the
 // lookup of a dependent record's person.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "personnel/staff.hpp"
@@ -11,6 +12,8 @@ namespace vx::personnel {
 
 // label in dark grey, then surname and first name converted, in white; the
 // line stays open.
+// Surname and first name, converted to the target standard.
+std::string person_name(const Staff& staff, ConstRecordView rec, TextField surname, TextField first_name);
 void show_person(Staff& staff, std::string_view label, ConstRecordView rec, TextField surname,
                  TextField first_name);
 

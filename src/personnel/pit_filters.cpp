@@ -21,6 +21,7 @@ bool take_person(Staff& staff, ConstRecordView old, std::string_view question) {
       staff.options.pit_scope != 1 ||
       staff.talk.choose(dialogue::Choice::kPitPerson, dialogue::Tone::kPrompt, question, "TN") == 'T';
   staff.talk.line("");
+  if (!taken) staff.talk.left_out(kLeftOutPitPerson, person_name(staff, old, kPitSurname, kPitFirstName));
   return taken;
 }
 
