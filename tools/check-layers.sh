@@ -18,6 +18,7 @@ declare -A allowed=(
   [companies]="charset platform dialogue config recordfile transfer personnel conversion"
   [ui]="charset platform"
   [console_dialogue]="charset platform dialogue config ui"
+  [history]="charset platform dialogue config"
 )
 
 bad=0
