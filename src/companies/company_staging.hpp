@@ -12,7 +12,7 @@
 
 namespace vx::companies {
 
-inline constexpr std::string_view kStagingPrefix = "~vx1718-";
+using platform::kStagingPrefix;
 
 // Removes the staging folders a stopped run left in the 2018 root, each
 // said on one line; their companies are offered again.

@@ -58,7 +58,7 @@ const std::string* first_root_argument(const std::vector<std::string>& arguments
   // Switches are not data roots, wherever they stand.
   for (const auto& a : arguments) {
     const std::string up = charset::upper_text(a);
-    if (up.starts_with("/WEXSPIS:") || up.starts_with("/EXC") || up.starts_with("/LFN")) continue;
+    if (up.starts_with("/WEXSPIS:") || up.starts_with("/EXC") || up.starts_with("/LFN") || up == "/COFNIJ") continue;
     return &a;
   }
   return nullptr;

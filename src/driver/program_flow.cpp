@@ -3,11 +3,13 @@
 #include <optional>
 
 #include "charset/cp852.hpp"
+#include "charset/polish.hpp"
 #include "companies/company_loop.hpp"
 #include "companies/register_loader.hpp"
 #include "console_dialogue/screen_lines.hpp"
 #include "driver/data_locations.hpp"
 #include "driver/global_copy.hpp"
+#include "driver/run_journal.hpp"
 #include "driver/run_lock.hpp"
 #include "driver/run_trees.hpp"
 #include "driver/selection_screen.hpp"
@@ -77,9 +79,11 @@ void copy_data(Session& run) {
   // Held from the first write to the end of the copying.
   std::optional<RunLock> lock;
   std::optional<RunTrees> trees;
+  std::optional<RunJournal> journal;
   if (global || companies) {
     lock.emplace(run);
     trees.emplace(run);
+    journal.emplace(run, start_run_folder(run));
   }
   if (global) copy_global_data(run);
   if (companies) copy_companies(run);
@@ -87,6 +91,14 @@ void copy_data(Session& run) {
   console_dialogue::print_line(run.out, "");
   console_dialogue::print_line(run.out, cp852("Koniec pracy kopiera danych WEX_VX na rok 2018"));
 }
+
+namespace {
+bool wants_undo(const std::vector<std::string>& arguments) {
+  for (const auto& a : arguments)
+    if (charset::upper_text(a) == "/COFNIJ") return true;
+  return false;
+}
+}  // namespace
 
 void run_program(Session& run, const std::vector<std::string>& arguments) {
   run.out.set_window(ui::kFullScreen);
@@ -98,6 +110,12 @@ void run_program(Session& run, const std::vector<std::string>& arguments) {
   run.loc.company_file_list = read_company_file_list(run.env.program_base + ".LST");
   settle_data_roots(run, arguments);
   show_banner(run);
+  if (wants_undo(arguments)) {
+    const bool undone = undo_last_run(run);
+    end_sequence(run);
+    if (!undone) throw platform::ProgramExit{kNothingUndone};
+    return;
+  }
   if (run_wizard(run)) copy_data(run);
   end_sequence(run);
 }

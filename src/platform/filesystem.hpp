@@ -79,6 +79,19 @@ void forget_listings();
 
 // The entry of that name; when none is found, *error (if given) tells why.
 std::optional<DirEntry> find_entry(std::string_view path, int* error = nullptr);
+
+// A file's size and last write: whether it changed since it was noted.
+struct FileStamp {
+  std::uint64_t size = 0;
+  std::int64_t modified = 0;  // in the system's own units
+  bool operator==(const FileStamp&) const = default;
+};
+std::optional<FileStamp> file_stamp(std::string_view path);
+// Gives a file the last write time of a stamp: a file put back is as it was.
+bool set_modified(std::string_view path, std::int64_t modified);
+// A second name for an existing file (a hard link); false where the file
+// system has none, and the caller copies instead.
+bool link_file(std::string_view existing, std::string_view new_name);
 bool is_directory(std::string_view path);
 bool make_directory(std::string_view path);
 bool rename_entry(std::string_view from, std::string_view to);
@@ -173,6 +186,9 @@ class File {
   // The buffer, the clean state and, for appending, the end: what every
   // system does once its file is open.
   bool opened(Mode mode);
+  // Tells the run's journal what this open is about to change; false when
+  // the journal could not keep it.
+  bool journal_open(std::string_view path, Mode mode);
   // Copies the existing target of a kExtend file into it.
   bool take_existing(std::string_view path);
   // The system's parts of a whole file's end: the rename over the target,
@@ -187,6 +203,8 @@ class File {
   bool failed_ = false;
   bool write_failed_ = false;
   bool written_to_ = false;  // opened in a mode that writes
+  // The path told to the run's journal, told again when the file closes.
+  std::string journaled_;
   // A whole file: its temporary and its target, native paths.
   std::string temporary_;
   std::string target_;

@@ -7,6 +7,8 @@
 #include "charset/polish.hpp"
 #include "platform/fault_injection.hpp"
 #include "platform/filesystem.hpp"
+
+#include "platform/change_journal.hpp"
 #include "platform/filesystem_internal.hpp"
 
 // The parts of the file layer that stdio gives alike on every system.
@@ -83,12 +85,14 @@ File& File::operator=(File&& other) noexcept {
     failed_ = other.failed_;
     write_failed_ = other.write_failed_;
     written_to_ = other.written_to_;
+    journaled_ = std::move(other.journaled_);
     temporary_ = std::move(other.temporary_);
     target_ = std::move(other.target_);
     writing_ = other.writing_;
     reading_ = other.reading_;
     locks_ = std::move(other.locks_);
     other.fp_ = nullptr;
+    other.journaled_.clear();
     other.temporary_.clear();
     other.target_.clear();
   }
@@ -102,6 +106,21 @@ bool File::opened(Mode mode) {
   std::setvbuf(fp_, reinterpret_cast<char*>(buffer_.data()), _IOFBF, buffer_.size());
   error_ = kOk;
   return mode != Mode::kAppend || seek_end();
+}
+
+bool File::journal_open(std::string_view path, Mode mode) {
+  journaled_.clear();
+  ChangeJournal* journal = change_journal();
+  if (!journal || mode == Mode::kRead) return true;
+  const auto entry = find_entry(path);
+  const bool whole = mode == Mode::kReplace || mode == Mode::kExtend;
+  const bool kept = entry && !entry->is_dir ? journal->before_change(path, !whole) : journal->before_create(path);
+  if (!kept) {
+    error_ = kOtherError;
+    return false;
+  }
+  journaled_ = path;
+  return true;
 }
 
 bool File::take_existing(std::string_view path) {
@@ -186,17 +205,23 @@ bool File::close() {
     ok = false;
     error_ = kDiskFull;
   }
-  if (temporary_.empty()) return ok;
-  // A whole file goes in place only as written: a failed write leaves a
-  // gap in it even when the close went well.
-  ok = ok && !write_failed_ && put_in_place();
-  if (!ok) remove_temporary();
-  temporary_.clear();
-  target_.clear();
+  if (!temporary_.empty()) {
+    // A whole file goes in place only as written: a failed write leaves a
+    // gap in it even when the close went well.
+    ok = ok && !write_failed_ && put_in_place();
+    if (!ok) remove_temporary();
+    temporary_.clear();
+    target_.clear();
+  }
+  if (!journaled_.empty()) {
+    if (ok && change_journal()) change_journal()->written(journaled_);
+    journaled_.clear();
+  }
   return ok;
 }
 
 void File::discard() {
+  journaled_.clear();
   if (fp_) std::fclose(fp_);
   fp_ = nullptr;
   locks_.clear();

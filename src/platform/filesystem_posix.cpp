@@ -11,8 +11,10 @@
 
 #include "charset/polish.hpp"
 #include "charset/utf8.hpp"
+#include "platform/change_journal.hpp"
 #include "platform/fault_injection.hpp"
 #include "platform/filesystem.hpp"
+
 #include "platform/filesystem_internal.hpp"
 #include "platform/listing_cache.hpp"
 #include "platform/staged_folder.hpp"
@@ -356,7 +358,9 @@ bool is_directory(std::string_view path) {
 
 bool make_directory(std::string_view path) {
   const std::string p = native_path(path);
-  if (p.empty() || write_check(p) != kOk || ::mkdir(p.c_str(), 0777) != 0) return false;
+  if (p.empty() || write_check(p) != kOk) return false;
+  if (auto* journal = change_journal(); journal && !journal->before_create_folder(path)) return false;
+  if (::mkdir(p.c_str(), 0777) != 0) return false;
   note_created(p);
   listing::made_empty(p);
   return true;
@@ -367,10 +371,38 @@ bool rename_entry(std::string_view from, std::string_view to) {
   const std::string b = native_path(to);
   // Never replace an existing entry, as the DOS rename would not.
   if (exists(b) || rename_check(a, b) != kOk) return false;
+  if (auto* journal = change_journal(); journal && !journal->before_rename(from, to)) return false;
   if (testing::fault_now(testing::Fault::kRename) || ::rename(a.c_str(), b.c_str()) != 0) return false;
   forget_real_folders();
   listing::changed(split_native(a).first, a);
   listing::changed(split_native(b).first);
+  return true;
+}
+
+std::optional<FileStamp> file_stamp(std::string_view path) {
+  const std::string p = native_path(path);
+  struct stat st {};
+  if (p.empty() || ::stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return FileStamp{static_cast<std::uint64_t>(st.st_size),
+                   static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+bool set_modified(std::string_view path, std::int64_t modified) {
+  const std::string p = native_path(path);
+  if (p.empty() || write_check(p) != kOk) return false;
+  struct timespec times[2];
+  times[0].tv_sec = 0;
+  times[0].tv_nsec = UTIME_OMIT;
+  times[1].tv_sec = static_cast<time_t>(modified / 1000000000);
+  times[1].tv_nsec = static_cast<long>(modified % 1000000000);
+  return ::utimensat(AT_FDCWD, p.c_str(), times, 0) == 0;
+}
+
+bool link_file(std::string_view existing, std::string_view new_name) {
+  const std::string a = native_path(existing);
+  const std::string b = native_path(new_name);
+  if (a.empty() || b.empty() || write_check(b) != kOk || ::link(a.c_str(), b.c_str()) != 0) return false;
+  note_created(b);
   return true;
 }
 
@@ -416,6 +448,7 @@ bool File::open(std::string_view path, Mode mode) {
   failed_ = write_failed_ = false;
   reading_ = writing_ = false;
   written_to_ = mode != Mode::kRead;
+  if (!journal_open(path, mode)) return false;
   Found found = Found::kUnsure;
   const std::string p = resolve(os_form(path), &found);
   if (p.empty()) {

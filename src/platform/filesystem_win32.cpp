@@ -6,8 +6,10 @@
 #include <cerrno>
 
 #include "charset/polish.hpp"
+#include "platform/change_journal.hpp"
 #include "platform/fault_injection.hpp"
 #include "platform/filesystem.hpp"
+
 #include "platform/filesystem_internal.hpp"
 #include "platform/staged_folder.hpp"
 #include "platform/win32_text.hpp"
@@ -258,15 +260,45 @@ bool is_directory(std::string_view path) {
 }
 
 bool make_directory(std::string_view path) {
-  return !path.empty() && write_check(native_path(path)) == kOk &&
-         CreateDirectoryW(wide(path).c_str(), nullptr) != 0;
+  if (path.empty() || write_check(native_path(path)) != kOk) return false;
+  if (auto* journal = change_journal(); journal && !journal->before_create_folder(path)) return false;
+  return CreateDirectoryW(wide(path).c_str(), nullptr) != 0;
 }
 
 bool rename_entry(std::string_view from, std::string_view to) {
   if (rename_check(native_path(from), native_path(to)) != kOk) return false;
+  if (auto* journal = change_journal(); journal && !journal->before_rename(from, to)) return false;
   if (testing::fault_now(testing::Fault::kRename)) return false;
   // Without MOVEFILE_REPLACE_EXISTING: an existing entry is never replaced.
   return MoveFileExW(wide(from).c_str(), wide(to).c_str(), 0) != 0;
+}
+
+std::optional<FileStamp> file_stamp(std::string_view path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (path.empty() || !GetFileAttributesExW(wide(path).c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+    return std::nullopt;
+  return FileStamp{(static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                   static_cast<std::int64_t>((static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                             data.ftLastWriteTime.dwLowDateTime)};
+}
+
+bool set_modified(std::string_view path, std::int64_t modified) {
+  if (path.empty() || write_check(native_path(path)) != kOk) return false;
+  HANDLE h = CreateFileW(wide(path).c_str(), FILE_WRITE_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  FILETIME t;
+  t.dwLowDateTime = static_cast<DWORD>(static_cast<std::uint64_t>(modified) & 0xFFFFFFFFu);
+  t.dwHighDateTime = static_cast<DWORD>(static_cast<std::uint64_t>(modified) >> 32);
+  const bool ok = SetFileTime(h, nullptr, nullptr, &t) != 0;
+  CloseHandle(h);
+  return ok;
+}
+
+bool link_file(std::string_view existing, std::string_view new_name) {
+  return !existing.empty() && !new_name.empty() && write_check(native_path(new_name)) == kOk &&
+         CreateHardLinkW(wide(new_name).c_str(), wide(existing).c_str(), nullptr) != 0;
 }
 
 bool remove_file(std::string_view path) {
@@ -320,6 +352,7 @@ bool File::open(std::string_view path, Mode mode) {
     error_ = kFileNotFound;
     return false;
   }
+  if (!journal_open(path, mode)) return false;
   const std::string p = native_path(path);
   const bool whole = mode == Mode::kReplace || mode == Mode::kExtend;
   const bool read_only = mode == Mode::kRead;

@@ -9,6 +9,10 @@
 
 namespace vx::platform {
 
+// A company's staging folder is named by this prefix and its 2018 folder's
+// name: longer than any register folder name, so no company takes it.
+inline constexpr std::string_view kStagingPrefix = "~vx1718-";
+
 class StagedFolder {
  public:
   // Both as the program forms paths (root + directory, no final separator).

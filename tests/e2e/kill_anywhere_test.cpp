@@ -11,64 +11,10 @@
 #include <random>
 #include <string>
 
-#include "support/fixture.hpp"
-#include "support/office.hpp"
-#include "support/program_runner.hpp"
+#include "e2e/sample_office_runs.hpp"
 
 namespace vx::test {
 namespace {
-
-namespace fs = std::filesystem;
-
-using Tree = std::vector<std::pair<std::string, Bytes>>;
-
-// One office, always written anew at the same place: the 2017 path is part
-// of what the run writes.
-class KilledOffice {
- public:
-  void write_anew() {
-    fs::remove_all(tmp_.path() / "o");
-    fs::create_directories(bin());
-    fs::copy_file(VX_PROGRAM, bin() / kProgramFileName);
-    const auto made = run_program({.arguments = {(tmp_ / "o").string(), "--companies", "4", "--persons", "4",
-                                                 "--docs", "6", "--seed", "11", "--pth", (bin() / "vx17-18.PTH").string()},
-                                   .program = VX_SAMPLE_TOOL});
-    ASSERT_EQ(made.exit_code, 0) << made.errors;
-  }
-  ProgramResult run(bool hide, long kill_after_us = -1, int signal = 9) {
-    // Every prompt answered alike in every run, wherever it comes: each
-    // takes the first of these keys it knows. Overwrite and annual
-    // questions "A", yes/no ones "t", the company list F5.
-    std::string keys = hide ? "Tab\nTab\nTab\nTab\nTab\nSpace\n" : "";
-    keys += wizard_defaults();
-    for (int i = 0; i < 300; ++i) keys += "A\nt\nF5\n";
-    return run_program({.script = keys,
-                        .environment = {{"TEMP", (tmp_ / "temp").string()}},
-                        .program = (bin() / kProgramFileName).string(),
-                        .signal_after_us = kill_after_us,
-                        .signal = signal});
-  }
-  Tree tree_2017() const { return snapshot_tree(tmp_ / "o" / "WEX_2017"); }
-  Tree tree_2018() const { return snapshot_tree(tmp_ / "o" / "WEX_2018"); }
-  bool staging_left() const {
-    for (const auto& e : fs::directory_iterator(tmp_ / "o" / "WEX_2018"))
-      if (e.path().filename().string().starts_with("~vx1718")) return true;
-    return false;
-  }
-
- private:
-  fs::path bin() const { return tmp_ / "o" / "bin"; }
-  TempDir tmp_;
-};
-
-std::string first_difference(const Tree& got, const Tree& want) {
-  for (std::size_t i = 0; i < std::max(got.size(), want.size()); ++i) {
-    if (i >= got.size()) return "missing " + want[i].first;
-    if (i >= want.size()) return "extra " + got[i].first;
-    if (got[i] != want[i]) return got[i].first + " / " + want[i].first;
-  }
-  return "none";
-}
 
 class KillAnywhere : public ::testing::TestWithParam<bool> {};
 
@@ -77,7 +23,7 @@ TEST_P(KillAnywhere, TheNextRunMakesTheTreeWhole) {
   GTEST_SKIP() << "killing at a random moment is tried on POSIX";
 #endif
   const bool hide = GetParam();
-  KilledOffice office;
+  OfficeRuns office;
   office.write_anew();
   const auto start = std::chrono::steady_clock::now();
   const auto reference = office.run(hide);

@@ -1,0 +1,64 @@
+#include "driver/run_journal.hpp"
+
+#include "charset/cp852.hpp"
+#include "charset/utf8.hpp"
+#include "console_dialogue/screen_lines.hpp"
+#include "driver/run_lock.hpp"
+#include "driver/run_trees.hpp"
+#include "history/run_folder.hpp"
+#include "history/undo.hpp"
+#include "platform/change_journal.hpp"
+
+namespace vx::driver {
+
+namespace {
+
+[[noreturn]] void cannot_keep(Session& run, std::string_view what, const std::string& path) {
+  const std::string lines[] = {std::string(what), path};
+  run.talk.report(lines);
+  throw platform::ProgramExit{kBusyExitCode};
+}
+
+constexpr std::string_view kReportFile = "raport.txt";
+
+// The undo told in the run's own report, below what the run wrote there.
+void append_to_report(const std::string& folder, const history::Stamp& when, const std::vector<std::string>& lines) {
+  std::string text = "\r\n" + charset::cp852_to_utf8(cp852("Cofnięcie przebiegu ").str() + history::shown(when)) + "\r\n";
+  for (const auto& l : lines) text += charset::cp852_to_utf8(l) + "\r\n";
+  const std::string path = folder + std::string(kReportFile);
+  platform::File f;
+  const bool there = platform::file_stamp(path).has_value();
+  if (!f.open(path, there ? platform::File::Mode::kAppend : platform::File::Mode::kCreate)) return;
+  f.write(text.data(), text.size());
+  f.close();
+}
+
+}  // namespace
+
+std::string start_run_folder(Session& run) {
+  const auto folder = history::make_run_folder(run.loc.target_root, history::now());
+  if (!folder) cannot_keep(run, cp852("Nie można założyć katalogu przebiegu w"), run.loc.target_root);
+  return *folder;
+}
+
+RunJournal::RunJournal(Session& run, const std::string& run_folder)
+    : journal_(run_folder, run.loc.source_root, run.loc.target_root) {
+  if (!journal_.ok()) cannot_keep(run, cp852("Nie można zapisać dziennika przebiegu"), run_folder);
+  platform::journal_changes(&journal_);
+}
+
+RunJournal::~RunJournal() { platform::journal_changes(nullptr); }
+
+bool undo_last_run(Session& run) {
+  const RunLock lock(run);
+  const RunTrees trees(run);
+  const dialogue::Dialogue::Scope window(run.talk, dialogue::Area::kCopyWindow);
+  const auto when = history::now();
+  const auto result = history::undo_latest_run(run.loc.source_root, run.loc.target_root);
+  for (const auto& line : result.lines)
+    run.talk.line(line, result.undone ? dialogue::Tone::kNormal : dialogue::Tone::kError);
+  if (!result.run_folder.empty()) append_to_report(result.run_folder, when, result.lines);
+  return result.undone;
+}
+
+}  // namespace vx::driver

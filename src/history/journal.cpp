@@ -1,0 +1,116 @@
+#include "history/journal.hpp"
+
+#include "history/journal_format.hpp"
+#include "history/run_folder.hpp"
+
+namespace vx::history {
+
+namespace {
+
+bool separator(char c) { return c == '/' || c == '\\'; }
+
+// The run's own names: a company's staging folder, the temporaries and the
+// list of files still to hide.
+bool own_name(std::string_view path) {
+  for (std::size_t at = 0; (at = path.find("~vx1718", at)) != std::string_view::npos; ++at)
+    if (at == 0 || separator(path[at - 1])) return true;
+  return false;
+}
+
+std::string last_name(std::string_view path) {
+  const auto cut = path.find_last_of("/\\");
+  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+}  // namespace
+
+bool make_parent_folders(std::string_view root, std::string_view path) {
+  for (std::size_t at = root.size(); at < path.size(); ++at) {
+    if (!separator(path[at])) continue;
+    const std::string folder(path.substr(0, at));
+    if (!platform::is_directory(folder) && !platform::make_directory(folder)) return false;
+  }
+  return true;
+}
+
+bool copy_file(std::string_view from, std::string_view to) {
+  platform::File in, out;
+  if (!in.open(from, platform::File::Mode::kRead) || !out.open(to, platform::File::Mode::kReplace)) return false;
+  char block[1 << 15];
+  for (;;) {
+    const std::size_t n = in.read(block, sizeof block);
+    if (in.failed() || out.write(block, n) < n) return false;  // the copy given up with out
+    if (n < sizeof block) break;
+  }
+  // The copy keeps the time of its source: a file put back is as it was.
+  const auto stamp = platform::file_stamp(from);
+  return out.close() && stamp && platform::set_modified(to, stamp->modified);
+}
+
+Journal::Journal(std::string run_folder, std::string source_root, std::string target_root)
+    : run_folder_(std::move(run_folder)), source_root_(std::move(source_root)), target_root_(std::move(target_root)),
+      runs_folder_(target_root_ + std::string(kRunsFolder)) {
+  if (!file_.open(run_folder_ + std::string(kJournalFile), platform::File::Mode::kCreate)) return;
+  const std::string header = std::string(kJournalHeader) + "\n";
+  if (file_.write(header.data(), header.size()) < header.size() || !file_.flush()) file_.close();
+}
+
+bool Journal::inside(std::string_view path, std::string_view root) const {
+  return path.size() > root.size() && path.substr(0, root.size()) == root;
+}
+
+bool Journal::own(std::string_view path) const {
+  return path == runs_folder_ || inside(path, runs_folder_ + platform::kSeparator) || own_name(path);
+}
+
+bool Journal::entry(char kind, const std::vector<std::string>& fields) {
+  const std::string line = journal_line(kind, fields);
+  // On the disk before the change it tells of: a run killed next can still be undone.
+  return file_.is_open() && file_.write(line.data(), line.size()) == line.size() && file_.flush();
+}
+
+bool Journal::keep_copy(std::string_view path, bool in_place) {
+  const std::string backup =
+      run_folder_ + std::string(kBackupFolder) + platform::kSeparator + std::string(path.substr(target_root_.size()));
+  if (!make_parent_folders(run_folder_, backup)) return false;
+  // A file replaced whole keeps its old bytes under a second name for free;
+  // one written where it lies needs a copy of its own.
+  return (!in_place && platform::link_file(path, backup)) || copy_file(path, backup);
+}
+
+bool Journal::before_change(std::string_view path, bool in_place) {
+  if (own(path)) return true;
+  if (!inside(path, target_root_)) return false;
+  if (!settled_.insert(std::string(path)).second) return true;
+  return keep_copy(path, in_place) && entry('Z', {std::string(path)});
+}
+
+bool Journal::before_create(std::string_view path) {
+  if (own(path)) return true;
+  if (!inside(path, target_root_)) return false;
+  if (!settled_.insert(std::string(path)).second) return true;
+  return entry('U', {std::string(path)});
+}
+
+bool Journal::before_create_folder(std::string_view path) {
+  if (own(path)) return true;
+  if (!inside(path, target_root_)) return false;
+  if (!settled_.insert(std::string(path)).second) return true;
+  return entry('K', {std::string(path)});
+}
+
+bool Journal::before_rename(std::string_view from, std::string_view to) {
+  // A company's staging folder put in place is its 2018 folder made anew.
+  if (own_name(last_name(from)) && !own(to))
+    return !settled_.insert(std::string(to)).second || entry('K', {std::string(to)});
+  if (own(from) && own(to)) return true;
+  return entry('R', {std::string(from), std::string(to)});
+}
+
+void Journal::written(std::string_view path) {
+  if (own(path)) return;
+  if (const auto stamp = platform::file_stamp(path))
+    entry('G', {std::string(path), std::to_string(stamp->size), std::to_string(stamp->modified)});
+}
+
+}  // namespace vx::history
