@@ -1,7 +1,7 @@
 #pragma once
 // The written report of a run, kept in its run folder: raport.txt for the
 // operator (Polish, UTF-8, CR LF, for Notepad) and raport.csv beside it, one
-// row per copied file, for a spreadsheet. Both are written as the run goes,
+// row per step, for a spreadsheet. Both are written as the run goes,
 // a company at a time, so that a killed run leaves what was done. A report
 // that cannot be written is said once and never stops the migration.
 #include <chrono>
@@ -71,13 +71,12 @@ class RunReport final : public dialogue::Observer {
   // Whether both files were written whole so far.
   bool sound() const { return folder_ && !failed_; }
 
+ private:
+  // Companies by how they ended; files written whole and their bytes.
   struct Counts {
     int carried = 0, with_errors = 0, skipped = 0;
     std::uint64_t files = 0, bytes = 0;
   };
-  const Counts& counts() const { return counts_; }
-
- private:
   // The global copy, one company, or what was said outside both; written
   // whole at its end. Texts UTF-8.
   struct Section {
