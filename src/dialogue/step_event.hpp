@@ -20,7 +20,7 @@ struct StepEvent {
   Outcome outcome = Outcome::kCopied;
   std::uint64_t records_read = 0;
   std::uint64_t records_written = 0;  // dropped = read - written
-  std::uint64_t bytes = 0;            // bytes copied (byte and text copies)
+  std::uint64_t bytes = 0;            // bytes written to the target by this copy
   std::string message;                // the error line shown, for kFailed
 };
 

@@ -26,16 +26,12 @@ class LocationPage final : public WizardPage, private RootFields {
     target_ = Add<ui::InputField>(ui::make_label(3, 6, cp852("lokalizacja docelowa:")), 4, 7,
                                   kRootWidth, run.loc.target_root, ui::kFieldLengthMax);
     target_item_ = ItemCount();
-    Add<ui::RadioGroup>(
-        ui::make_label(4, 9, cp852("Standard polskich znaków :")), 4, 10,
-        ui::ItemList{cp852("Zachowaj standard PL z poprzedniego roku (domyślnie)"),
-                     cp852("Zmien standard danych z PL=MAZ na PL=852 (jeżeli wiesz o co chodzi)")},
-        run.cs.charset_mode);
-    Add<ui::CheckBox>(ui::make_label(4, 14, cp852("Dodatkowe opcje:")), 5, 15, o.warn_open_december,
-                      cp852("informuj o nie zamkniętym grudniu i związanymi z tym konsekwencjami"));
-    Add<ui::CheckBox>(nullptr, 5, 16, o.show_slowly, cp852("pokazuj powoli szczegóły konwersji"));
-    Add<ui::CheckBox>(nullptr, 5, 17, o.hide_converted,
-                      cp852("Zasłoń(~) w 2017 przekonwertowane pliki 2018K880.mm i 2018SP.nn"));
+    Add<ui::RadioGroup>(ui::make_label(4, 9, texts::kCharsetLabel), 4, 10, item_list(texts::kCharsetItems),
+                        run.cs.charset_mode);
+    Add<ui::CheckBox>(ui::make_label(4, 14, texts::kExtraOptionsLabel), 5, 15, o.warn_open_december,
+                      texts::kWarnOpenDecember);
+    Add<ui::CheckBox>(nullptr, 5, 16, o.show_slowly, texts::kShowSlowly);
+    Add<ui::CheckBox>(nullptr, 5, 17, o.hide_converted, texts::kHideConverted);
     AddCancelButton();
     AddNextButton();
     SetStatusBar({next_page_key()});

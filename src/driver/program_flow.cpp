@@ -1,5 +1,6 @@
 #include "driver/program_flow.hpp"
 
+#include <memory>
 #include <optional>
 
 #include "charset/cp852.hpp"
@@ -15,6 +16,9 @@
 #include "driver/selection_screen.hpp"
 #include "driver/usage_screen.hpp"
 #include "driver/wizard.hpp"
+#include "driver/wizard_choices.hpp"
+#include "history/run_folder.hpp"
+#include "history/run_report.hpp"
 #include "ui/message_box.hpp"
 
 namespace vx::driver {
@@ -72,6 +76,36 @@ bool run_wizard(Session& run) {
   }
 }
 
+namespace {
+
+// The report of a copying run, in the run's folder.
+std::unique_ptr<history::RunReport> start_report(Session& run, const std::string& folder) {
+  const history::Stamp started = history::now();
+  history::ReportHeader header{.started = started,
+                               .version = VX_VERSION,
+                               .source_root = run.loc.source_root,
+                               .target_root = run.loc.target_root,
+                               .choices = wizard_choices(run)};
+  return std::make_unique<history::RunReport>(folder,
+                                              std::move(header),
+                                              [&run](std::string_view text) { run.talk.failure(text); });
+}
+
+// An observer watching the run for as long as the scope lasts.
+class Watching {
+ public:
+  Watching(dialogue::Dialogue& talk, dialogue::Observer& o) : talk_(talk), o_(o) { talk_.watch(o_); }
+  ~Watching() { talk_.unwatch(o_); }
+  Watching(const Watching&) = delete;
+  Watching& operator=(const Watching&) = delete;
+
+ private:
+  dialogue::Dialogue& talk_;
+  dialogue::Observer& o_;
+};
+
+}  // namespace
+
 void copy_data(Session& run) {
   const Options& o = run.options;
   const bool global = has_bit(o.copy_scope, kCopyGlobal) && o.global_items != 0;
@@ -80,16 +114,28 @@ void copy_data(Session& run) {
   std::optional<RunLock> lock;
   std::optional<RunTrees> trees;
   std::optional<RunJournal> journal;
+  std::unique_ptr<history::RunReport> report;
+  std::optional<Watching> watching;
   if (global || companies) {
     lock.emplace(run);
     trees.emplace(run);
-    journal.emplace(run, start_run_folder(run));
+    const std::string folder = start_run_folder(run);
+    journal.emplace(run, folder);
+    report = start_report(run, folder);
+    watching.emplace(run.talk, *report);
   }
   if (global) copy_global_data(run);
   if (companies) copy_companies(run);
+  if (report) report->finish();
+  watching.reset();
   console_dialogue::print_line(run.out, "");
   console_dialogue::print_line(run.out, "");
   console_dialogue::print_line(run.out, cp852("Koniec pracy kopiera danych WEX_VX na rok 2018"));
+  if (report) {
+    console_dialogue::print_line(run.out, report->summary_line());
+    console_dialogue::print_line(run.out, report->sound() ? "Raport: " + report->report_file()
+                                                          : cp852("Raport: nie zapisano w całości").str());
+  }
 }
 
 namespace {

@@ -36,16 +36,14 @@ class StartPage final : public WizardPage {
   explicit StartPage(Session& run)
       : WizardPage(run, cp852(" START KOPIOWANIA "), {cmBack, cmStart, cmCancel}) {
     Options& o = run.options;
-    auto* scope = Add<ScopeGroup>(
-        ui::make_label(3, 3, cp852("Co pokopiowac :")), 4, 4,
-        ui::ItemList{cp852("Dane Globalne z"), cp852("Dane pózniej wskazanych firm")},
-        o.copy_scope);
+    auto* scope = Add<ScopeGroup>(ui::make_label(3, 3, texts::kCopyScopeLabel), 4, 4,
+                                  item_list(texts::kCopyScopeItems), o.copy_scope);
     // Reads on with the first item: "Dane Globalne z" #BIN970 "do #BIN980".
     scope->DrawOver(
-        Add<ui::InputField>(ui::make_label(32, 4, cp852("(tylko z 880 .. 960) do #BIN980")), 24, 4,
+        Add<ui::InputField>(ui::make_label(32, 4, texts::kVersionLabel), 24, 4,
                             kVersionWidth, o.source_version));
-    Add<ui::CheckBox>(ui::make_label(3, 7, cp852("Wykonanie kopiowania")), 4, 8, o.stop_per_company,
-                      cp852("Zatrzymywac akcje co firme"));
+    Add<ui::CheckBox>(ui::make_label(3, 7, texts::kRunLabel), 4, 8, o.stop_per_company,
+                      texts::kStopPerCompany);
     Add<ui::PushButton>(14, 12, 14, 3, "ZACZNIJ", cmStart);
     AddBackButton();
     AddCancelButton();

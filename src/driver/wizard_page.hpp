@@ -9,7 +9,9 @@
 
 #include "driver/program_flow.hpp"
 #include "driver/session.hpp"
+#include "driver/wizard_texts.hpp"
 #include "ui/dialog_form.hpp"
+#include "ui/item_list.hpp"
 #include "ui/status_bar.hpp"
 
 namespace vx::driver {
@@ -40,6 +42,14 @@ class WizardPage : public ui::DialogForm {
   Session& run_;
   std::vector<std::uint16_t> closing_;
 };
+
+// A group's items, from one array of the wizard's texts.
+template <std::size_t N>
+ui::ItemList item_list(const texts::ItemText (&items)[N]) {
+  ui::ItemList list;
+  for (const auto& text : items) list.Add(text.view());
+  return list;
+}
 
 // Status keys of the pages.
 ui::StatusKey next_page_key();  // PgDn

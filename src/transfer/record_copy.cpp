@@ -91,6 +91,7 @@ bool copy_records(Copier& copier, std::string_view source, std::string_view targ
     files.step().read_records(blocks.count());
     if (!write_kept(files, blocks.data(), kept)) return finish_record_copy(copier, files, false);
     files.step().wrote_records(written);
+    files.step().wrote_bytes(kept);
     if (blocks.failed()) {
       files.fail(msg::kReadFailed);
       return finish_record_copy(copier, files, false);
@@ -123,6 +124,7 @@ bool convert_records(Copier& copier, std::string_view source, std::string_view t
     files.step().read_records(blocks.count());
     if (!write_kept(files, fresh.data(), kept)) return finish_record_copy(copier, files, false);
     files.step().wrote_records(kept / new_length);
+    files.step().wrote_bytes(kept);
     if (blocks.failed()) {
       files.fail(msg::kReadFailed);
       return finish_record_copy(copier, files, false);

@@ -125,6 +125,8 @@ TEST_F(RecordCopy, LargeFilesKeepEveryRecordInOrder) {
     EXPECT_EQ(step.records_read, 2001u);
     EXPECT_EQ(step.records_written, wider.size() / 301);
   }
+  EXPECT_EQ(r.steps()[0].bytes, same.size());
+  EXPECT_EQ(r.steps()[1].bytes, wider.size());
   EXPECT_EQ(r.row(1), "Kopiuje " + at("a.rek") + "  2000 pozycji ...");
 }
 
