@@ -33,14 +33,9 @@ void Dialogue::new_page() {
 void Dialogue::signal() {
   for (auto* o : observers_) o->signal();
 }
-void Dialogue::step(const StepEvent& e) {
-  if (!e.label.empty() || label_.empty()) {
-    for (auto* o : observers_) o->step(e);
-    return;
-  }
-  StepEvent labelled = e;
-  labelled.label = label_;
-  for (auto* o : observers_) o->step(labelled);
+void Dialogue::step(StepEvent e) {
+  if (e.label.empty()) e.label = label_;
+  for (auto* o : observers_) o->step(e);
 }
 void Dialogue::global_copy() {
   label_.clear();

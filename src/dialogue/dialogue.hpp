@@ -30,7 +30,7 @@ class Dialogue {
   void failure_here(std::string_view text);
   void new_page();
   void signal();
-  void step(const StepEvent& e);
+  void step(StepEvent e);
   void global_copy();
   void company(std::string_view name, std::string_view folder);
   void company_done(bool carried);

@@ -2,6 +2,7 @@
 
 #include "history/journal_format.hpp"
 #include "history/run_folder.hpp"
+#include "platform/staged_folder.hpp"
 
 namespace vx::history {
 
@@ -63,10 +64,12 @@ bool Journal::own(std::string_view path) const {
   return path == runs_folder_ || inside(path, runs_folder_ + platform::kSeparator) || own_name(path);
 }
 
-bool Journal::entry(char kind, const std::vector<std::string>& fields) {
-  const std::string line = journal_line(kind, fields);
-  // On the disk before the change it tells of: a run killed next can still be undone.
-  return file_.is_open() && file_.write(line.data(), line.size()) == line.size() && file_.flush();
+bool Journal::entry(char kind, std::initializer_list<std::string_view> fields, bool may_wait) {
+  line_.clear();
+  append_journal_line(line_, kind, fields);
+  // With the system before the change it tells of: a run killed next can
+  // still be undone.
+  return file_.is_open() && file_.write(line_.data(), line_.size()) == line_.size() && (may_wait || file_.flush());
 }
 
 bool Journal::keep_copy(std::string_view path, bool in_place) {
@@ -82,35 +85,41 @@ bool Journal::before_change(std::string_view path, bool in_place) {
   if (own(path)) return true;
   if (!inside(path, target_root_)) return false;
   if (!settled_.insert(std::string(path)).second) return true;
-  return keep_copy(path, in_place) && entry('Z', {std::string(path)});
+  return keep_copy(path, in_place) && entry('Z', {path});
 }
 
 bool Journal::before_create(std::string_view path) {
   if (own(path)) return true;
   if (!inside(path, target_root_)) return false;
+  // A file of a company's staging folder is in 2018 only once the folder
+  // is put in place, and that entry is handed over at once: this one may
+  // wait for it. A stopped company's staging goes with the undo anyway; a
+  // file made twice there is one the undo removes once.
+  if (platform::inside_staging(path)) return entry('U', {path}, true);
   if (!settled_.insert(std::string(path)).second) return true;
-  return entry('U', {std::string(path)});
+  return entry('U', {path});
 }
 
 bool Journal::before_create_folder(std::string_view path) {
   if (own(path)) return true;
   if (!inside(path, target_root_)) return false;
   if (!settled_.insert(std::string(path)).second) return true;
-  return entry('K', {std::string(path)});
+  return entry('K', {path});
 }
 
 bool Journal::before_rename(std::string_view from, std::string_view to) {
   // A company's staging folder put in place is its 2018 folder made anew.
   if (own_name(last_name(from)) && !own(to))
-    return !settled_.insert(std::string(to)).second || entry('K', {std::string(to)});
+    return !settled_.insert(std::string(to)).second || entry('K', {to});
   if (own(from) && own(to)) return true;
-  return entry('R', {std::string(from), std::string(to)});
+  return entry('R', {from, to});
 }
 
-void Journal::written(std::string_view path) {
+void Journal::written(std::string_view path, const platform::FileStamp& stamp) {
   if (own(path)) return;
-  if (const auto stamp = platform::file_stamp(path))
-    entry('G', {std::string(path), std::to_string(stamp->size), std::to_string(stamp->modified)});
+  // Only a check of the file made later: lost with a kill, the file counts
+  // as left by the run.
+  entry('G', {path, std::to_string(stamp.size), std::to_string(stamp.modified)}, true);
 }
 
 }  // namespace vx::history

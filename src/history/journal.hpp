@@ -4,7 +4,9 @@
 // each existing 2018 file kept before it changes. The changes the run makes
 // to its own folders (VX1718, a company's staging folder, temporaries) are
 // not its data and are not kept.
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 
 #include "platform/change_journal.hpp"
@@ -23,18 +25,22 @@ class Journal : public platform::ChangeJournal {
   bool before_create(std::string_view path) override;
   bool before_create_folder(std::string_view path) override;
   bool before_rename(std::string_view from, std::string_view to) override;
-  void written(std::string_view path) override;
+  void written(std::string_view path, const platform::FileStamp& stamp) override;
 
  private:
   bool own(std::string_view path) const;
   bool inside(std::string_view path, std::string_view root) const;
   bool keep_copy(std::string_view path, bool in_place);
-  bool entry(char kind, const std::vector<std::string>& fields);
+  // Written, and handed to the system at once unless it may wait for the
+  // next entry that is.
+  bool entry(char kind, std::initializer_list<std::string_view> fields, bool may_wait = false);
 
   std::string run_folder_, source_root_, target_root_, runs_folder_;
   platform::File file_;
-  // Paths created or copied already: a second change needs no second copy.
+  // Paths outside the staging folders created or copied already: a second
+  // change needs no second copy.
   std::unordered_set<std::string> settled_;
+  std::string line_;  // an entry being written, its buffer kept
 };
 
 // Makes every folder of path's parent that is missing, below root.

@@ -6,8 +6,7 @@ namespace vx::history {
 
 namespace {
 
-std::string escaped(std::string_view field) {
-  std::string out;
+void append_escaped(std::string& out, std::string_view field) {
   for (const char c : field) {
     switch (c) {
       case '\t': out += "%09"; break;
@@ -17,7 +16,6 @@ std::string escaped(std::string_view field) {
       default: out += c;
     }
   }
-  return out;
 }
 
 std::optional<std::string> unescaped(std::string_view field) {
@@ -52,14 +50,13 @@ std::size_t fields_of(char kind) {
 
 }  // namespace
 
-std::string journal_line(char kind, const std::vector<std::string>& fields) {
-  std::string line(1, kind);
-  for (const auto& f : fields) {
-    line += '\t';
-    line += escaped(f);
+void append_journal_line(std::string& out, char kind, std::initializer_list<std::string_view> fields) {
+  out += kind;
+  for (const auto f : fields) {
+    out += '\t';
+    append_escaped(out, f);
   }
-  line += '\n';
-  return line;
+  out += '\n';
 }
 
 std::optional<JournalEntry> parse_journal_line(std::string_view line) {

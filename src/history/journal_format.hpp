@@ -8,6 +8,7 @@
 //   G <path> <size> <time>   a file as the run left it
 // Fields are separated by tabs; a tab, a line end or "%" in a path is
 // written as %09, %0A, %0D or %25. Paths are CP852.
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,7 +27,8 @@ struct JournalEntry {
   std::vector<std::string> fields;
 };
 
-std::string journal_line(char kind, const std::vector<std::string>& fields);
+// Appends one entry, its line end included.
+void append_journal_line(std::string& out, char kind, std::initializer_list<std::string_view> fields);
 // Nothing for a line that is no entry of a known kind with its fields.
 std::optional<JournalEntry> parse_journal_line(std::string_view line);
 

@@ -283,18 +283,22 @@ void RunReport::write(dialogue::Tone, std::string_view text) { open_line_ += tex
 
 void RunReport::line(dialogue::Tone tone, std::string_view text) {
   using dialogue::Tone;
-  std::string full = std::move(open_line_);
+  const bool marked = tone == Tone::kWarning || tone == Tone::kError;
+  if (!marked) {
+    // Most lines (a line a document) are nothing for the report: the open
+    // line's buffer is kept for the next one.
+    open_line_.clear();
+    after_answer_ = false;
+    settle_said();
+    return;
+  }
+  std::string full = open_line_;
   open_line_.clear();
   full += text;
-  const bool marked = tone == Tone::kWarning || tone == Tone::kError;
   // The line right after an answer that repeats it: " - wybrano: N".
-  const bool echo = after_answer_ && marked && !answer_.empty() && tidy(full).ends_with(answer_);
+  const bool echo = after_answer_ && !answer_.empty() && tidy(full).ends_with(answer_);
   after_answer_ = false;
-  if (echo) return;
-  if (marked)
-    said({.error = tone == Tone::kError, .text = std::move(full)});
-  else
-    settle_said();
+  if (!echo) said({.error = tone == Tone::kError, .text = std::move(full)});
 }
 
 void RunReport::failure(std::string_view text) {

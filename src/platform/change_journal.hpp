@@ -4,6 +4,8 @@
 // be replaced, so that the run can be undone even when it was killed.
 #include <string_view>
 
+#include "platform/filesystem.hpp"
+
 namespace vx::platform {
 
 class ChangeJournal {
@@ -16,8 +18,8 @@ class ChangeJournal {
   virtual bool before_create(std::string_view path) = 0;
   virtual bool before_create_folder(std::string_view path) = 0;
   virtual bool before_rename(std::string_view from, std::string_view to) = 0;
-  // A file written by the run is closed: as the run leaves it.
-  virtual void written(std::string_view path) = 0;
+  // A file written by the run is closed, as the run leaves it.
+  virtual void written(std::string_view path, const FileStamp& stamp) = 0;
 };
 
 // The journal of the changes that follow; nullptr for none.

@@ -189,6 +189,8 @@ class File {
   // Tells the run's journal what this open is about to change; false when
   // the journal could not keep it.
   bool journal_open(std::string_view path, Mode mode);
+  // The open file's size and last write, its data handed to the system.
+  std::optional<FileStamp> stamp();
   // Copies the existing target of a kExtend file into it.
   bool take_existing(std::string_view path);
   // The system's parts of a whole file's end: the rename over the target,

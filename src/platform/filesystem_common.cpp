@@ -10,6 +10,7 @@
 
 #include "platform/change_journal.hpp"
 #include "platform/filesystem_internal.hpp"
+#include "platform/staged_folder.hpp"
 
 // The parts of the file layer that stdio gives alike on every system.
 namespace vx::platform {
@@ -112,9 +113,13 @@ bool File::journal_open(std::string_view path, Mode mode) {
   journaled_.clear();
   ChangeJournal* journal = change_journal();
   if (!journal || mode == Mode::kRead) return true;
-  const auto entry = find_entry(path);
+  // A company's staging folder is new to the run: what is in it, the run made.
+  const bool existing = !inside_staging(path) && [&] {
+    const auto entry = find_entry(path);
+    return entry && !entry->is_dir;
+  }();
   const bool whole = mode == Mode::kReplace || mode == Mode::kExtend;
-  const bool kept = entry && !entry->is_dir ? journal->before_change(path, !whole) : journal->before_create(path);
+  const bool kept = existing ? journal->before_change(path, !whole) : journal->before_create(path);
   if (!kept) {
     error_ = kOtherError;
     return false;
@@ -197,6 +202,8 @@ bool File::flush() {
 
 bool File::close() {
   if (!fp_) return false;
+  // Taken from the open file: no second look-up of its name.
+  const auto stamp = journaled_.empty() ? std::nullopt : this->stamp();
   bool ok = std::fclose(fp_) == 0;
   fp_ = nullptr;
   locks_.clear();  // closing the file gave them up
@@ -214,7 +221,7 @@ bool File::close() {
     target_.clear();
   }
   if (!journaled_.empty()) {
-    if (ok && change_journal()) change_journal()->written(journaled_);
+    if (ok && stamp && change_journal()) change_journal()->written(journaled_, *stamp);
     journaled_.clear();
   }
   return ok;

@@ -387,6 +387,13 @@ std::optional<FileStamp> file_stamp(std::string_view path) {
                    static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
+std::optional<FileStamp> File::stamp() {
+  struct stat st {};
+  if (!fp_ || std::fflush(fp_) != 0 || ::fstat(::fileno(fp_), &st) != 0) return std::nullopt;
+  return FileStamp{static_cast<std::uint64_t>(st.st_size),
+                   static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 bool set_modified(std::string_view path, std::int64_t modified) {
   const std::string p = native_path(path);
   if (p.empty() || write_check(p) != kOk) return false;

@@ -283,6 +283,18 @@ std::optional<FileStamp> file_stamp(std::string_view path) {
                                              data.ftLastWriteTime.dwLowDateTime)};
 }
 
+std::optional<FileStamp> File::stamp() {
+  if (!fp_ || std::fflush(fp_) != 0) return std::nullopt;
+  const HANDLE h = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(fp_)));
+  LARGE_INTEGER size{};
+  FILETIME written{};
+  if (h == INVALID_HANDLE_VALUE || !GetFileSizeEx(h, &size) || !GetFileTime(h, nullptr, nullptr, &written))
+    return std::nullopt;
+  return FileStamp{static_cast<std::uint64_t>(size.QuadPart),
+                   static_cast<std::int64_t>((static_cast<std::uint64_t>(written.dwHighDateTime) << 32) |
+                                             written.dwLowDateTime)};
+}
+
 bool set_modified(std::string_view path, std::int64_t modified) {
   if (path.empty() || write_check(native_path(path)) != kOk) return false;
   HANDLE h = CreateFileW(wide(path).c_str(), FILE_WRITE_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,

@@ -3,6 +3,7 @@
 // (not while a stop unwinds it: a stopped step is no outcome).
 #include <exception>
 #include <string_view>
+#include <utility>
 
 #include "dialogue/dialogue.hpp"
 
@@ -16,7 +17,7 @@ class StepRecord {
     event_.target = target;
   }
   ~StepRecord() {
-    if (std::uncaught_exceptions() == unwinding_) talk_.step(event_);
+    if (std::uncaught_exceptions() == unwinding_) talk_.step(std::move(event_));
   }
   StepRecord(const StepRecord&) = delete;
   StepRecord& operator=(const StepRecord&) = delete;
