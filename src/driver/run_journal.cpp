@@ -8,6 +8,7 @@
 #include "history/run_folder.hpp"
 #include "history/undo.hpp"
 #include "platform/change_journal.hpp"
+#include "platform/staged_folder.hpp"
 
 namespace vx::driver {
 
@@ -43,7 +44,11 @@ std::string start_run_folder(Session& run) {
 
 RunJournal::RunJournal(Session& run, const std::string& run_folder)
     : journal_(run_folder, run.loc.source_root, run.loc.target_root) {
-  if (!journal_.ok()) cannot_keep(run, cp852("Nie można zapisać dziennika przebiegu"), run_folder);
+  if (!journal_.ok()) {
+    // A run folder without its journal would stand in the way of every undo.
+    platform::remove_tree(run_folder);
+    cannot_keep(run, cp852("Nie można zapisać dziennika przebiegu"), run_folder);
+  }
   platform::journal_changes(&journal_);
 }
 

@@ -169,7 +169,6 @@ UndoResult undo_latest_run(std::string_view source_root, std::string_view target
   std::string folder;
   for (const auto& f : run_folders(target_root)) {
     if (platform::find_entry(f + std::string(kUndoneMark))) continue;
-    if (!platform::find_entry(f + std::string(kJournalFile))) continue;
     folder = f;
     break;
   }

@@ -100,10 +100,14 @@ TEST(Undo, ADamagedJournalIsRefusedAndNothingIsTouched) {
       {"outside the tree", text + "U\t" + outside + "\n"},
       {"back out of the tree", text + "U\t" + (office.root_2018() / ".." / "x").string() + "\n"},
       {"no copy kept", text + "Z\t" + (office.root_2018() / "#BIN980" / "nie_ma.rek").string() + "\n"},
+      {"no journal", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    write_file(run / "dziennik.txt", c.content);
+    if (c.content.empty())
+      fs::remove(run / "dziennik.txt");
+    else
+      write_file(run / "dziennik.txt", c.content);
     const Tree tree_2017 = office.tree_2017(), tree_2018 = office.tree_2018();
     const auto undone = office.undo();
     EXPECT_EQ(undone.exit_code, kNothingUndone) << undone.output;
