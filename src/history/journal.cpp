@@ -61,7 +61,10 @@ bool Journal::inside(std::string_view path, std::string_view root) const {
 }
 
 bool Journal::own(std::string_view path) const {
-  return path == runs_folder_ || inside(path, runs_folder_ + platform::kSeparator) || own_name(path);
+  // Outside the two trees a run writes only its temporaries: the trees'
+  // confinement keeps everything else out.
+  return (!inside(path, target_root_) && !inside(path, source_root_)) || path == runs_folder_ ||
+         inside(path, runs_folder_ + platform::kSeparator) || own_name(path);
 }
 
 bool Journal::entry(char kind, std::initializer_list<std::string_view> fields, bool may_wait) {
@@ -82,15 +85,13 @@ bool Journal::keep_copy(std::string_view path, bool in_place) {
 }
 
 bool Journal::before_change(std::string_view path, bool in_place) {
-  if (own(path)) return true;
-  if (!inside(path, target_root_)) return false;
+  if (own(path) || !inside(path, target_root_)) return true;
   if (!settled_.insert(std::string(path)).second) return true;
   return keep_copy(path, in_place) && entry('Z', {path});
 }
 
 bool Journal::before_create(std::string_view path) {
-  if (own(path)) return true;
-  if (!inside(path, target_root_)) return false;
+  if (own(path) || !inside(path, target_root_)) return true;
   // A file of a company's staging folder is in 2018 only once the folder
   // is put in place, and that entry is handed over at once: this one may
   // wait for it. A stopped company's staging goes with the undo anyway; a
@@ -101,8 +102,7 @@ bool Journal::before_create(std::string_view path) {
 }
 
 bool Journal::before_create_folder(std::string_view path) {
-  if (own(path)) return true;
-  if (!inside(path, target_root_)) return false;
+  if (own(path) || !inside(path, target_root_)) return true;
   if (!settled_.insert(std::string(path)).second) return true;
   return entry('K', {path});
 }

@@ -28,6 +28,7 @@ class Journal : public platform::ChangeJournal {
   void written(std::string_view path, const platform::FileStamp& stamp) override;
 
  private:
+  // Not the office's data: the run's own folders and temporaries.
   bool own(std::string_view path) const;
   bool inside(std::string_view path, std::string_view root) const;
   bool keep_copy(std::string_view path, bool in_place);
