@@ -88,9 +88,11 @@ for side in linux windows; do
   fi
 done
 # Byte for byte, except the line of FIRMATXT.INI that records where the
-# company's 2017 folder was, each in its own system's form.
-files=$(find "$work/linux/office/WEX_2018" -type f | wc -l)
-if diff -r -I '^WEX2017=' "$work/linux/office/WEX_2018" "$work/windows/office/WEX_2018" >&2 &&
+# company's 2017 folder was, each in its own system's form, and the
+# run-level folder VX1718 (the run's own report and journal, named by the
+# time of each run).
+files=$(find "$work/linux/office/WEX_2018" -path '*/VX1718' -prune -o -type f -print | wc -l)
+if diff -r -x VX1718 -I '^WEX2017=' "$work/linux/office/WEX_2018" "$work/windows/office/WEX_2018" >&2 &&
    diff -r "$work/office/WEX_2017" "$work/windows/office/WEX_2017" >&2 &&
    [ "$files" -gt 1 ]; then
   echo "2018 trees identical: $files files ($(( $(date +%s) - start )) s)"
