@@ -6,19 +6,22 @@
 set -euo pipefail
 src="${1:-$(dirname "$0")/../src}"
 
+# Each layer may use the ones before it.
+base="charset platform"
+records="$base dialogue config recordfile"
 declare -A allowed=(
   [charset]=""
   [platform]="charset"
-  [dialogue]="charset platform"
-  [config]="charset platform recordfile"
-  [recordfile]="charset platform dialogue config"
-  [transfer]="charset platform dialogue config recordfile"
-  [personnel]="charset platform dialogue config recordfile transfer"
-  [conversion]="charset platform dialogue config recordfile transfer personnel"
-  [companies]="charset platform dialogue config recordfile transfer personnel conversion"
-  [ui]="charset platform"
-  [console_dialogue]="charset platform dialogue config ui"
-  [history]="charset platform dialogue config"
+  [dialogue]="$base"
+  [config]="$base recordfile"
+  [recordfile]="$base dialogue config"
+  [transfer]="$records"
+  [personnel]="$records transfer"
+  [conversion]="$records transfer personnel"
+  [companies]="$records transfer personnel conversion"
+  [ui]="$base"
+  [console_dialogue]="$base dialogue config ui"
+  [history]="$base dialogue config"
 )
 
 bad=0

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "conversion/company_job.hpp"
+#include "platform/filesystem.hpp"
 
 namespace vx::conversion {
 
@@ -14,6 +15,7 @@ namespace vx::conversion {
 // the moment the folder is put in place until the renames are done, so that
 // a run stopped in between is finished by the next one.
 inline constexpr std::string_view kPendingHidesFile = "~vx1718.ukr";
+static_assert(kPendingHidesFile.starts_with(platform::kOwnNamePrefix));
 
 // Remembers path (a file of the company's 2017 folder) to be renamed to
 // path + "~" once the company is in place.

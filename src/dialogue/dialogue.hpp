@@ -45,6 +45,19 @@ class Dialogue {
   // An error box to acknowledge.
   void report(std::span<const std::string> lines) { box(Box::kReport, lines); }
 
+  // An observer watching for as long as the scope lasts.
+  class Watch {
+   public:
+    Watch(Dialogue& d, Observer& o) : d_(d), o_(o) { d_.watch(o_); }
+    ~Watch() { d_.unwatch(o_); }
+    Watch(const Watch&) = delete;
+    Watch& operator=(const Watch&) = delete;
+
+   private:
+    Dialogue& d_;
+    Observer& o_;
+  };
+
   // An area of the screen for as long as the scope lasts.
   class Scope {
    public:

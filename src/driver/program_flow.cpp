@@ -91,18 +91,11 @@ std::unique_ptr<history::RunReport> start_report(Session& run, const std::string
                                               [&run](std::string_view text) { run.talk.failure(text); });
 }
 
-// An observer watching the run for as long as the scope lasts.
-class Watching {
- public:
-  Watching(dialogue::Dialogue& talk, dialogue::Observer& o) : talk_(talk), o_(o) { talk_.watch(o_); }
-  ~Watching() { talk_.unwatch(o_); }
-  Watching(const Watching&) = delete;
-  Watching& operator=(const Watching&) = delete;
-
- private:
-  dialogue::Dialogue& talk_;
-  dialogue::Observer& o_;
-};
+bool wants_undo(const std::vector<std::string>& arguments) {
+  for (const auto& a : arguments)
+    if (charset::upper_text(a) == "/COFNIJ") return true;
+  return false;
+}
 
 }  // namespace
 
@@ -115,7 +108,7 @@ void copy_data(Session& run) {
   std::optional<RunTrees> trees;
   std::optional<RunJournal> journal;
   std::unique_ptr<history::RunReport> report;
-  std::optional<Watching> watching;
+  std::optional<dialogue::Dialogue::Watch> watching;
   if (global || companies) {
     lock.emplace(run);
     trees.emplace(run);
@@ -137,14 +130,6 @@ void copy_data(Session& run) {
                                                           : cp852("Raport: nie zapisano w całości").str());
   }
 }
-
-namespace {
-bool wants_undo(const std::vector<std::string>& arguments) {
-  for (const auto& a : arguments)
-    if (charset::upper_text(a) == "/COFNIJ") return true;
-  return false;
-}
-}  // namespace
 
 void run_program(Session& run, const std::vector<std::string>& arguments) {
   run.out.set_window(ui::kFullScreen);

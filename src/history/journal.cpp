@@ -13,7 +13,7 @@ bool separator(char c) { return c == '/' || c == '\\'; }
 // The run's own names: a company's staging folder, the temporaries and the
 // list of files still to hide.
 bool own_name(std::string_view path) {
-  for (std::size_t at = 0; (at = path.find("~vx1718", at)) != std::string_view::npos; ++at)
+  for (std::size_t at = 0; (at = path.find(platform::kOwnNamePrefix, at)) != std::string_view::npos; ++at)
     if (at == 0 || separator(path[at - 1])) return true;
   return false;
 }
@@ -56,15 +56,11 @@ Journal::Journal(std::string run_folder, std::string source_root, std::string ta
   if (file_.write(header.data(), header.size()) < header.size() || !file_.flush()) file_.close();
 }
 
-bool Journal::inside(std::string_view path, std::string_view root) const {
-  return path.size() > root.size() && path.substr(0, root.size()) == root;
-}
-
 bool Journal::own(std::string_view path) const {
   // Outside the two trees a run writes only its temporaries: the trees'
   // confinement keeps everything else out.
-  return (!inside(path, target_root_) && !inside(path, source_root_)) || path == runs_folder_ ||
-         inside(path, runs_folder_ + platform::kSeparator) || own_name(path);
+  return (!inside_root(path, target_root_) && !inside_root(path, source_root_)) || path == runs_folder_ ||
+         inside_root(path, runs_folder_ + platform::kSeparator) || own_name(path);
 }
 
 bool Journal::entry(char kind, std::initializer_list<std::string_view> fields, bool may_wait) {
@@ -76,8 +72,7 @@ bool Journal::entry(char kind, std::initializer_list<std::string_view> fields, b
 }
 
 bool Journal::keep_copy(std::string_view path, bool in_place) {
-  const std::string backup =
-      run_folder_ + std::string(kBackupFolder) + platform::kSeparator + std::string(path.substr(target_root_.size()));
+  const std::string backup = backup_path(run_folder_, target_root_, path);
   if (!make_parent_folders(run_folder_, backup)) return false;
   // A file replaced whole keeps its old bytes under a second name for free;
   // one written where it lies needs a copy of its own.
@@ -85,13 +80,13 @@ bool Journal::keep_copy(std::string_view path, bool in_place) {
 }
 
 bool Journal::before_change(std::string_view path, bool in_place) {
-  if (own(path) || !inside(path, target_root_)) return true;
+  if (own(path) || !inside_root(path, target_root_)) return true;
   if (!settled_.insert(std::string(path)).second) return true;
   return keep_copy(path, in_place) && entry('Z', {path});
 }
 
 bool Journal::before_create(std::string_view path) {
-  if (own(path) || !inside(path, target_root_)) return true;
+  if (own(path) || !inside_root(path, target_root_)) return true;
   // A file of a company's staging folder is in 2018 only once the folder
   // is put in place, and that entry is handed over at once: this one may
   // wait for it. A stopped company's staging goes with the undo anyway; a
@@ -102,7 +97,7 @@ bool Journal::before_create(std::string_view path) {
 }
 
 bool Journal::before_create_folder(std::string_view path) {
-  if (own(path) || !inside(path, target_root_)) return true;
+  if (own(path) || !inside_root(path, target_root_)) return true;
   if (!settled_.insert(std::string(path)).second) return true;
   return entry('K', {path});
 }

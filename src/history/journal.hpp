@@ -30,7 +30,6 @@ class Journal : public platform::ChangeJournal {
  private:
   // Not the office's data: the run's own folders and temporaries.
   bool own(std::string_view path) const;
-  bool inside(std::string_view path, std::string_view root) const;
   bool keep_copy(std::string_view path, bool in_place);
   // Written, and handed to the system at once unless it may wait for the
   // next entry that is.

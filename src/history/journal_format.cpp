@@ -1,6 +1,7 @@
 #include "history/journal_format.hpp"
 
-#include <cstdlib>
+#include <algorithm>
+#include <charconv>
 
 namespace vx::history {
 
@@ -37,6 +38,13 @@ std::optional<std::string> unescaped(std::string_view field) {
   return out;
 }
 
+// The whole field a number that fits, or false.
+template <typename T>
+bool number(const std::string& field, T& value) {
+  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+  return error == std::errc() && end == field.data() + field.size();
+}
+
 std::size_t fields_of(char kind) {
   switch (kind) {
     case 'U':
@@ -61,7 +69,8 @@ void append_journal_line(std::string& out, char kind, std::initializer_list<std:
 
 std::optional<JournalEntry> parse_journal_line(std::string_view line) {
   if (line.size() < 3 || line[1] != '\t') return std::nullopt;
-  JournalEntry e{line[0], {}};
+  JournalEntry e;
+  e.kind = line[0];
   const std::size_t wanted = fields_of(e.kind);
   if (wanted == 0) return std::nullopt;
   std::string_view rest = line.substr(2);
@@ -74,13 +83,25 @@ std::optional<JournalEntry> parse_journal_line(std::string_view line) {
     rest = rest.substr(tab + 1);
   }
   if (e.fields.size() != wanted) return std::nullopt;
-  if (e.kind == 'G') {
-    for (std::size_t i = 1; i < 3; ++i) {
-      const auto& n = e.fields[i];
-      if (n.find_first_not_of("-0123456789") != std::string::npos) return std::nullopt;
-    }
-  }
+  if (e.kind == 'G' && !(number(e.fields[1], e.stamp.size) && number(e.fields[2], e.stamp.modified)))
+    return std::nullopt;
   return e;
+}
+
+bool inside_root(std::string_view path, std::string_view root) {
+  if (path.size() <= root.size() || !path.starts_with(root)) return false;
+  // No ".." among the names below the root.
+  for (std::size_t at = root.size(); at <= path.size();) {
+    const std::size_t end = std::min(path.find_first_of("/\\", at), path.size());
+    if (path.substr(at, end - at) == "..") return false;
+    at = end + 1;
+  }
+  return true;
+}
+
+std::string backup_path(std::string_view run_folder, std::string_view target_root, std::string_view path) {
+  return std::string(run_folder) + std::string(kBackupFolder) + platform::kSeparator +
+         std::string(path.substr(target_root.size()));
 }
 
 }  // namespace vx::history

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/filesystem.hpp"
+
 namespace vx::history {
 
 inline constexpr std::string_view kJournalFile = "dziennik.txt";
@@ -25,7 +27,15 @@ inline constexpr std::string_view kUndoneMark = "cofnieto.txt";
 struct JournalEntry {
   char kind = 0;
   std::vector<std::string> fields;
+  platform::FileStamp stamp;  // of a G entry
 };
+
+// A path inside the tree of root (which ends with a separator), never
+// leading back out of it by "..".
+bool inside_root(std::string_view path, std::string_view root);
+// Where a run keeps its copy of a 2018 file: kopia/ under the file's place
+// in the tree.
+std::string backup_path(std::string_view run_folder, std::string_view target_root, std::string_view path);
 
 // Appends one entry, its line end included.
 void append_journal_line(std::string& out, char kind, std::initializer_list<std::string_view> fields);

@@ -328,9 +328,10 @@ void RunReport::step(const dialogue::StepEvent& e) {
     counts_.bytes += e.bytes;
   }
   const std::string label = step_label(e);
+  std::string source = path_text(e.source), target = path_text(e.target);
   section_.steps.push_back("  " + label + ": " + outcome_words(e));
-  section_.steps.push_back("      " + path_text(e.source) + " -> " + path_text(e.target));
-  table_row({section_.name, section_.folder, label, path_text(e.source), path_text(e.target),
+  section_.steps.push_back("      " + source + " -> " + target);
+  table_row({section_.name, section_.folder, label, std::move(source), std::move(target),
              outcome_code(e.outcome), std::to_string(e.records_read), std::to_string(e.records_written),
              std::to_string(dropped(e)), std::to_string(e.bytes),
              e.outcome == dialogue::Outcome::kFailed ? tidy(e.message) : std::string()});

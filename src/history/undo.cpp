@@ -29,11 +29,6 @@ constexpr auto kNotEmptyKept = cp852("Katalog nie jest pusty, pozostawiony: ");
 constexpr auto kFailed = cp852("Nie udało się cofnąć: ");
 constexpr auto kDone = cp852("Przebieg cofnięty.");
 
-bool inside(std::string_view path, std::string_view root) {
-  return path.size() > root.size() && path.substr(0, root.size()) == root &&
-         path.find("..") == std::string_view::npos;
-}
-
 // The run folders, newest first.
 std::vector<std::string> run_folders(std::string_view target_root) {
   const std::string runs = std::string(target_root) + std::string(kRunsFolder);
@@ -83,20 +78,19 @@ Plan read_plan(std::string_view folder, std::string_view source_root, std::strin
       return plan;
     }
     for (std::size_t f = 0; f < (e->kind == 'R' ? 2u : 1u); ++f) {
-      const bool ok = e->kind == 'R' ? inside(e->fields[f], target_root) || inside(e->fields[f], source_root)
-                                     : inside(e->fields[f], target_root);
+      const bool ok = inside_root(e->fields[f], target_root) ||
+                      (e->kind == 'R' && inside_root(e->fields[f], source_root));
       if (!ok) {
         plan.problem = kOutside + e->fields[f];
         return plan;
       }
     }
     if (e->kind == 'G') {
-      plan.left[e->fields[0]] = {std::stoull(e->fields[1]), std::stoll(e->fields[2])};
+      plan.left[e->fields[0]] = e->stamp;
       continue;
     }
     if (e->kind == 'Z') {
-      const std::string copy = std::string(folder) + std::string(kBackupFolder) + platform::kSeparator +
-                               e->fields[0].substr(target_root.size());
+      const std::string copy = backup_path(folder, target_root, e->fields[0]);
       if (!platform::file_stamp(copy)) {
         plan.problem = kNoCopy + copy;
         return plan;
@@ -115,37 +109,34 @@ bool as_left(const Plan& plan, const std::string& path) {
   return platform::file_stamp(path) == it->second;
 }
 
+// Removes what the run made, unless there is a reason to keep it.
+void take_away(const std::string& path, std::string_view kept_because, bool (*remove)(std::string_view),
+               std::vector<std::string>& lines) {
+  if (!kept_because.empty())
+    lines.push_back(std::string(kept_because) + path);
+  else
+    lines.push_back((remove(path) ? kRemoved.str() : kFailed.str()) + path);
+}
+
 void undo_entry(const Plan& plan, const JournalEntry& e, std::string_view folder, std::string_view target_root,
                 std::vector<std::string>& lines) {
   const std::string& path = e.fields[0];
   switch (e.kind) {
     case 'U':
-      if (!platform::file_stamp(path)) return;
-      if (!as_left(plan, path)) {
-        lines.push_back(kChangedKept + path);
-      } else if (platform::remove_file(path)) {
-        lines.push_back(kRemoved + path);
-      } else {
-        lines.push_back(kFailed + path);
-      }
+      if (platform::file_stamp(path))
+        take_away(path, as_left(plan, path) ? "" : kChangedKept.view(), platform::remove_file, lines);
       return;
     case 'K':
-      if (!platform::is_directory(path)) return;
-      if (!platform::list_directory(path, "*").entries.empty()) {
-        lines.push_back(kNotEmptyKept + path);
-      } else if (platform::remove_tree(path)) {
-        lines.push_back(kRemoved + path);
-      } else {
-        lines.push_back(kFailed + path);
-      }
+      if (platform::is_directory(path))
+        take_away(path, platform::list_directory(path, "*").entries.empty() ? "" : kNotEmptyKept.view(),
+                  platform::remove_tree, lines);
       return;
     case 'Z': {
       if (platform::file_stamp(path) && !as_left(plan, path)) {
         lines.push_back(kChangedKept + path);
         return;
       }
-      const std::string copy = std::string(folder) + std::string(kBackupFolder) + platform::kSeparator +
-                               path.substr(target_root.size());
+      const std::string copy = backup_path(folder, target_root, path);
       if (make_parent_folders(target_root, path) && copy_file(copy, path))
         lines.push_back(kRestored + path);
       else

@@ -120,10 +120,16 @@ bool confine_to_trees(const std::vector<std::string>& read_roots,
 // Every path allowed again.
 void end_confinement();
 
+// The names the program gives its own files and folders in the trees (the
+// temporaries of whole files, a company's staging folder, the list of files
+// still to hide) begin so: never a name of the office's data.
+inline constexpr std::string_view kOwnNamePrefix = "~vx1718";
+
 // Whole-file writes are built under names of this mask in the target's own
 // folder. A killed run leaves them behind; this removes them from one
 // folder, false when one of them stays.
 inline constexpr std::string_view kWholeFileTempMask = "~vx1718.*.tmp";
+static_assert(kWholeFileTempMask.starts_with(kOwnNamePrefix));
 bool remove_whole_file_leftovers(std::string_view folder);
 
 // Splits a user-given path at either separator.

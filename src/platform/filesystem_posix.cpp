@@ -379,19 +379,24 @@ bool rename_entry(std::string_view from, std::string_view to) {
   return true;
 }
 
+namespace {
+FileStamp stamp_of(const struct stat& st) {
+  return {static_cast<std::uint64_t>(st.st_size),
+          static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+}  // namespace
+
 std::optional<FileStamp> file_stamp(std::string_view path) {
   const std::string p = native_path(path);
   struct stat st {};
   if (p.empty() || ::stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  return FileStamp{static_cast<std::uint64_t>(st.st_size),
-                   static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+  return stamp_of(st);
 }
 
 std::optional<FileStamp> File::stamp() {
   struct stat st {};
   if (!fp_ || std::fflush(fp_) != 0 || ::fstat(::fileno(fp_), &st) != 0) return std::nullopt;
-  return FileStamp{static_cast<std::uint64_t>(st.st_size),
-                   static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+  return stamp_of(st);
 }
 
 bool set_modified(std::string_view path, std::int64_t modified) {

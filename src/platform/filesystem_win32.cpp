@@ -273,14 +273,19 @@ bool rename_entry(std::string_view from, std::string_view to) {
   return MoveFileExW(wide(from).c_str(), wide(to).c_str(), 0) != 0;
 }
 
+namespace {
+FileStamp stamp_of(std::uint64_t size, const FILETIME& written) {
+  return {size, static_cast<std::int64_t>((static_cast<std::uint64_t>(written.dwHighDateTime) << 32) |
+                                          written.dwLowDateTime)};
+}
+}  // namespace
+
 std::optional<FileStamp> file_stamp(std::string_view path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (path.empty() || !GetFileAttributesExW(wide(path).c_str(), GetFileExInfoStandard, &data) ||
       (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
     return std::nullopt;
-  return FileStamp{(static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
-                   static_cast<std::int64_t>((static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                                             data.ftLastWriteTime.dwLowDateTime)};
+  return stamp_of((static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow, data.ftLastWriteTime);
 }
 
 std::optional<FileStamp> File::stamp() {
@@ -290,9 +295,7 @@ std::optional<FileStamp> File::stamp() {
   FILETIME written{};
   if (h == INVALID_HANDLE_VALUE || !GetFileSizeEx(h, &size) || !GetFileTime(h, nullptr, nullptr, &written))
     return std::nullopt;
-  return FileStamp{static_cast<std::uint64_t>(size.QuadPart),
-                   static_cast<std::int64_t>((static_cast<std::uint64_t>(written.dwHighDateTime) << 32) |
-                                             written.dwLowDateTime)};
+  return stamp_of(static_cast<std::uint64_t>(size.QuadPart), written);
 }
 
 bool set_modified(std::string_view path, std::int64_t modified) {

@@ -7,11 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "platform/filesystem.hpp"
+
 namespace vx::platform {
 
 // A company's staging folder is named by this prefix and its 2018 folder's
 // name: longer than any register folder name, so no company takes it.
 inline constexpr std::string_view kStagingPrefix = "~vx1718-";
+static_assert(kStagingPrefix.starts_with(kOwnNamePrefix));
 
 class StagedFolder {
  public:
