@@ -51,9 +51,8 @@ bool copy_file(std::string_view from, std::string_view to) {
 Journal::Journal(std::string run_folder, std::string source_root, std::string target_root)
     : run_folder_(std::move(run_folder)), source_root_(std::move(source_root)), target_root_(std::move(target_root)),
       runs_folder_(target_root_ + std::string(kRunsFolder)) {
-  if (!file_.open(run_folder_ + std::string(kJournalFile), platform::File::Mode::kCreate)) return;
-  const std::string header = std::string(kJournalHeader) + "\n";
-  if (file_.write(header.data(), header.size()) < header.size() || !file_.flush()) file_.close();
+  // Begun with its first line by the run folder's making.
+  file_.open(run_folder_ + std::string(kJournalFile), platform::File::Mode::kAppend);
 }
 
 bool Journal::own(std::string_view path) const {

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <ctime>
 
+#include "history/journal_format.hpp"
 #include "platform/filesystem.hpp"
+#include "platform/staged_folder.hpp"
 
 namespace vx::history {
 
@@ -33,12 +35,27 @@ std::string shown(const Stamp& s) { return formatted(s, "%04d-%02d-%02d %02d:%02
 std::optional<std::string> make_run_folder(std::string_view target_root, const Stamp& s) {
   const std::string runs = std::string(target_root) + std::string(kRunsFolder);
   if (!platform::is_directory(runs) && !platform::make_directory(runs)) return std::nullopt;
-  const std::string base = runs + platform::kSeparator + folder_name(s);
-  for (int n = 1; n < 100; ++n) {
-    const std::string path = n == 1 ? base : base + "_" + std::to_string(n);
-    if (platform::find_entry(path)) continue;
-    if (platform::make_directory(path)) return path + platform::kSeparator;
+  const std::string runs_in = runs + platform::kSeparator;
+  // The folder is made under the program's own name with its journal begun
+  // and only then named as a run: killed at any moment, a start leaves no
+  // run folder that an undo could not read. One killed so is swept here.
+  const std::string mask = std::string(platform::kOwnNamePrefix) + "*";
+  for (const auto& e : platform::list_directory(runs, mask).entries)
+    if (e.is_dir) platform::remove_tree(runs_in + e.name);
+  const std::string name = folder_name(s);
+  const std::string staging = runs_in + std::string(platform::kOwnNamePrefix) + "-" + name;
+  const std::string header = std::string(kJournalHeader) + "\n";
+  if (!platform::make_directory(staging) ||
+      !platform::write_whole_file(staging + platform::kSeparator + std::string(kJournalFile), header)) {
+    platform::remove_tree(staging);
+    return std::nullopt;
   }
+  for (int n = 1; n < 100; ++n) {
+    const std::string path = runs_in + (n == 1 ? name : name + "_" + std::to_string(n));
+    if (platform::find_entry(path)) continue;
+    if (platform::rename_entry(staging, path)) return path + platform::kSeparator;
+  }
+  platform::remove_tree(staging);
   return std::nullopt;
 }
 

@@ -20,8 +20,9 @@ std::string folder_name(const Stamp& s);
 std::string shown(const Stamp& s);
 
 // Makes a new run folder in the 2018 data root (which ends with a
-// separator); a second run in the same second gets "_2" and so on. The
-// folder's path ending with a separator, or nothing when it cannot be made.
+// separator), its journal begun with its first line; a second run in the
+// same second gets "_2" and so on. The folder's path ending with a
+// separator, or nothing when it cannot be made.
 std::optional<std::string> make_run_folder(std::string_view target_root, const Stamp& s);
 
 }  // namespace vx::history

@@ -34,7 +34,7 @@ std::vector<std::string> run_folders(std::string_view target_root) {
   const std::string runs = std::string(target_root) + std::string(kRunsFolder);
   std::vector<std::string> names;
   for (const auto& e : platform::list_directory(runs, "*").entries)
-    if (e.is_dir) names.push_back(e.name);
+    if (e.is_dir && !e.name.starts_with(platform::kOwnNamePrefix)) names.push_back(e.name);
   std::sort(names.rbegin(), names.rend());
   for (auto& n : names) n = runs + platform::kSeparator + n + platform::kSeparator;
   return names;

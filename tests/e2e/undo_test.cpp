@@ -20,7 +20,8 @@ std::vector<fs::path> run_folders(const OfficeRuns& office) {
   const auto root = office.root_2018() / "VX1718";
   if (!fs::exists(root)) return runs;
   for (const auto& e : fs::directory_iterator(root))
-    if (e.is_directory()) runs.push_back(e.path());
+    // A start killed before its folder got its name leaves the program's own.
+    if (e.is_directory() && !e.path().filename().string().starts_with("~")) runs.push_back(e.path());
   std::sort(runs.begin(), runs.end());
   return runs;
 }
@@ -59,8 +60,9 @@ TEST(Undo, ARunKilledAnywhereOrWholeIsTakenBackAndThenTheRunBeforeIt) {
     in_use(office);
     const Tree before_2017 = office.tree_2017(), before_2018 = office.tree_2018();
     const std::size_t runs_before = run_folders(office).size();
-    // The first trial runs whole; the others are killed somewhere.
-    const long kill_at = trial == 0 ? -1 : moment(random);
+    // The first trial runs whole; the others are killed somewhere, every
+    // other one near the start, where the run's folder and journal begin.
+    const long kill_at = trial == 0 ? -1 : moment(random) / (trial % 2 ? 1 : 8);
     const auto run = office.run(true, kill_at, 9);
     const std::string when = "killed at " + std::to_string(kill_at) + " us, exit " + std::to_string(run.exit_code);
     if (trial == 0) { ASSERT_EQ(run.exit_code, 0) << run.output; }
