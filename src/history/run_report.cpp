@@ -1,10 +1,12 @@
 #include "history/run_report.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "charset/cp852.hpp"
+#include "charset/unicode_table.hpp"
 #include "charset/utf8.hpp"
 
 namespace vx::history {
@@ -15,32 +17,51 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";  // Notepad and spreadsheets t
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kSummaryWidth = 75;
 
-// Text the copies said, for a line of the report: UTF-8, control bytes and
-// runs of blanks made one space, no blanks at either end.
-std::string tidy(std::string_view cp852) {
-  const std::string utf8 = charset::cp852_text_to_utf8(cp852);
-  std::string out;
-  for (const char c : utf8) {
-    const bool blank = static_cast<unsigned char>(c) <= ' ';
-    if (blank && (out.empty() || out.back() == ' ')) continue;
-    out += blank ? ' ' : c;
+// Text the copies said, for a line of the report, appended: UTF-8, control
+// bytes and runs of blanks made one space, no blanks at either end.
+void append_tidy(std::string& out, std::string_view cp852) {
+  const std::size_t start = out.size();
+  for (const unsigned char b : cp852) {
+    if (b <= ' ') {
+      if (out.size() > start && out.back() != ' ') out += ' ';
+    } else if (b < 0x80) {
+      out += static_cast<char>(b);
+    } else {
+      charset::append_utf8(out, charset::kCp852ToUnicode[b]);
+    }
   }
-  while (!out.empty() && out.back() == ' ') out.pop_back();
+  while (out.size() > start && out.back() == ' ') out.pop_back();
+}
+
+std::string tidy(std::string_view cp852) {
+  std::string out;
+  append_tidy(out, cp852);
   return out;
 }
 
-// A path as it is, but on one line.
+// A path as it is, but on one line, appended.
+void append_path(std::string& out, std::string_view cp852) {
+  for (const unsigned char b : cp852) {
+    if (b == '\r' || b == '\n')
+      out += ' ';
+    else if (b < 0x80)
+      out += static_cast<char>(b);
+    else
+      charset::append_utf8(out, charset::kCp852ToUnicode[b]);
+  }
+}
+
 std::string path_text(std::string_view cp852) {
-  std::string out = charset::cp852_text_to_utf8(cp852);
-  for (char& c : out)
-    if (c == '\r' || c == '\n') c = ' ';
+  std::string out;
+  append_path(out, cp852);
   return out;
 }
 
 // The step's label as a heading ("Dane wprowadzone do WEX:" without its
-// colon); a step without one is named by its file.
+// colon); a step without one is named by the file it makes (its source may
+// be a temporary).
 std::string step_label(const dialogue::StepEvent& e) {
-  if (e.label.empty()) return tidy(platform::last_component(e.source));
+  if (e.label.empty()) return tidy(platform::last_component(e.target.empty() ? e.source : e.target));
   std::string label = tidy(e.label);
   while (!label.empty() && (label.back() == ':' || label.back() == ' ')) label.pop_back();
   return label;
@@ -51,28 +72,45 @@ std::uint64_t dropped(const dialogue::StepEvent& e) {
   return e.records_read > e.records_written ? e.records_read - e.records_written : 0;
 }
 
-std::string outcome_words(const dialogue::StepEvent& e) {
+// A count in decimal, into a buffer of its own.
+struct Digits {
+  explicit Digits(std::uint64_t n) : end(std::to_chars(text, text + sizeof text, n).ptr) {}
+  std::string_view view() const { return {text, static_cast<std::size_t>(end - text)}; }
+  char text[24];
+  char* end;
+};
+
+void append_number(std::string& out, std::uint64_t n) { out += Digits(n).view(); }
+
+void append_outcome_words(std::string& out, const dialogue::StepEvent& e) {
   using dialogue::Outcome;
   switch (e.outcome) {
     case Outcome::kCopied:
-      if (by_records(e))
-        return "skopiowany (rekordy: odczytane " + std::to_string(e.records_read) + ", zapisane " +
-               std::to_string(e.records_written) + ", odrzucone " + std::to_string(dropped(e)) +
-               "; bajty: " + std::to_string(e.bytes) + ")";
-      return "skopiowany (bajty: " + std::to_string(e.bytes) + ")";
-    case Outcome::kKept:
-      return "pozostawiony (odpowiedź operatora)";
-    case Outcome::kMissing:
-      return "brak pliku źródłowego";
-    case Outcome::kRefused:
-      return "odmowa: ścieżka poza drzewem";
+      if (by_records(e)) {
+        out += "skopiowany (rekordy: odczytane ";
+        append_number(out, e.records_read);
+        out += ", zapisane ";
+        append_number(out, e.records_written);
+        out += ", odrzucone ";
+        append_number(out, dropped(e));
+        out += "; bajty: ";
+      } else {
+        out += "skopiowany (bajty: ";
+      }
+      append_number(out, e.bytes);
+      out += ')';
+      return;
+    case Outcome::kKept: out += "pozostawiony (odpowiedź operatora)"; return;
+    case Outcome::kMissing: out += "brak pliku źródłowego"; return;
+    case Outcome::kRefused: out += "odmowa: ścieżka poza drzewem"; return;
     case Outcome::kFailed:
-      return "błąd: " + tidy(e.message);
+      out += "błąd: ";
+      append_tidy(out, e.message);
+      return;
   }
-  return {};
 }
 
-std::string outcome_code(dialogue::Outcome o) {
+std::string_view outcome_code(dialogue::Outcome o) {
   switch (o) {
     case dialogue::Outcome::kCopied: return "skopiowany";
     case dialogue::Outcome::kKept: return "pozostawiony";
@@ -92,14 +130,21 @@ bool told_by(const dialogue::StepEvent& e, std::string_view said) {
   return (!e.source.empty() && said.ends_with(e.source)) || (!e.target.empty() && said.ends_with(e.target));
 }
 
-std::string csv_field(std::string_view text) {
-  if (text.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"') out += '"';
-    out += c;
+// One field of a row, quoted when it holds a separator, a quote or a line end.
+void append_csv_field(std::string& row, std::string_view text) {
+  const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
+    return c == ';' || c == '"' || c == '\r' || c == '\n';
+  });
+  if (plain) {
+    row += text;
+    return;
   }
-  return out + '"';
+  row += '"';
+  for (const char c : text) {
+    if (c == '"') row += '"';
+    row += c;
+  }
+  row += '"';
 }
 
 std::string duration(std::chrono::steady_clock::duration d) {
@@ -207,14 +252,16 @@ void RunReport::text_line(std::string_view utf8) {
   put(text_, kLineEnd);
 }
 
-void RunReport::table_row(const std::vector<std::string>& fields) {
-  std::string row;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (i > 0) row += ';';
-    row += csv_field(fields[i]);
+void RunReport::table_row(std::initializer_list<std::string_view> fields) {
+  row_.clear();
+  bool first = true;
+  for (const auto& f : fields) {
+    if (!first) row_ += ';';
+    first = false;
+    append_csv_field(row_, f);
   }
-  put(table_, row);
-  put(table_, kLineEnd);
+  row_ += kLineEnd;
+  put(table_, row_);
 }
 
 void RunReport::flush() {
@@ -266,7 +313,7 @@ void RunReport::end_section(std::string_view result) {
     if (!heading.empty()) text_line("  " + std::string(heading));
     for (const auto& l : lines) text_line(std::string(indent) + l);
   };
-  list("", s.steps, "");
+  put(text_, s.steps);
   list("Odpowiedzi operatora:", s.answers, "    ");
   list("Pominięci przez filtry:", s.left_out, "    ");
   if (s.balances) {
@@ -327,14 +374,31 @@ void RunReport::step(const dialogue::StepEvent& e) {
     ++counts_.files;
     counts_.bytes += e.bytes;
   }
-  const std::string label = step_label(e);
-  std::string source = path_text(e.source), target = path_text(e.target);
-  section_.steps.push_back("  " + label + ": " + outcome_words(e));
-  section_.steps.push_back("      " + source + " -> " + target);
-  table_row({section_.name, section_.folder, label, std::move(source), std::move(target),
-             outcome_code(e.outcome), std::to_string(e.records_read), std::to_string(e.records_written),
-             std::to_string(dropped(e)), std::to_string(e.bytes),
-             e.outcome == dialogue::Outcome::kFailed ? tidy(e.message) : std::string()});
+  // The same steps come in every company: each label is made once.
+  auto label = labels_.find(e.label);
+  if (label == labels_.end() || e.label.empty()) label = labels_.insert_or_assign(e.label, step_label(e)).first;
+  // The report's two lines, then the table's row from the same pieces.
+  std::string& text = section_.steps;
+  text += "  ";
+  text += label->second;
+  text += ": ";
+  append_outcome_words(text, e);
+  text += kLineEnd;
+  text += "      ";
+  const std::size_t source = text.size();
+  append_path(text, e.source);
+  const std::size_t source_end = text.size();
+  text += " -> ";
+  const std::size_t target = text.size();
+  append_path(text, e.target);
+  const std::size_t target_end = text.size();
+  text += kLineEnd;
+  const std::string_view all(text);
+  const Digits read(e.records_read), written(e.records_written), left(dropped(e)), bytes(e.bytes);
+  const std::string message = e.outcome == dialogue::Outcome::kFailed ? tidy(e.message) : std::string();
+  table_row({section_.name, section_.folder, label->second, all.substr(source, source_end - source),
+             all.substr(target, target_end - target), outcome_code(e.outcome), read.view(), written.view(),
+             left.view(), bytes.view(), message});
 }
 
 void RunReport::global_copy() { begin(Section::Kind::kGlobal); }

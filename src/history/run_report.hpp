@@ -7,9 +7,11 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -82,7 +84,8 @@ class RunReport final : public dialogue::Observer {
   struct Section {
     enum class Kind : std::uint8_t { kNone, kGlobal, kCompany } kind = Kind::kNone;
     std::string name, folder;
-    std::vector<std::string> steps, answers, left_out, warnings, errors;
+    std::string steps;  // the steps' lines, ready with their line ends
+    std::vector<std::string> answers, left_out, warnings, errors;
     std::optional<std::pair<double, double>> balances;
     bool failed = false;  // a failed step or a failure line
   };
@@ -101,7 +104,7 @@ class RunReport final : public dialogue::Observer {
   void said(Said s);
 
   void text_line(std::string_view utf8);
-  void table_row(const std::vector<std::string>& fields);
+  void table_row(std::initializer_list<std::string_view> fields);
   void put(platform::File& file, std::string_view bytes);
   void flush();
   void fail(std::string_view what);
@@ -119,6 +122,9 @@ class RunReport final : public dialogue::Observer {
   bool after_answer_ = false;
   std::string answer_;     // UTF-8, the last answer given
   Counts counts_;
+  std::string row_;  // a row of the table being written, its buffer kept
+  // Step labels (CP852) as the report names them.
+  std::unordered_map<std::string, std::string> labels_;
 };
 
 }  // namespace vx::history
