@@ -14,10 +14,13 @@ namespace vx::companies {
 using namespace transfer;
 
 namespace {
-[[noreturn]] void end_program() { throw platform::ProgramExit{0}; }
-}  // namespace
 
-int load_register(OfficeJob& office) {
+[[noreturn]] void end_program() { throw platform::ProgramExit{0}; }
+
+// Opens the 2017 register and hands take every record read, as long as the
+// table has room. Ends the program when the register cannot be read at all.
+template <class Take>
+void read_register(OfficeJob& office, Take take) {
   auto& table = office.table;
   table.entries.clear();
   office.company.talk.new_page();
@@ -59,7 +62,28 @@ int load_register(OfficeJob& office) {
       office.company.talk.line(cp852("Przekroczona maksymalna ilość firm ") + "2048");
       break;
     }
-    if (!reg.read(i, record)) continue;
+    if (reg.read(i, record)) take(record);
+  }
+  reg.close();
+
+  if (table.entries.empty()) {
+    office.company.talk.line(cp852("Zerowa ilość odczytanych firm"));
+    office.company.talk.acknowledge();
+  }
+}
+
+void list_company(CompanyTable& table, const std::array<std::uint8_t, kRegisterRecordSize>& record) {
+  CompanyEntry entry;
+  entry.record = record;
+  entry.selected = 1;
+  table.entries.push_back(entry);
+}
+
+}  // namespace
+
+int load_register(OfficeJob& office) {
+  auto& table = office.table;
+  read_register(office, [&](const std::array<std::uint8_t, kRegisterRecordSize>& record) {
     const ConstRecordView view(record);
     const std::string dir = view.text(kRegisterDirectory.offset, kRegisterDirectory.capacity);
     const std::string name = view.text(kRegisterName.offset, kRegisterName.capacity);
@@ -70,29 +94,31 @@ int load_register(OfficeJob& office) {
       office.company.talk.line(cp852("Odnaleziono katalog docelowy ") + dir + cp852(" dla firmy ") + name);
       // A run stopped after putting the company in place still owes the hiding.
       conversion::finish_pending_hides(office.company, dir);
-      continue;
+      return;
     }
     if (!safe || !directory_exists(office.company.loc.source_root + dir)) {
       office.company.talk.line(cp852("Brak katalogu zródłowego    ") + dir + cp852(" dla firmy ") + name);
       table.register_damaged = true;
-      continue;
+      return;
     }
-    CompanyEntry entry;
-    entry.record = record;
-    entry.selected = 1;
-    table.entries.push_back(entry);
-  }
-  reg.close();
-
-  if (table.entries.empty()) {
-    office.company.talk.line(cp852("Zerowa ilość odczytanych firm"));
-    office.company.talk.acknowledge();
-  }
+    list_company(table, record);
+  });
   if (table.register_damaged) {
     office.company.talk.line(cp852("Napraw plik ") + office.register_file_name + " !");
     office.company.talk.acknowledge();
   }
   return static_cast<int>(table.entries.size());
+}
+
+int load_carried_companies(OfficeJob& office, std::string_view file_name) {
+  read_register(office, [&](const std::array<std::uint8_t, kRegisterRecordSize>& record) {
+    const std::string dir = ConstRecordView(record).text(kRegisterDirectory.offset, kRegisterDirectory.capacity);
+    if (!safe_directory_name(dir)) return;
+    const auto entry = platform::find_entry(office.company.loc.target_root + dir + platform::kSeparator +
+                                            std::string(file_name));
+    if (entry && !entry->is_dir) list_company(office.table, record);
+  });
+  return static_cast<int>(office.table.entries.size());
 }
 
 }  // namespace vx::companies

@@ -15,6 +15,12 @@ void copy_ranges(ConstRecordView source, RecordView target, std::span<const Byte
 
 }  // namespace
 
+void carry_closing_balances(ConstRecordView source_2017, RecordView target) {
+  using namespace settings;
+  target.set_f64(kCarriedBalances[0].offset, source_2017.f64(kBalances + 8 * kClosingBalance));
+  target.set_f64(kCarriedBalances[1].offset, source_2017.f64(kMonthAmounts + 8 * kMonths));
+}
+
 void build_settings_record(ConstRecordView source, RecordView target, bool from_2018,
                            std::uint8_t marker) {
   using namespace settings;
@@ -44,8 +50,7 @@ void build_settings_record(ConstRecordView source, RecordView target, bool from_
     target.set_u16(kMonthTable + kMonthEntry * m, 1);
     target.set_u16(kMonthTable + kMonthEntry * m + 2, 1);
   }
-  target.set_f64(kBalances + 8 * kOpeningBalance, source.f64(kBalances + 8 * kClosingBalance));
-  target.set_f64(kMonthAmounts + 8 * 1, source.f64(kMonthAmounts + 8 * kMonths));
+  carry_closing_balances(source, target);
 }
 
 void build_numbering_record(ConstRecordView source, RecordView target, bool from_2018,

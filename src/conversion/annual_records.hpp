@@ -6,11 +6,15 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "recordfile/field_tables.hpp"
 #include "recordfile/record_view.hpp"
 
 namespace vx::conversion::annual {
+
+inline constexpr std::string_view k2017File = "2017_ROK.REK";
+inline constexpr std::string_view k2018File = "2018_ROK.REK";
 
 inline constexpr std::size_t kRecordSize = 512;
 inline constexpr std::size_t kRecordCount = 3;
@@ -44,6 +48,13 @@ inline constexpr std::size_t kClosingBalance = 12;
 inline constexpr std::size_t kMonthAmounts = 248;
 inline constexpr std::size_t kYearWord = 416;  // 1 in a newly opened year
 
+// What a new year takes from the closing of the old one: BZ.2017 becomes
+// BO.2018 and the first entry of the second amount table.
+inline constexpr ByteRange kCarriedBalances[] = {
+    {kBalances + 8 * kOpeningBalance, 8},
+    {kMonthAmounts + 8 * 1, 8},
+};
+
 inline constexpr ByteRange kCopied[] = {
     {5, 2},   {7, 2},   {12, 1},  {13, 1},  {14, 2},  {112, 2}, {114, 1}, {115, 1},
     {116, 1}, {117, 1}, {122, 1}, {123, 4}, {127, 2}, {133, 1}, {135, 2}, {137, 2},
@@ -71,6 +82,10 @@ inline constexpr ByteRange kCopied[] = {{2, 8}, {10, 8}, {270, 8}, {278, 2}};
 // Carried only from a 2018 file; a newly opened year starts them at zero.
 inline constexpr ByteRange kMonthBlocks{18, 21 * 12};
 }  // namespace monthly
+
+// Writes into a 2018 record 1 the amounts of kCarriedBalances, from record 1
+// of the 2017 file; nothing else of the target changes.
+void carry_closing_balances(ConstRecordView source_2017, RecordView target);
 
 // The three 2018 records, built from the source's records. from_2018 tells
 // that the source is a 2018 file already in use (carried as it is) rather

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "charset/cp852.hpp"
+#include "conversion/annual_messages.hpp"
 #include "conversion/annual_records.hpp"
 #include "platform/filesystem.hpp"
 #include "transfer/file_presence.hpp"
@@ -21,14 +22,9 @@ constexpr auto kChooseSource = cp852(
 constexpr auto kChosen = cp852(" - wybrano: ");
 constexpr auto kNoSourceAccess = cp852("brak dostępu do danych za FirmaREK !");
 constexpr auto kNoTargetAccess = cp852("brak dostępu do danych FirmaREK za 2018 !");
-constexpr auto kDecemberOpen = cp852("Nie zatwierdzono miesiąca GRUDNIA.2017");
 constexpr auto kCarryAnyway = cp852("mogę przenieść niepoprawny stan BZ.2017 jako BO.2018");
 constexpr auto kReadFailed = cp852("Błąd odczytu danych z 2017");
-constexpr auto kWriteFailed = cp852("Błąd zapisu danych do 2018");
 constexpr auto kCreated = cp852("Utworzono dane w 2018");
-
-constexpr std::string_view k2017Name = "2017_ROK.REK";
-constexpr std::string_view k2018Name = "2018_ROK.REK";
 
 // The code-page marker of converted data: the tenth letter of the CP852 row.
 constexpr std::uint8_t kCp852Marker = charset::kPolishLetters[charset::kCp852][9];
@@ -63,7 +59,7 @@ std::uint8_t settle_charsets(CompanyJob& job, ConstRecordView first_source_recor
 }
 
 void warn_open_december(CompanyJob& job) {
-  job.talk.line(kDecemberOpen, dialogue::Tone::kWarning);
+  job.talk.line(msg::kDecemberOpen, dialogue::Tone::kWarning);
   job.talk.signal();
   job.talk.line(kCarryAnyway, dialogue::Tone::kWarning);
   job.talk.signal();
@@ -86,14 +82,14 @@ class AnnualFiles {
   }
   bool write(ConstRecordView rec) {
     if (target.write(rec.bytes().data(), rec.size()) == rec.size()) return true;
-    fail(kWriteFailed);
+    fail(msg::kAnnualWriteFailed);
     return false;
   }
   // Closes both; a target whose last data could not be written is a failed write.
   bool close() {
     source.close();
     if (target.close()) return true;
-    fail(kWriteFailed);
+    fail(msg::kAnnualWriteFailed);
     return false;
   }
 
@@ -115,9 +111,9 @@ void convert_annual_settings(CompanyJob& job, std::string_view company_dir) {
 
   // Paths keep their full length: a cut path would name another file.
   const std::string dir = std::string(company_dir) + platform::kSeparator;
-  const std::string target_path = job.loc.target_root + dir + std::string(k2018Name);
-  const std::string path_2017 = job.loc.source_root + dir + std::string(k2017Name);
-  const std::string path_2018 = job.loc.source_root + dir + std::string(k2018Name);
+  const std::string target_path = job.loc.target_root + dir + std::string(annual::k2018File);
+  const std::string path_2017 = job.loc.source_root + dir + std::string(annual::k2017File);
+  const std::string path_2018 = job.loc.source_root + dir + std::string(annual::k2018File);
 
   const bool has_2017 = file_size_of(path_2017) > 0;
   const bool has_2018 = file_size_of(path_2018) > 0;

@@ -14,6 +14,7 @@ namespace vx::dialogue {
 // Questions of the copy window answered T or N.
 enum class Question : std::uint8_t {
   kHideUnsettledDocuments,  // the 2017 file of unsettled documents
+  kCarryOpenDecember,       // BZ.2017 of an unapproved December carried as BO.2018 again
 };
 
 // Questions answered by one key out of a few, the question's lines already

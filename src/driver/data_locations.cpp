@@ -7,6 +7,7 @@
 #include "charset/polish.hpp"
 #include "charset/utf8.hpp"
 #include "console_dialogue/screen_lines.hpp"
+#include "driver/program_flow.hpp"
 #include "platform/filesystem.hpp"
 
 namespace vx::driver {
@@ -58,7 +59,9 @@ const std::string* first_root_argument(const std::vector<std::string>& arguments
   // Switches are not data roots, wherever they stand.
   for (const auto& a : arguments) {
     const std::string up = charset::upper_text(a);
-    if (up.starts_with("/WEXSPIS:") || up.starts_with("/EXC") || up.starts_with("/LFN") || up == "/COFNIJ") continue;
+    if (up.starts_with("/WEXSPIS:") || up.starts_with("/EXC") || up.starts_with("/LFN") || up == kUndoSwitch ||
+        up == kBalanceSwitch)
+      continue;
     return &a;
   }
   return nullptr;

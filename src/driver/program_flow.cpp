@@ -1,6 +1,5 @@
 #include "driver/program_flow.hpp"
 
-#include <memory>
 #include <optional>
 
 #include "charset/cp852.hpp"
@@ -8,17 +7,15 @@
 #include "companies/company_loop.hpp"
 #include "companies/register_loader.hpp"
 #include "console_dialogue/screen_lines.hpp"
+#include "driver/balance_run.hpp"
 #include "driver/data_locations.hpp"
 #include "driver/global_copy.hpp"
 #include "driver/run_journal.hpp"
-#include "driver/run_lock.hpp"
-#include "driver/run_trees.hpp"
 #include "driver/selection_screen.hpp"
 #include "driver/usage_screen.hpp"
 #include "driver/wizard.hpp"
 #include "driver/wizard_choices.hpp"
-#include "history/run_folder.hpp"
-#include "history/run_report.hpp"
+#include "driver/writing_run.hpp"
 #include "ui/message_box.hpp"
 
 namespace vx::driver {
@@ -78,22 +75,9 @@ bool run_wizard(Session& run) {
 
 namespace {
 
-// The report of a copying run, in the run's folder.
-std::unique_ptr<history::RunReport> start_report(Session& run, const std::string& folder) {
-  const history::Stamp started = history::now();
-  history::ReportHeader header{.started = started,
-                               .version = VX_VERSION,
-                               .source_root = run.loc.source_root,
-                               .target_root = run.loc.target_root,
-                               .choices = wizard_choices(run)};
-  return std::make_unique<history::RunReport>(folder,
-                                              std::move(header),
-                                              [&run](std::string_view text) { run.talk.failure(text); });
-}
-
-bool wants_undo(const std::vector<std::string>& arguments) {
+bool has_switch(const std::vector<std::string>& arguments, std::string_view name) {
   for (const auto& a : arguments)
-    if (charset::upper_text(a) == "/COFNIJ") return true;
+    if (charset::upper_text(a) == name) return true;
   return false;
 }
 
@@ -104,31 +88,22 @@ void copy_data(Session& run) {
   const bool global = has_bit(o.copy_scope, kCopyGlobal) && o.global_items != 0;
   const bool companies = has_bit(o.copy_scope, kCopyCompanies);
   // Held from the first write to the end of the copying.
-  std::optional<RunLock> lock;
-  std::optional<RunTrees> trees;
-  std::optional<RunJournal> journal;
-  std::unique_ptr<history::RunReport> report;
-  std::optional<dialogue::Dialogue::Watch> watching;
-  if (global || companies) {
-    lock.emplace(run);
-    trees.emplace(run);
-    const std::string folder = start_run_folder(run);
-    journal.emplace(run, folder);
-    report = start_report(run, folder);
-    watching.emplace(run.talk, *report);
-  }
+  std::optional<WritingRun> writing;
+  if (global || companies) writing.emplace(run, wizard_choices(run));
   if (global) copy_global_data(run);
   if (companies) copy_companies(run);
-  if (report) report->finish();
-  watching.reset();
+  if (writing) writing->finish();
   console_dialogue::print_line(run.out, "");
   console_dialogue::print_line(run.out, "");
   console_dialogue::print_line(run.out, cp852("Koniec pracy kopiera danych WEX_VX na rok 2018"));
-  if (report) {
-    console_dialogue::print_line(run.out, report->summary_line());
-    console_dialogue::print_line(run.out, report->sound() ? "Raport: " + report->report_file()
-                                                          : cp852("Raport: nie zapisano w całości").str());
+  if (writing) {
+    console_dialogue::print_line(run.out, writing->report().summary_line());
+    console_dialogue::print_line(run.out, report_file_line(writing->report()));
   }
+}
+
+std::string report_file_line(const history::RunReport& report) {
+  return report.sound() ? "Raport: " + report.report_file() : cp852("Raport: nie zapisano w całości").str();
 }
 
 void run_program(Session& run, const std::vector<std::string>& arguments) {
@@ -141,10 +116,15 @@ void run_program(Session& run, const std::vector<std::string>& arguments) {
   run.loc.company_file_list = read_company_file_list(run.env.program_base + ".LST");
   settle_data_roots(run, arguments);
   show_banner(run);
-  if (wants_undo(arguments)) {
+  if (has_switch(arguments, kUndoSwitch)) {
     const bool undone = undo_last_run(run);
     end_sequence(run);
     if (!undone) throw platform::ProgramExit{kNothingUndone};
+    return;
+  }
+  if (has_switch(arguments, kBalanceSwitch)) {
+    refresh_balances(run);
+    end_sequence(run);
     return;
   }
   if (run_wizard(run)) copy_data(run);

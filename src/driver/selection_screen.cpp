@@ -98,7 +98,10 @@ class SelectionScreen final : public ui::DialogForm {
 }  // namespace
 
 bool select_companies(Session& run) {
-  if (companies::load_register(run.office) <= 0) return false;
+  return companies::load_register(run.office) > 0 && select_listed_companies(run);
+}
+
+bool select_listed_companies(Session& run) {
   SelectionScreen screen(run);
   if (!screen.IsOpen()) return false;
   return screen.Execute() == cmAccept;

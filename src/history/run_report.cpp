@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 
 #include "charset/cp852.hpp"
+#include "charset/polish_amount.hpp"
 #include "charset/unicode_table.hpp"
 #include "charset/utf8.hpp"
 
@@ -157,24 +157,6 @@ std::string duration(std::chrono::steady_clock::duration d) {
 
 }  // namespace
 
-std::string polish_amount(double value) {
-  if (!std::isfinite(value)) return "?";
-  char digits[400];
-  std::snprintf(digits, sizeof digits, "%.2f", std::fabs(value));
-  const std::string_view all(digits);
-  const std::string_view whole = all.substr(0, all.size() - 3);
-  std::string out;
-  for (std::size_t i = 0; i < whole.size(); ++i) {
-    if (i > 0 && (whole.size() - i) % 3 == 0) out += ' ';
-    out += whole[i];
-  }
-  out += ',';
-  out += all.substr(all.size() - 2);
-  // A negative amount that rounds to nothing is no debt.
-  if (value < 0 && out != "0,00") out.insert(out.begin(), '-');
-  return out;
-}
-
 RunReport::RunReport(std::optional<std::string> folder, ReportHeader header, Tell tell)
     : folder_(std::move(folder)),
       header_(std::move(header)),
@@ -317,8 +299,8 @@ void RunReport::end_section(std::string_view result) {
   list("Odpowiedzi operatora:", s.answers, "    ");
   list("Pominięci przez filtry:", s.left_out, "    ");
   if (s.balances) {
-    text_line("  BZ.2017: " + polish_amount(s.balances->first));
-    text_line("  BO.2018: " + polish_amount(s.balances->second));
+    text_line("  BZ.2017: " + charset::polish_amount(s.balances->first));
+    text_line("  BO.2018: " + charset::polish_amount(s.balances->second));
   }
   list("Ostrzeżenia:", s.warnings, "    ");
   list("Błędy:", s.errors, "    ");

@@ -33,9 +33,6 @@ struct ReportHeader {
   std::vector<std::pair<std::string, std::string>> choices;
 };
 
-// "1 234 567,89", "-0,50": an amount as Polish accounts write it.
-std::string polish_amount(double value);
-
 class RunReport final : public dialogue::Observer {
  public:
   // Says a failure of the report on the screen (a CP852 line).

@@ -43,9 +43,11 @@ class OfficeRuns {
                         .signal = signal});
   }
   // "/cofnij", its screen waited for with Enter.
-  ProgramResult undo() {
-    return run_program({.arguments = {"/cofnij"},
-                        .script = "Enter\nEnter\n",
+  ProgramResult undo() { return command({"/cofnij"}, "Enter\nEnter\n"); }
+  // The program with these arguments and keys.
+  ProgramResult command(std::vector<std::string> arguments, const std::string& keys) {
+    return run_program({.arguments = std::move(arguments),
+                        .script = keys,
                         .environment = {{"TEMP", (tmp_ / "temp").string()}},
                         .program = (bin() / kProgramFileName).string()});
   }

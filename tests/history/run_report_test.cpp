@@ -207,15 +207,5 @@ TEST(RunReport, AReportThatCannotBeWrittenIsSaidOnceAndStillCounts) {
             cp852("Firm przeniesionych: 1, z błędami: 0, pominiętych: 0; plików: 1").str());
 }
 
-TEST(RunReport, AmountsAreWrittenThePolishWay) {
-  const std::pair<double, const char*> cases[] = {
-      {0.0, "0,00"},           {5.5, "5,50"},
-      {999.994, "999,99"},     {1000.0, "1 000,00"},
-      {-1234.5, "-1 234,50"},  {1234567.891, "1 234 567,89"},
-      {-0.004, "0,00"},        {-12345678.9, "-12 345 678,90"},
-  };
-  for (const auto& [value, text] : cases) EXPECT_EQ(history::polish_amount(value), text) << value;
-}
-
 }  // namespace
 }  // namespace vx::test
