@@ -74,7 +74,9 @@ std::vector<std::string> read_company_file_list(std::string_view list_path) {
   for (auto& line : text_lines(*content)) {
     if (line.size() > kListEntryMax) line.resize(kListEntryMax);
     // A blank line names no file: passed over like a file that is missing.
-    if (line.find_first_not_of(" \t") == std::string::npos) continue;
+    // Nor does a line opening with ";" (no file name may hold one): a note.
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string::npos || line[first] == ';') continue;
     list.push_back(std::move(line));
   }
   return list;

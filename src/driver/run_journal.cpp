@@ -1,5 +1,7 @@
 #include "driver/run_journal.hpp"
 
+#include <algorithm>
+
 #include "charset/cp852.hpp"
 #include "charset/utf8.hpp"
 #include "console_dialogue/screen_lines.hpp"
@@ -57,11 +59,17 @@ RunJournal::~RunJournal() { platform::journal_changes(nullptr); }
 bool undo_last_run(Session& run) {
   const RunLock lock(run);
   const RunTrees trees(run);
-  const dialogue::Dialogue::Scope window(run.talk, dialogue::Area::kCopyWindow);
   const auto when = history::now();
   const auto result = history::undo_latest_run(run.loc.source_root, run.loc.target_root);
-  for (const auto& line : result.lines)
-    run.talk.line(line, result.undone ? dialogue::Tone::kNormal : dialogue::Tone::kError);
+  int next_row = 0;
+  {
+    const dialogue::Dialogue::Scope window(run.talk, dialogue::Area::kCopyWindow);
+    for (const auto& line : result.lines)
+      run.talk.line(line, result.undone ? dialogue::Tone::kNormal : dialogue::Tone::kError);
+    next_row = run.out.window().top + run.out.y() - 1;
+  }
+  // What follows goes below the last lines of the undo, not over them.
+  run.out.go_to(1, std::min(next_row, ui::kFullScreen.bottom));
   if (!result.run_folder.empty()) append_to_report(result.run_folder, when, result.lines);
   return result.undone;
 }

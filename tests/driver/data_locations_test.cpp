@@ -47,7 +47,7 @@ TEST(DataLocations, DrivePrefixDroppedOnlyWhenPresent) {
 TEST(DataLocations, PathFileOverridesArgumentLineByLine) {
   test::TempDir dir;
   test::write_file(dir / "vx17-18.PTH",
-                   std::string("WEX_2017=/a/2017/\r\n WEX_2018=/ignored\r\nwex_2018=/ignored\r\n"
+                   std::string("; WEX_2018=/ignored\r\nWEX_2017=/a/2017/\r\n WEX_2018=/ignored\r\nwex_2018=/ignored\r\n"
                                "WEX_2018=/first\r\nWEX_2018=/b/2018\r\n"));
   test::ScriptedRun s;
   s.run().env.program_base = dir.str() + "/vx17-18";
@@ -113,12 +113,15 @@ TEST(DataLocations, PathTooLongForARootIsRefusedNotCut) {
   }
 }
 
-TEST(DataLocations, ListEntriesCutTo25CharactersBlankLinesSkipped) {
+TEST(DataLocations, ListEntriesCutTo25CharactersBlankAndNoteLinesSkipped) {
   test::TempDir dir;
-  test::write_file(dir / "x.LST", "\r\n" + std::string(40, 'a') + "\r\n\r\n \t \nDANE.TXT>NOWE.TXT\r\n" +
+  // Only a ";" as the first character other than a blank makes a note;
+  // further on it stays in the name.
+  test::write_file(dir / "x.LST", "; notatka\r\n\r\n" + std::string(40, 'a') +
+                                      "\r\n\r\n \t \n \t;DANE.TXT\r\nDANE.TXT>NOWE.TXT ;x\r\n" +
                                       std::string(30, ' ') + "X\r\n\n");
   auto list = read_company_file_list((dir / "x.LST").string());
-  EXPECT_EQ(list, (std::vector<std::string>{std::string(25, 'a'), "DANE.TXT>NOWE.TXT"}));
+  EXPECT_EQ(list, (std::vector<std::string>{std::string(25, 'a'), "DANE.TXT>NOWE.TXT ;x"}));
   EXPECT_TRUE(read_company_file_list((dir / "none.LST").string()).empty());
 }
 
