@@ -8,6 +8,7 @@
 #include "driver/run_lock.hpp"
 #include "driver/run_trees.hpp"
 #include "history/run_folder.hpp"
+#include "history/run_report.hpp"
 #include "history/undo.hpp"
 #include "platform/change_journal.hpp"
 #include "platform/staged_folder.hpp"
@@ -22,18 +23,15 @@ namespace {
   throw platform::ProgramExit{kBusyExitCode};
 }
 
-constexpr std::string_view kReportFile = "raport.txt";
-
-// The undo told in the run's own report, below what the run wrote there.
-void append_to_report(const std::string& folder, const history::Stamp& when, const std::vector<std::string>& lines) {
+// The undo told in the run's own report, below what the run wrote there;
+// false when it could not be written whole.
+bool append_to_report(const std::string& path, const history::Stamp& when, const std::vector<std::string>& lines) {
   std::string text = "\r\n" + charset::cp852_to_utf8(cp852("Cofnięcie przebiegu ").str() + history::shown(when)) + "\r\n";
   for (const auto& l : lines) text += charset::cp852_to_utf8(l) + "\r\n";
-  const std::string path = folder + std::string(kReportFile);
   platform::File f;
   const bool there = platform::file_stamp(path).has_value();
-  if (!f.open(path, there ? platform::File::Mode::kAppend : platform::File::Mode::kCreate)) return;
-  f.write(text.data(), text.size());
-  f.close();
+  if (!f.open(path, there ? platform::File::Mode::kAppend : platform::File::Mode::kCreate)) return false;
+  return f.write(text.data(), text.size()) == text.size() && f.close();
 }
 
 }  // namespace
@@ -66,11 +64,13 @@ bool undo_last_run(Session& run) {
     const dialogue::Dialogue::Scope window(run.talk, dialogue::Area::kCopyWindow);
     for (const auto& line : result.lines)
       run.talk.line(line, result.undone ? dialogue::Tone::kNormal : dialogue::Tone::kError);
+    const std::string report = result.run_folder + std::string(history::kReportFile);
+    if (!result.run_folder.empty() && !append_to_report(report, when, result.lines))
+      run.talk.line(cp852("Nie dopisano cofnięcia do raportu ") + report, dialogue::Tone::kError);
     next_row = run.out.window().top + run.out.y() - 1;
   }
   // What follows goes below the last lines of the undo, not over them.
   run.out.go_to(1, std::min(next_row, ui::kFullScreen.bottom));
-  if (!result.run_folder.empty()) append_to_report(result.run_folder, when, result.lines);
   return result.undone;
 }
 
