@@ -65,7 +65,8 @@ def capture(program, sample, script_path):
     while last and not last[-1]:
         last.pop()
     shown = "\n".join(last) + "\n"
-    shown = re.sub(r"\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d", STAMP, shown)
+    # A second run in the same second has its folder named with "_2".
+    shown = re.sub(r"\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d(_\d+)?", STAMP, shown)
     return re.sub(r"\d{4}-\d\d-\d\d \d\d:\d\d:\d\d", STAMP_SHOWN, shown)
 
 
