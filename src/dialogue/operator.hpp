@@ -14,6 +14,7 @@ namespace vx::dialogue {
 // Questions of the copy window answered T or N.
 enum class Question : std::uint8_t {
   kHideUnsettledDocuments,  // the 2017 file of unsettled documents
+  kCarryOpenDecember,       // the opening balances of a company whose December is open
 };
 
 // Questions answered by one key out of a few, the question's lines already

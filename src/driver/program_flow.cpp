@@ -14,6 +14,7 @@
 #include "driver/run_lock.hpp"
 #include "driver/run_trees.hpp"
 #include "driver/selection_screen.hpp"
+#include "driver/unattended_run.hpp"
 #include "driver/usage_screen.hpp"
 #include "driver/wizard.hpp"
 #include "driver/wizard_choices.hpp"
@@ -23,12 +24,14 @@
 
 namespace vx::driver {
 
-void copy_companies(Session& run) {
+void copy_companies(Session& run, const CompanyChoice& choose) {
   const dialogue::Dialogue::Scope window(run.talk, dialogue::Area::kCopyWindow);
-  if (select_companies(run)) companies::copy_selected_companies(run.office);
+  if (choose(run)) companies::copy_selected_companies(run.office);
   run.companies.entries.clear();
   run.talk.new_page();
 }
+
+void copy_companies(Session& run) { copy_companies(run, select_companies); }
 
 void show_banner(Session& run) {
   run.console.show_cursor(false);
@@ -79,13 +82,14 @@ bool run_wizard(Session& run) {
 namespace {
 
 // The report of a copying run, in the run's folder.
-std::unique_ptr<history::RunReport> start_report(Session& run, const std::string& folder) {
+std::unique_ptr<history::RunReport> start_report(Session& run, const std::string& folder, Choices more) {
   const history::Stamp started = history::now();
   history::ReportHeader header{.started = started,
                                .version = VX_VERSION,
                                .source_root = run.loc.source_root,
                                .target_root = run.loc.target_root,
                                .choices = wizard_choices(run)};
+  for (auto& c : more) header.choices.push_back(std::move(c));
   return std::make_unique<history::RunReport>(folder,
                                               std::move(header),
                                               [&run](std::string_view text) { run.talk.failure(text); });
@@ -99,7 +103,7 @@ bool wants_undo(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-void copy_data(Session& run) {
+std::unique_ptr<history::RunReport> copy_chosen(Session& run, const CompanyChoice& choose, Choices more) {
   const Options& o = run.options;
   const bool global = has_bit(o.copy_scope, kCopyGlobal) && o.global_items != 0;
   const bool companies = has_bit(o.copy_scope, kCopyCompanies);
@@ -114,13 +118,17 @@ void copy_data(Session& run) {
     trees.emplace(run);
     const std::string folder = start_run_folder(run);
     journal.emplace(run, folder);
-    report = start_report(run, folder);
+    report = start_report(run, folder, std::move(more));
     watching.emplace(run.talk, *report);
   }
   if (global) copy_global_data(run);
-  if (companies) copy_companies(run);
+  if (companies) copy_companies(run, choose);
   if (report) report->finish();
-  watching.reset();
+  return report;
+}
+
+void copy_data(Session& run) {
+  const auto report = copy_chosen(run, select_companies, {});
   console_dialogue::print_line(run.out, "");
   console_dialogue::print_line(run.out, "");
   console_dialogue::print_line(run.out, cp852("Koniec pracy kopiera danych WEX_VX na rok 2018"));
@@ -136,6 +144,10 @@ void run_program(Session& run, const std::vector<std::string>& arguments) {
   if (!arguments.empty() && arguments[0].find('?') != std::string::npos) {
     show_usage(run);
     console_dialogue::read_key(run.console);
+    return;
+  }
+  if (run.unattended_run) {
+    run_unattended(run, arguments);
     return;
   }
   run.loc.company_file_list = read_company_file_list(run.env.program_base + ".LST");
