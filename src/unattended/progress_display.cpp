@@ -50,16 +50,6 @@ void ProgressDisplay::start(bool on_terminal) {
   started_ = std::chrono::steady_clock::now();
 }
 
-void ProgressDisplay::print(const std::string& text) {
-  if (drawn_) {
-    // Over the drawn line, which is drawn again below.
-    console_.write_stdout("\r" + padded(text, kLineWidth) + "\n");
-    draw();
-  } else {
-    console_.write_stdout(text + "\n");
-  }
-}
-
 void ProgressDisplay::say(std::string_view text) {
   if (drawn_) {
     console_.write_stdout("\r" + std::string(kLineWidth, ' ') + "\r");
@@ -122,12 +112,11 @@ void ProgressDisplay::company_done(bool carried) {
     result = cp852("przeniesiona z błędami: ").str() + std::to_string(failures_);
   const std::string text = cp852("Firma ").str() + std::to_string(done_) + "/" + std::to_string(total_) + " " +
                            padded(folder_, 8) + " " + name_ + ": " + result;
-  if (!on_terminal_ || !carried || failures_ > 0)
-    print(text);
-  else
+  if (!on_terminal_ || !carried || failures_ > 0) say(text);
+  // The next company draws the line again; after the last one its full bar
+  // stays on the screen.
+  if (on_terminal_ && done_ >= total_) {
     draw();
-  // The last state of the drawn line stays on the screen.
-  if (on_terminal_ && done_ >= total_ && drawn_) {
     console_.write_stdout("\n");
     drawn_ = false;
   }

@@ -21,7 +21,8 @@ class ProgressDisplay : public dialogue::Observer {
   void start(bool on_terminal);
   // How many companies will be carried.
   void expect_companies(int total) { total_ = total; }
-  // A line of its own (CP852), below the drawn line when there is one.
+  // A line of its own (CP852), over the drawn line when there is one: the
+  // next company draws it again.
   void say(std::string_view text);
 
   void failure(std::string_view text) override;
@@ -35,7 +36,6 @@ class ProgressDisplay : public dialogue::Observer {
 
  private:
   void draw();
-  void print(const std::string& text);
 
   platform::Console& console_;
   bool on_terminal_ = false, drawn_ = false;
