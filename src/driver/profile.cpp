@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <functional>
-#include <span>
 #include <string_view>
 
 #include "charset/cp852.hpp"

@@ -1,6 +1,5 @@
 #include "driver/unattended_run.hpp"
 
-#include <algorithm>
 #include <span>
 #include <unordered_set>
 
@@ -12,7 +11,6 @@
 #include "driver/profile.hpp"
 #include "driver/program_flow.hpp"
 #include "driver/run_error.hpp"
-#include "driver/run_lock.hpp"
 #include "platform/filesystem.hpp"
 #include "platform/process.hpp"
 #include "platform/program_exit.hpp"
@@ -90,10 +88,10 @@ bool choose_companies(Session& run, const Profile& profile) {
   return offered > 0 && chosen > 0;
 }
 
-void write_template(const std::string& path) {
+void write_template(Session& run, const std::string& path) {
   if (path.empty() || !platform::write_whole_file(path, profile_template()))
     refuse(cp852("vx17-18: nie można zapisać wzoru profilu ").str() + path);
-  error_line(cp852("vx17-18: zapisano wzór profilu ").str() + path);
+  run.progress.say(cp852("vx17-18: zapisano wzór profilu ").str() + path);
 }
 
 }  // namespace
@@ -111,7 +109,7 @@ std::optional<UnattendedRequest> unattended_request(const std::vector<std::strin
 void run_unattended(Session& run, const std::vector<std::string>& arguments) {
   const auto request = unattended_request(arguments).value_or(UnattendedRequest{});
   if (request.kind == UnattendedRequest::Kind::kTemplate) {
-    write_template(request.profile);
+    write_template(run, request.profile);
     return;
   }
   Profile profile;
