@@ -85,7 +85,7 @@ TEST_P(UnattendedSameChoices, GiveTheTreesOfTheScriptedRun) {
                                                   ", z błędami: 0, pominiętych: 0"),
             1)
       << unattended.output;
-  EXPECT_EQ(lines_starting(unattended.output, "Raport: " + o.root_2018().string() + "/VX1718/"), 1);
+  EXPECT_EQ(lines_starting(unattended.output, "Raport: " + (o.root_2018() / kRunFolder).string()), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
