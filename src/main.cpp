@@ -5,8 +5,10 @@
 #include "config/environment.hpp"
 #include "driver/program_flow.hpp"
 #include "driver/session.hpp"
+#include "driver/unattended_run.hpp"
 #include "platform/console.hpp"
 #include "platform/process.hpp"
+#include "platform/quiet_console.hpp"
 #include "platform/stop_request.hpp"
 #include "ui/toolkit.hpp"
 
@@ -15,8 +17,11 @@ int main(int argc, char** argv) {
   platform::use_binary_standard_streams();
   platform::install_stop_handlers();
   const auto process = platform::process_info(argc, argv);
-  auto console = platform::make_console();
-  Session run(*console);
+  // An unattended run has nobody at the screen or the keyboard.
+  const bool unattended = driver::unattended_request(process.arguments).has_value();
+  std::unique_ptr<platform::Console> console =
+      unattended ? std::make_unique<platform::QuietConsole>() : platform::make_console();
+  Session run(*console, unattended);
   run.env = config::settle_environment(process, platform::environment_value);
   // The toolkit sees of the environment only the sound switch and its own folder.
   run.ui.sound_off = run.env.sound_off;

@@ -21,6 +21,7 @@ declare -A allowed=(
   [companies]="$records transfer personnel conversion"
   [ui]="$base"
   [console_dialogue]="$base dialogue config ui"
+  [unattended]="$base dialogue config"
   [history]="$base dialogue config"
 )
 

@@ -44,10 +44,17 @@ bool IniFile::open(std::string_view file_name) {
   if (!platform::find_entry(file_name)) return true;  // missing: no sections
   const auto content = platform::read_whole_file(file_name);
   if (!content) return false;
+  read_lines(*content);
+  return true;
+}
 
-  std::string_view rest = *content;
+void IniFile::read_lines(std::string_view content) {
+  sections_.clear();
+  std::string_view rest = content;
   std::size_t current = 0;
+  int number = 0;
   while (!rest.empty()) {
+    ++number;
     const auto end = rest.find('\n');
     std::string_view raw = rest.substr(0, end);
     rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
@@ -62,9 +69,8 @@ bool IniFile::open(std::string_view file_name) {
       continue;
     }
     if (sections_.empty()) sections_.push_back({"", "", false, {}});
-    sections_[current].lines.push_back({std::string(line), entry_key(line)});
+    sections_[current].lines.push_back({std::string(line), entry_key(line), number});
   }
-  return true;
 }
 
 std::size_t IniFile::section_index(std::string_view name) const {
@@ -94,6 +100,16 @@ std::string IniFile::read_value(std::string_view section, std::string_view key,
       if (!line.key.empty() && line.key == k) return std::string(entry_value(line.text));
   }
   return std::string(missing);
+}
+
+std::vector<IniFile::Entry> IniFile::entries() const {
+  std::vector<Entry> out;
+  for (const auto& s : sections_)
+    for (const auto& l : s.lines)
+      out.push_back({s.name, l.key, l.key.empty() ? std::string() : std::string(trimmed(entry_value(l.text))),
+                     l.text, l.number});
+  std::stable_sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) { return a.line < b.line; });
+  return out;
 }
 
 std::string IniFile::read_text(std::string_view section, std::string_view key) const {
@@ -144,7 +160,7 @@ void IniFile::write_text(std::string_view section, std::string_view key, std::st
   // comment lines that close the section.
   auto after = std::find_if(s.lines.rbegin(), s.lines.rend(),
                             [](const Line& l) { return !l.key.empty(); });
-  s.lines.insert(after.base(), {std::string(key) + "=" + std::string(value), k});
+  s.lines.insert(after.base(), {std::string(key) + "=" + std::string(value), k, 0});
 }
 
 void IniFile::write_integer(std::string_view section, std::string_view key, long value) {

@@ -40,6 +40,8 @@ class IniFile {
   // exists but cannot be read.
   bool open(std::string_view file_name);
   const std::string& file_name() const { return file_name_; }
+  // Takes the lines of a file read already, in place of what was loaded.
+  void read_lines(std::string_view content);
 
   // Missing key: empty text.
   std::string read_text(std::string_view section, std::string_view key) const;
@@ -51,6 +53,16 @@ class IniFile {
   char read_char(std::string_view section, std::string_view key) const;
   PackedDate read_date(std::string_view section, std::string_view key) const;
   Address read_address(std::string_view section) const;
+
+  // Every line of the file but the section headers, in file order, for a
+  // reader that checks each one: its section as written, its upper-cased
+  // key (empty for a line that is no entry), value and text trimmed, and
+  // its line number from 1.
+  struct Entry {
+    std::string section, key, value, text;
+    int line = 0;
+  };
+  std::vector<Entry> entries() const;
 
   // Replaces the value of an existing entry; otherwise adds the entry to its
   // section, adding the section when it is missing.
@@ -69,6 +81,7 @@ class IniFile {
   struct Line {
     std::string text;
     std::string key;  // upper-cased key of an entry line; empty for other lines
+    int number = 0;   // in the file as read; 0 for a line written since
   };
   struct Section {
     std::string name;  // as written; the lines before the first section have none

@@ -108,7 +108,7 @@ bool copy_company(CompanyJob& job, const std::string& company_dir,
   job.talk.line(cp852("Koniec konwersji danych firmy"));
   if (job.options.stop_per_company) {
     job.talk.write(cp852("cdn - naciśnij dowolny klawisz."));
-    job.talk.acknowledge();
+    job.talk.stop_to_look();
   }
   return true;
 }

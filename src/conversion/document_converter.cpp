@@ -71,7 +71,7 @@ bool convert_document(DocumentCopy& job, ConstRecordView old_record, RecordView 
     if (job.options.show_slowly)
       job.talk.pause_if_slow();
     else if (job.options.stop_per_company)
-      job.talk.acknowledge();
+      job.talk.stop_to_look();
     return false;
   }
 

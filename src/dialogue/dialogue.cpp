@@ -61,6 +61,11 @@ void Dialogue::leave(Area a) {
   for (auto* o : observers_) o->leave(a);
 }
 
+void Dialogue::acknowledge() {
+  for (auto* o : observers_) o->acknowledged();
+  op_.acknowledge();
+}
+
 bool Dialogue::yes_no(Question q, std::string_view question) {
   const bool yes = op_.yes_no(q, question);
   for (auto* o : observers_) o->answered(question, yes ? "T" : "N");
@@ -74,6 +79,7 @@ char Dialogue::choose(Choice c, Tone tone, std::string_view prompt, std::string_
 }
 
 BoxAnswer Dialogue::box(Box b, std::span<const std::string> lines) {
+  for (auto* o : observers_) o->boxed(b, lines);
   const BoxAnswer a = op_.box(b, lines);
   if (b != Box::kReport && !lines.empty())
     for (auto* o : observers_) o->answered(lines.back(), a == BoxAnswer::kYes ? "T" : "N");

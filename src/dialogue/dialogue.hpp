@@ -39,7 +39,11 @@ class Dialogue {
 
   bool yes_no(Question q, std::string_view question);
   char choose(Choice c, Tone tone, std::string_view prompt, std::string_view keys);
-  void acknowledge() { op_.acknowledge(); }
+  // A notice or an error the operator must see before the run goes on.
+  void acknowledge();
+  // The stop the operator asked for after each company: a key wait that
+  // tells nothing.
+  void stop_to_look() { op_.acknowledge(); }
   void pause_if_slow() { op_.pause_if_slow(); }
   BoxAnswer box(Box b, std::span<const std::string> lines);
   // An error box to acknowledge.

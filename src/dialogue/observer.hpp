@@ -1,8 +1,11 @@
 #pragma once
 // Whoever watches a run: the screen, a written report. Any number of them
 // are told every line the copies print, with its tone, and every step.
+#include <span>
+#include <string>
 #include <string_view>
 
+#include "dialogue/operator.hpp"
 #include "dialogue/step_event.hpp"
 #include "dialogue/tone.hpp"
 
@@ -44,6 +47,12 @@ class Observer {
   virtual void left_out(std::string_view /*kind*/, std::string_view /*name*/) {}
   // The closing balance of 2017 and the opening balance carried into 2018.
   virtual void balances(double /*closing_2017*/, double /*opening_2018*/) {}
+  // The lines said since the last step were waited on: a notice or an
+  // error the operator had to see.
+  virtual void acknowledged() {}
+  // A framed box put to the operator, before it is answered: an error to
+  // acknowledge or a question (its answer follows as answered).
+  virtual void boxed(Box, std::span<const std::string> /*lines*/) {}
   // A question and the answer it got, in the words of the keys pressed.
   virtual void answered(std::string_view /*question*/, std::string_view /*answer*/) {}
 };

@@ -8,6 +8,7 @@
 #include "charset/utf8.hpp"
 #include "console_dialogue/screen_lines.hpp"
 #include "driver/program_flow.hpp"
+#include "driver/run_error.hpp"
 #include "platform/filesystem.hpp"
 
 namespace vx::driver {
@@ -36,10 +37,9 @@ std::vector<std::string> text_lines(const std::string& content) {
   return lines;
 }
 
-// The path file as CP852: an editor of today writes UTF-8, marked or not,
-// the installation's own programs CP852. Text that is well-formed UTF-8 and
-// holds a byte above 127 is all but never meant as CP852.
-std::string path_file_text(const std::string& content) {
+}  // namespace
+
+std::string edited_text(const std::string& content) {
   constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
   if (content.starts_with(kUtf8Mark)) return charset::utf8_to_cp852(content.substr(kUtf8Mark.size()));
   const bool above_ascii = std::any_of(content.begin(), content.end(),
@@ -47,6 +47,8 @@ std::string path_file_text(const std::string& content) {
   if (above_ascii && charset::is_valid_utf8(content)) return charset::utf8_to_cp852(content);
   return content;
 }
+
+namespace {
 
 // The file's own name, without the folder it lies in.
 std::string_view file_name_of(std::string_view path) {
@@ -60,7 +62,7 @@ const std::string* first_root_argument(const std::vector<std::string>& arguments
   for (const auto& a : arguments) {
     const std::string up = charset::upper_text(a);
     if (up.starts_with("/WEXSPIS:") || up.starts_with("/EXC") || up.starts_with("/LFN") || up == kUndoSwitch ||
-        up == kBalanceSwitch)
+        up == kBalanceSwitch || up == "/AUTO" || up.starts_with("/AUTO:") || up.starts_with("/WZOR:"))
       continue;
     return &a;
   }
@@ -92,18 +94,23 @@ bool apply_path_file(Session& run, std::string_view path_file) {
   };
   constexpr Key kKeys[] = {{"WEX_2017=", &Locations::source_root},
                            {"WEX_2018=", &Locations::target_root}};
-  for (const auto& line : text_lines(path_file_text(*content))) {
+  for (const auto& line : text_lines(edited_text(*content))) {
     for (const auto& key : kKeys) {
       if (!line.starts_with(key.text)) continue;
       const std::string value = line.substr(key.text.size());
       // Cut, the root would name another folder: the line is refused and
       // the root stays as it was.
       if (value.size() > kRootValueMax) {
-        console_dialogue::set_colour(run.out, console_dialogue::kError);
-        console_dialogue::print_line(run.out, kPathTooLong + std::string(key.text) + kPathTooLongIn +
-                                                  std::string(file_name_of(path_file)));
-        console_dialogue::set_colour(run.out, console_dialogue::kNormal);
-        console_dialogue::read_key(run.console);
+        const std::string text = kPathTooLong + std::string(key.text) + kPathTooLongIn +
+                                 std::string(file_name_of(path_file));
+        if (run.unattended_run) {
+          error_line("vx17-18: " + text);
+        } else {
+          console_dialogue::set_colour(run.out, console_dialogue::kError);
+          console_dialogue::print_line(run.out, text);
+          console_dialogue::set_colour(run.out, console_dialogue::kNormal);
+          console_dialogue::read_key(run.console);
+        }
       } else {
         // The separator is appended even when the value already ends with one.
         run.loc.*key.root = value + platform::kSeparator;

@@ -12,6 +12,11 @@ namespace vx::driver {
 // blank lines are skipped.
 std::vector<std::string> read_company_file_list(std::string_view list_path);
 
+// A side file as CP852: an editor of today writes UTF-8, marked or not,
+// the installation's own programs CP852. Text that is well-formed UTF-8 and
+// holds a byte above 127 is all but never meant as CP852.
+std::string edited_text(const std::string& content);
+
 // The first argument that is not a switch: the 2018 data root.
 const std::string* first_root_argument(const std::vector<std::string>& arguments);
 

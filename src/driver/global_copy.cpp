@@ -117,7 +117,7 @@ void copy_global_data(Session& run) {
 
   if (run.options.stop_per_company) {
     run.talk.line(cp852("cdn - nacisnij dowolny klawisz."));
-    run.talk.acknowledge();
+    run.talk.stop_to_look();
   }
   run.talk.new_page();
 }

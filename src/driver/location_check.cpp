@@ -4,6 +4,7 @@
 
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
+#include "driver/run_error.hpp"
 #include "platform/filesystem.hpp"
 #include "transfer/file_presence.hpp"
 #include "ui/message_box.hpp"
@@ -35,7 +36,7 @@ bool check_locations(Session& run, RootFields& fields) {
 
   if (complete_root(source)) fields.Redraw(RootField::kSource);
   if (transfer::file_size_of(source + register_name) == 0) {
-    ui::error_report(run.ui, cp852("Brak pliku ") + register_name + ui::kLineBreak +
+    report_run_error(run, cp852("Brak pliku ") + register_name + ui::kLineBreak +
                                  cp852("Musisz wskazać katalog") + ui::kLineBreak +
                                  cp852("głównym programu WEX_VX"));
     fields.Focus(RootField::kSource);
@@ -45,12 +46,12 @@ bool check_locations(Session& run, RootFields& fields) {
   if (!target.empty() && complete_root(target)) fields.Redraw(RootField::kTarget);
   if (target.size() >= kShortestCheckedTarget &&
       !transfer::directory_exists(std::string_view(target).substr(0, target.size() - 1))) {
-    ui::error_report(run.ui, centred(cp852("Brak katalogu")) + ui::kLineBreak + centred(target));
+    report_run_error(run, centred(cp852("Brak katalogu")) + ui::kLineBreak + centred(target));
     return false;
   }
 
   if (charset::upper_text(target) == charset::upper_text(source)) {
-    ui::error_report(run.ui, centred(cp852("Katalogi nię mogą być identyczne !")));
+    report_run_error(run, centred(cp852("Katalogi nię mogą być identyczne !")));
     fields.Focus(RootField::kTarget);
     return false;
   }

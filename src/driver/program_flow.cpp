@@ -12,6 +12,7 @@
 #include "driver/global_copy.hpp"
 #include "driver/run_journal.hpp"
 #include "driver/selection_screen.hpp"
+#include "driver/unattended_run.hpp"
 #include "driver/usage_screen.hpp"
 #include "driver/wizard.hpp"
 #include "driver/wizard_choices.hpp"
@@ -20,12 +21,14 @@
 
 namespace vx::driver {
 
-void copy_companies(Session& run) {
+void copy_companies(Session& run, const CompanyChoice& choose) {
   const dialogue::Dialogue::Scope window(run.talk, dialogue::Area::kCopyWindow);
-  if (select_companies(run)) companies::copy_selected_companies(run.office);
+  if (choose(run)) companies::copy_selected_companies(run.office);
   run.companies.entries.clear();
   run.talk.new_page();
 }
+
+void copy_companies(Session& run) { copy_companies(run, select_companies); }
 
 void show_banner(Session& run) {
   run.console.show_cursor(false);
@@ -83,16 +86,23 @@ bool has_switch(const std::vector<std::string>& arguments, std::string_view name
 
 }  // namespace
 
-void copy_data(Session& run) {
+std::unique_ptr<WritingRun> copy_chosen(Session& run, const CompanyChoice& choose, Choices more) {
   const Options& o = run.options;
   const bool global = has_bit(o.copy_scope, kCopyGlobal) && o.global_items != 0;
   const bool companies = has_bit(o.copy_scope, kCopyCompanies);
+  if (!global && !companies) return nullptr;
   // Held from the first write to the end of the copying.
-  std::optional<WritingRun> writing;
-  if (global || companies) writing.emplace(run, wizard_choices(run));
+  Choices choices = wizard_choices(run);
+  for (auto& c : more) choices.push_back(std::move(c));
+  auto writing = std::make_unique<WritingRun>(run, std::move(choices));
   if (global) copy_global_data(run);
-  if (companies) copy_companies(run);
-  if (writing) writing->finish();
+  if (companies) copy_companies(run, choose);
+  writing->finish();
+  return writing;
+}
+
+void copy_data(Session& run) {
+  const auto writing = copy_chosen(run, select_companies, {});
   console_dialogue::print_line(run.out, "");
   console_dialogue::print_line(run.out, "");
   console_dialogue::print_line(run.out, cp852("Koniec pracy kopiera danych WEX_VX na rok 2018"));
@@ -111,6 +121,10 @@ void run_program(Session& run, const std::vector<std::string>& arguments) {
   if (!arguments.empty() && arguments[0].find('?') != std::string::npos) {
     show_usage(run);
     console_dialogue::read_key(run.console);
+    return;
+  }
+  if (run.unattended_run) {
+    run_unattended(run, arguments);
     return;
   }
   run.loc.company_file_list = read_company_file_list(run.env.program_base + ".LST");

@@ -1,11 +1,15 @@
 #pragma once
 // The main sequence of the program.
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "charset/cp852.hpp"
 #include "driver/session.hpp"
+#include "driver/writing_run.hpp"
 #include "history/run_report.hpp"
 #include "ui/commands.hpp"
 
@@ -30,10 +34,20 @@ void run_program(Session& run, const std::vector<std::string>& arguments);
 
 // The page loop; true when the operator started the copying.
 bool run_wizard(Session& run);
+// Picks the companies to carry in the run's table; false: none.
+using CompanyChoice = std::function<bool(Session&)>;
+// Labels and values added to the wizard's choices in the report's head.
+using Choices = std::vector<std::pair<std::string, std::string>>;
+
 // The copying chosen on the last page, then the closing line.
 void copy_data(Session& run);
-// The company half of the copying: the operator selects, the engine carries
-// every selected company, in the copy window.
+// The copying the options choose, under the run's lock, journal and report;
+// the run with its report finished, or null when nothing was to be copied.
+std::unique_ptr<WritingRun> copy_chosen(Session& run, const CompanyChoice& choose, Choices more);
+// The company half of the copying: the companies are picked (by default the
+// operator selects them), the engine carries every selected company, in
+// the copy window.
+void copy_companies(Session& run, const CompanyChoice& choose);
 void copy_companies(Session& run);
 
 // Where the report lies, for the closing lines.

@@ -1,6 +1,7 @@
 #include "driver/run_lock.hpp"
 
 #include "charset/cp852.hpp"
+#include "driver/run_error.hpp"
 #include "platform/console.hpp"
 #include "ui/message_box.hpp"
 
@@ -15,7 +16,7 @@ namespace {
     text += ui::kCentre;
     text += line;
   }
-  ui::error_report(run.ui, text);
+  report_run_error(run, text);
   throw platform::ProgramExit{kBusyExitCode};
 }
 

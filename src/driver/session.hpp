@@ -9,6 +9,7 @@
 #include "config/environment.hpp"
 #include "config/locations.hpp"
 #include "config/options.hpp"
+#include "config/unattended_answers.hpp"
 #include "console_dialogue/console_operator.hpp"
 #include "console_dialogue/screen_observer.hpp"
 #include "conversion/company_job.hpp"
@@ -23,17 +24,28 @@
 #include "transfer/transfer_state.hpp"
 #include "ui/text_output.hpp"
 #include "ui/ui_context.hpp"
+#include "unattended/auto_operator.hpp"
+#include "unattended/progress_display.hpp"
 
 namespace vx {
 
 struct Session {
-  explicit Session(platform::Console& c) : console(c), out(c), ui(c) { talk.watch(screen); }
+  // Without an operator the run is unattended: its answers come from a
+  // profile and its progress goes to standard output, not to the screen.
+  explicit Session(platform::Console& c, bool without_operator = false)
+      : console(c), out(c), ui(c), unattended_run(without_operator) {
+    if (unattended_run)
+      talk.watch(progress);
+    else
+      talk.watch(screen);
+  }
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
   platform::Console& console;
   ui::TextOutput out;
   ui::Ui ui;
+  const bool unattended_run;
   config::Environment env;
   Options options;
   Locations loc;
@@ -44,10 +56,14 @@ struct Session {
   personnel::PersonnelState personnel;
   conversion::ConversionState conversion;
 
-  // The operator at the console and the screen watching the run.
+  // The operator at the console and the screen watching the run; or the
+  // profile's answers and the progress lines.
   console_dialogue::ConsoleOperator op{ui, out, options.show_slowly};
   console_dialogue::ScreenObserver screen{out, ui};
-  dialogue::Dialogue talk{op};
+  config::UnattendedAnswers answers;
+  unattended::AutoOperator auto_op{answers, console};
+  unattended::ProgressDisplay progress{console};
+  dialogue::Dialogue talk{unattended_run ? static_cast<dialogue::Operator&>(auto_op) : op};
 
   // What each layer of the engine works with, over the state above.
   recordfile::FileAccess file_access{files, talk};

@@ -16,6 +16,7 @@ namespace {
 constexpr std::string_view kBom = "\xEF\xBB\xBF";  // Notepad and spreadsheets take the file as UTF-8
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kSummaryWidth = 75;
+constexpr std::size_t kPlainKept = 8;  // plain lines a wait for a key may be about
 
 // Text the copies said, for a line of the report, appended: UTF-8, control
 // bytes and runs of blanks made one space, no blanks at either end.
@@ -286,6 +287,7 @@ void RunReport::end_section(std::string_view result) {
   const bool empty = s.steps.empty() && s.answers.empty() && s.left_out.empty() && s.warnings.empty() &&
                      s.errors.empty() && !s.balances;
   if (s.kind == Section::Kind::kNone && empty) return;
+  if (!company && (s.failed || !s.errors.empty())) ++counts_.other_failures;
   if (!company) {
     text_line("");
     text_line(s.kind == Section::Kind::kGlobal ? "DANE GLOBALNE" : "KOMUNIKATY");
@@ -314,13 +316,17 @@ void RunReport::line(dialogue::Tone tone, std::string_view text) {
   using dialogue::Tone;
   const bool marked = tone == Tone::kWarning || tone == Tone::kError;
   if (!marked) {
-    // Most lines (a line a document) are nothing for the report: the open
-    // line's buffer is kept for the next one.
+    // Most lines (a line a document) are nothing for the report, unless a
+    // wait for a key follows them.
+    if (plain_.size() == kPlainKept) plain_.erase(plain_.begin());
+    plain_.push_back(open_line_ + std::string(text));
     open_line_.clear();
     after_answer_ = false;
     settle_said();
     return;
   }
+  // A notice of its own tone: the plain lines before it were no part of it.
+  plain_.clear();
   std::string full = open_line_;
   open_line_.clear();
   full += text;
@@ -332,16 +338,27 @@ void RunReport::line(dialogue::Tone tone, std::string_view text) {
 
 void RunReport::failure(std::string_view text) {
   if (telling_) return;
+  plain_.clear();
   open_line_.clear();
   said({.error = true, .failure = true, .text = std::string(text)});
 }
 
 void RunReport::failure_here(std::string_view text) {
   if (telling_) return;
+  plain_.clear();
   said({.error = true, .failure = true, .text = std::string(text)});
 }
 
-void RunReport::enter(dialogue::Area) { open_files(); }
+void RunReport::enter(dialogue::Area) {
+  plain_.clear();
+  open_files();
+}
+
+void RunReport::acknowledged() {
+  for (auto& l : plain_)
+    if (!tidy(l).empty()) said({.text = std::move(l)});
+  plain_.clear();
+}
 
 void RunReport::leave(dialogue::Area area) {
   // The global copy ends with its window; a company with its own event.
@@ -349,6 +366,7 @@ void RunReport::leave(dialogue::Area area) {
 }
 
 void RunReport::step(const dialogue::StepEvent& e) {
+  plain_.clear();
   open_files();
   settle_said(&e);
   if (e.outcome == dialogue::Outcome::kFailed) section_.failed = true;
@@ -386,6 +404,7 @@ void RunReport::step(const dialogue::StepEvent& e) {
 void RunReport::global_copy() { begin(Section::Kind::kGlobal); }
 
 void RunReport::company(std::string_view name, std::string_view folder) {
+  plain_.clear();
   begin(Section::Kind::kCompany, name, folder);
 }
 
@@ -412,6 +431,21 @@ void RunReport::left_out(std::string_view kind, std::string_view name) {
 void RunReport::balances(double closing_2017, double opening_2018) {
   settle_said();
   section_.balances = {closing_2017, opening_2018};
+}
+
+void RunReport::boxed(dialogue::Box box, std::span<const std::string> lines) {
+  using dialogue::Box;
+  // An error box is the failure itself; a question's box is what its answer
+  // (which names the last line, the question) was about.
+  const bool error = box == Box::kReport || box == Box::kGoOnAfterIoError;
+  if (!error && !lines.empty()) lines = lines.first(lines.size() - 1);
+  std::string text;
+  for (const auto& l : lines) {
+    if (tidy(l).empty()) continue;
+    if (!text.empty()) text += ' ';
+    text += l;
+  }
+  said({.error = error, .failure = error, .text = std::move(text)});
 }
 
 void RunReport::answered(std::string_view question, std::string_view answer) {

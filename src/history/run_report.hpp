@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -58,6 +59,8 @@ class RunReport final : public dialogue::Observer {
   void company_done(bool carried) override;
   void left_out(std::string_view kind, std::string_view name) override;
   void balances(double closing_2017, double opening_2018) override;
+  void acknowledged() override;
+  void boxed(dialogue::Box box, std::span<const std::string> lines) override;
   void answered(std::string_view question, std::string_view answer) override;
 
   // Writes the summary and closes both files; once.
@@ -67,6 +70,10 @@ class RunReport final : public dialogue::Observer {
   std::string summary_line() const;
   // The path of raport.txt (CP852); empty without a run folder.
   std::string report_file() const;
+  // Every company offered was carried and nothing failed elsewhere.
+  bool all_carried() const {
+    return counts_.with_errors == 0 && counts_.skipped == 0 && counts_.other_failures == 0;
+  }
   // Whether both files were written whole so far.
   bool sound() const { return folder_ && !failed_; }
 
@@ -74,6 +81,7 @@ class RunReport final : public dialogue::Observer {
   // Companies by how they ended; files written whole and their bytes.
   struct Counts {
     int carried = 0, with_errors = 0, skipped = 0;
+    int other_failures = 0;  // sections outside the companies with an error
     std::uint64_t files = 0, bytes = 0;
   };
   // The global copy, one company, or what was said outside both; written
@@ -116,6 +124,9 @@ class RunReport final : public dialogue::Observer {
   Section section_;
   std::vector<Said> said_;
   std::string open_line_;  // CP852, the line written so far
+  // The plain lines said since the last step, the last few of them: an
+  // acknowledgement makes them warnings.
+  std::vector<std::string> plain_;
   bool after_answer_ = false;
   std::string answer_;     // UTF-8, the last answer given
   Counts counts_;

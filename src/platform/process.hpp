@@ -17,8 +17,9 @@ ProcessInfo process_info(int argc, char** argv);
 // The variable's value, or empty when it is not set.
 std::string environment_value(const std::string& name);
 
-// Whether standard input is a terminal.
+// Whether standard input, or standard output, is a terminal.
 bool stdin_is_terminal();
+bool stdout_is_terminal();
 
 // The system's directory for temporary files (CP852), or empty.
 std::string system_temp_directory();

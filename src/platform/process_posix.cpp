@@ -31,6 +31,7 @@ std::string environment_value(const std::string& name) {
 }
 
 bool stdin_is_terminal() { return ::isatty(0) == 1; }
+bool stdout_is_terminal() { return ::isatty(1) == 1; }
 
 std::string system_temp_directory() {
   std::error_code ec;

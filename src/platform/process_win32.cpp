@@ -58,6 +58,11 @@ bool stdin_is_terminal() {
   return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
 }
 
+bool stdout_is_terminal() {
+  DWORD mode = 0;
+  return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
+}
+
 std::string system_temp_directory() {
   return win32::from_wide(wide_result([](wchar_t* b, DWORD n) { return GetTempPathW(n, b); }));
 }

@@ -101,6 +101,49 @@ TEST_P(DamagedFile, RunGoesOnAndNothingOutsideTheTargetChanges) {
   EXPECT_TRUE(s_.outside_2018() == before) << "something outside the 2018 tree changed";
 }
 
+// The line of the output that starts so, without its start.
+std::string output_line(const std::string& output, const std::string& start) {
+  const auto at = output.find("\n" + start);
+  if (at == std::string::npos) return {};
+  const auto from = at + 1 + start.size();
+  return output.substr(from, output.find('\n', from) - from);
+}
+
+// Without an operator the same damage never holds the run: with nothing on
+// its input it ends by itself, every error in its report (before the
+// copying, on standard error), and its exit code is the report's word.
+TEST_P(DamagedFile, UnattendedRunNeverWaitsAndReportsIt) {
+  const DamageCase& c = GetParam();
+  const std::string rel = c.file;
+  const fs::path path = rel.starts_with("bin/") ? s_.program().parent_path() / rel.substr(4) : s_.old_root() / rel;
+  write_file(path, damaged(read_file(path), c.damage));
+  const fs::path profile = s_.top() / "profil.ini";
+  if (c.convert) write_file(profile, std::string_view("[OPCJE]\nSTANDARD_ZNAKOW=1\n"));
+  const auto before = s_.outside_2018();
+
+  const auto r = s_.unattended(c.convert ? profile.string() : "");
+  for (const char* sanitizer : {"Sanitizer", "runtime error"})
+    EXPECT_EQ(r.errors.find(sanitizer), std::string::npos) << r.errors;
+  EXPECT_TRUE(s_.outside_2018() == before) << "something outside the 2018 tree changed";
+  if (c.stops_at_start == 3) {  // the roots are refused before anything is written
+    EXPECT_EQ(r.exit_code, 2) << r.output;
+    EXPECT_NE(r.errors.find(c.message), std::string::npos) << r.errors;
+    return;
+  }
+  ASSERT_TRUE(r.exit_code == 0 || r.exit_code == 1) << r.exit_code << "\n" << r.output << r.errors;
+  const std::string report_path = output_line(r.output, "Raport: ");
+  ASSERT_FALSE(report_path.empty()) << r.output;
+  const Bytes bytes = read_file(report_path);
+  const std::string report(bytes.begin(), bytes.end());
+  if (*c.message) {
+    EXPECT_NE(report.find(c.message), std::string::npos) << c.message << "\n" << report;
+  }
+  const bool clean = report.find("Firmy przeniesione z błędami: 0\r\n") != std::string::npos &&
+                     report.find("Firmy pominięte: 0\r\n") != std::string::npos &&
+                     report.find("  Błędy:\r\n") == std::string::npos && report.find(": błąd: ") == std::string::npos;
+  EXPECT_EQ(r.exit_code, clean ? 0 : 1) << report;
+}
+
 constexpr auto E = Damage::kEmpty, T = Damage::kTruncated, O = Damage::kOversized, G = Damage::kGarbage;
 
 INSTANTIATE_TEST_SUITE_P(

@@ -20,6 +20,8 @@ using Tree = std::vector<std::pair<std::string, Bytes>>;
 // of what the run writes.
 class OfficeRuns {
  public:
+  // A run that has not ended by then waits for what never comes: killed.
+  static constexpr long kLongestRunUs = 120'000'000;
   void write_anew() {
     fs::remove_all(tmp_.path() / "o");
     fs::create_directories(bin());
@@ -42,6 +44,17 @@ class OfficeRuns {
                         .signal_after_us = kill_after_us,
                         .signal = signal});
   }
+  // A run with these arguments and keys, and nothing else said.
+  ProgramResult run_with(std::vector<std::string> arguments, const std::string& keys) {
+    return run_program({.arguments = std::move(arguments),
+                        .script = keys,
+                        .environment = {{"TEMP", (tmp_ / "temp").string()}},
+                        .program = (bin() / kProgramFileName).string(),
+                        .signal_after_us = kLongestRunUs});
+  }
+  // Beside the office, which write_anew leaves alone; the runs' TEMP is
+  // its folder "temp".
+  fs::path beside() const { return tmp_.path(); }
   // "/cofnij", its screen waited for with Enter.
   ProgramResult undo() { return command({"/cofnij"}, "Enter\nEnter\n"); }
   // The program with these arguments and keys.

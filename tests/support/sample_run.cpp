@@ -30,6 +30,14 @@ ProgramResult SampleRun::migrate(const std::string& before_list, bool convert) {
                       .working_dir = temp_.string()});
 }
 
+ProgramResult SampleRun::unattended(const std::string& profile) {
+  return run_program({.arguments = {profile.empty() ? "/auto" : "/auto:" + profile},
+                      .environment = {{"TEMP", temp_.string()}},
+                      .program = program().string(),
+                      .working_dir = temp_.string(),
+                      .signal_after_us = 120'000'000});
+}
+
 std::vector<std::pair<std::string, Bytes>> SampleRun::outside_2018() const {
   auto all = snapshot_tree(tmp_.path());
   const std::string tree = fs::relative(new_root(), tmp_.path()).generic_string() + "/";

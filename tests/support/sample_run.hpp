@@ -29,6 +29,10 @@ class SampleRun {
   // list, every company taken, then "n" to every question and key wait.
   ProgramResult migrate(const std::string& before_list = "", bool convert = false);
 
+  // "/auto", with the profile when one is named, and nothing on standard
+  // input; killed when it has not ended in two minutes.
+  ProgramResult unattended(const std::string& profile = "");
+
   // Every entry of the test's directory outside the 2018 tree and the
   // program's temporary directory, with the bytes of its files.
   std::vector<std::pair<std::string, Bytes>> outside_2018() const;

@@ -1,0 +1,35 @@
+#include "driver/run_error.hpp"
+
+#include <cstdio>
+#include <string>
+
+#include "charset/utf8.hpp"
+#include "ui/commands.hpp"
+#include "ui/message_box.hpp"
+
+namespace vx::driver {
+
+void error_line(std::string_view text) {
+  const std::string line = charset::cp852_to_utf8(text) + "\n";
+  std::fputs(line.c_str(), stderr);
+  std::fflush(stderr);
+}
+
+void report_run_error(Session& run, std::string_view text) {
+  if (!run.unattended_run) {
+    ui::error_report(run.ui, text);
+    return;
+  }
+  std::string line;
+  for (const char c : text) {
+    if (c == ui::kCentre) continue;
+    if (c == ui::kLineBreak) {
+      if (!line.empty() && line.back() != ' ') line += ' ';
+      continue;
+    }
+    line += c;
+  }
+  error_line("vx17-18: " + line);
+}
+
+}  // namespace vx::driver
