@@ -17,7 +17,6 @@ namespace {
 
 constexpr auto kRunKind = cp852("Przebieg");
 constexpr auto kRunKindValue = cp852("/bo - BO.2018 ponownie z BZ.2017");
-constexpr auto kEnd = cp852("Koniec przenoszenia BO.2018 z BZ.2017");
 constexpr auto kNothingWritten = cp852("Niczego nie zmieniono: przebiegu nie zapisano.");
 
 std::string counts_line(const companies::BalanceCounts& c) {
@@ -27,29 +26,35 @@ std::string counts_line(const companies::BalanceCounts& c) {
 
 }  // namespace
 
-void refresh_balances(Session& run) {
+BalanceRunEnd refresh_chosen_balances(Session& run, const CompanyChoice& choose) {
+  BalanceRunEnd end;
   WritingRun writing(run, {{kRunKind.str(), kRunKindValue.str()}});
-  companies::BalanceCounts counts;
   {
     const dialogue::Dialogue::Scope window(run.talk, dialogue::Area::kCopyWindow);
-    if (companies::load_carried_companies(run.office, conversion::annual::k2018File) > 0 &&
-        select_listed_companies(run))
-      counts = companies::refresh_selected_balances(run.office);
+    if (companies::load_carried_companies(run.office, conversion::annual::k2018File) > 0 && choose(run))
+      end.counts = companies::refresh_selected_balances(run.office);
     run.companies.entries.clear();
     run.talk.new_page();
   }
   writing.finish();
-  console_dialogue::print_line(run.out, "");
-  console_dialogue::print_line(run.out, "");
-  console_dialogue::print_line(run.out, kEnd);
-  console_dialogue::print_line(run.out, counts_line(counts));
-  if (counts.written > 0) {
-    console_dialogue::print_line(run.out, report_file_line(writing.report()));
-    return;
+  end.counts_line = counts_line(end.counts);
+  if (end.counts.written > 0) {
+    end.report_line = report_file_line(writing.report());
+  } else {
+    // Nothing to take back: "/cofnij" goes on to the run before it.
+    writing.forget();
+    end.report_line = kNothingWritten.str();
   }
-  // Nothing to take back: "/cofnij" goes on to the run before it.
-  writing.forget();
-  console_dialogue::print_line(run.out, kNothingWritten);
+  return end;
+}
+
+void refresh_balances(Session& run) {
+  const BalanceRunEnd end = refresh_chosen_balances(run, select_listed_companies);
+  console_dialogue::print_line(run.out, "");
+  console_dialogue::print_line(run.out, "");
+  console_dialogue::print_line(run.out, kBalanceRunEnd);
+  console_dialogue::print_line(run.out, end.counts_line);
+  console_dialogue::print_line(run.out, end.report_line);
 }
 
 }  // namespace vx::driver

@@ -76,15 +76,11 @@ bool run_wizard(Session& run) {
   }
 }
 
-namespace {
-
 bool has_switch(const std::vector<std::string>& arguments, std::string_view name) {
   for (const auto& a : arguments)
     if (charset::upper_text(a) == name) return true;
   return false;
 }
-
-}  // namespace
 
 std::unique_ptr<WritingRun> copy_chosen(Session& run, const CompanyChoice& choose, Choices more) {
   const Options& o = run.options;

@@ -28,6 +28,7 @@ inline constexpr auto kRunStoppedLine =
 // The switches of the command line, matched without regard to case.
 inline constexpr std::string_view kUndoSwitch = "/COFNIJ";
 inline constexpr std::string_view kBalanceSwitch = "/BO";
+bool has_switch(const std::vector<std::string>& arguments, std::string_view name);
 
 // Runs the program; the exit code is always 0 unless a fatal error ends it.
 void run_program(Session& run, const std::vector<std::string>& arguments);

@@ -6,6 +6,7 @@
 #include "charset/cp852.hpp"
 #include "charset/polish.hpp"
 #include "companies/register_loader.hpp"
+#include "driver/balance_run.hpp"
 #include "driver/data_locations.hpp"
 #include "driver/location_check.hpp"
 #include "driver/profile.hpp"
@@ -59,6 +60,24 @@ void check_folders(const Session& run, const std::string& path, const Profile& p
                                            cp852(" (nie ma go w rejestrze firm 2017)").str()}));
 }
 
+// Selects the companies the profile names (all when it names none) among
+// those offered; a named one not offered is said. False: none chosen.
+bool mark_wanted(Session& run, const Profile& profile, int offered, std::string_view not_offered) {
+  int chosen = 0;
+  std::unordered_set<std::string> wanted;
+  for (const auto& f : profile.folders) wanted.insert(charset::upper_text(f));
+  for (auto& e : run.companies.entries) {
+    const bool take = wanted.empty() || wanted.erase(charset::upper_text(e.directory())) > 0;
+    e.selected = take ? 1 : 0;
+    chosen += take;
+  }
+  for (const auto& folder : profile.folders)
+    if (wanted.contains(charset::upper_text(folder)))
+      run.progress.say(cp852("Firma ").str() + folder + std::string(not_offered));
+  run.progress.expect_companies(chosen);
+  return offered > 0 && chosen > 0;
+}
+
 // The companies the profile names, of those the register offers (the ones
 // not carried yet); a named one carried already is said.
 bool choose_companies(Session& run, const Profile& profile) {
@@ -73,19 +92,20 @@ bool choose_companies(Session& run, const Profile& profile) {
   }
   if (run.companies.register_damaged)
     run.talk.failure(cp852("Rejestr firm 2017 do naprawy: nie każdą firmę z niego można przenieść"));
-  int chosen = 0;
-  std::unordered_set<std::string> wanted;
-  for (const auto& f : profile.folders) wanted.insert(charset::upper_text(f));
-  for (auto& e : run.companies.entries) {
-    const bool take = wanted.empty() || wanted.erase(charset::upper_text(e.directory())) > 0;
-    e.selected = take ? 1 : 0;
-    chosen += take;
-  }
-  for (const auto& folder : profile.folders)
-    if (wanted.contains(charset::upper_text(folder)))
-      run.progress.say(cp852("Firma ").str() + folder + cp852(": już przeniesiona, pominięta").str());
-  run.progress.expect_companies(chosen);
-  return offered > 0 && chosen > 0;
+  return mark_wanted(run, profile, offered, cp852(": już przeniesiona, pominięta"));
+}
+
+// "/bo /auto": the balances of the companies the profile names, of those
+// already carried; the closing lines on standard output.
+void refresh_balances_unattended(Session& run, const Profile& profile) {
+  const auto end = refresh_chosen_balances(run, [&profile](Session& r) {
+    return mark_wanted(r, profile, static_cast<int>(r.companies.entries.size()),
+                       cp852(": nie przeniesiona do 2018, pominięta"));
+  });
+  run.progress.say(kBalanceRunEnd.str());
+  run.progress.say(end.counts_line);
+  run.progress.say(end.report_line);
+  if (end.counts.skipped > 0) throw platform::ProgramExit{kNotAllCarried};
 }
 
 void write_template(Session& run, const std::string& path) {
@@ -108,6 +128,7 @@ std::optional<UnattendedRequest> unattended_request(const std::vector<std::strin
 
 void run_unattended(Session& run, const std::vector<std::string>& arguments) {
   const auto request = unattended_request(arguments).value_or(UnattendedRequest{});
+  const bool balances_again = has_switch(arguments, kBalanceSwitch);
   if (request.kind == UnattendedRequest::Kind::kTemplate) {
     write_template(run, request.profile);
     return;
@@ -126,6 +147,10 @@ void run_unattended(Session& run, const std::vector<std::string>& arguments) {
   check_folders(run, request.profile, profile);
 
   run.progress.start(platform::stdout_is_terminal());
+  if (balances_again) {
+    refresh_balances_unattended(run, profile);
+    return;
+  }
   const std::string profile_name = request.profile.empty() ? cp852("domyślny").str() : request.profile;
   run.progress.say(cp852("vx17-18: praca bez operatora, profil ").str() + profile_name);
   const auto writing = copy_chosen(run, [&profile](Session& r) { return choose_companies(r, profile); },

@@ -164,26 +164,37 @@ struct CarriedOffice {
   Office office;
 };
 
-TEST(OpeningBalance, AnOpenDecemberIsCarriedOnlyWhenTheOperatorSaysSo) {
+TEST(OpeningBalance, AnOpenDecemberIsCarriedOnlyWhenTheOperatorOrTheProfileSaysSo) {
   const struct {
-    const char* answer;
+    const char* answer;  // a key, or the profile's OTWARTY_GRUDZIEN
+    bool unattended;
     bool carried;
-  } cases[] = {{"t", true}, {"N", false}};
+  } cases[] = {{"t", false, true}, {"N", false, false}, {"TAK", true, true}, {"NIE", true, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.answer);
     CarriedOffice o;
     o.office.file17("ALFA", "2017_ROK.REK", CarriedOffice::year_2017(12, -250.75, 9.5));
-    // Enter and other keys are no answer.
-    const std::string keys = std::string("F5\nEnter\nx\n") + c.answer + "\nEnter\n";
-    const auto r = o.office.migrate(keys, {"/Bo"});
-    ASSERT_EQ(r.exit_code, 0) << r.output;
-    // The question waited for three keys, the end for one: nothing else.
-    EXPECT_EQ(r.screens.size(), 6u) << r.output;
-    EXPECT_TRUE(r.screens[1] == r.screens[3]);
-    EXPECT_TRUE(r.shows("Nie zatwierdzono miesiąca GRUDNIA.2017"));
-    EXPECT_TRUE(r.shows("Przenieść niezatwierdzony stan BZ.2017 jako BO.2018 ?"));
-    EXPECT_TRUE(r.shows("BO.2018 dotychczas : 1 000,00"));
-    EXPECT_TRUE(r.shows("BO.2018 z BZ.2017  : -250,75"));
+    if (c.unattended) {
+      const auto profile = o.office.root18().parent_path() / "bo.ini";
+      write_file(profile, std::string("[ODPOWIEDZI]\r\nOTWARTY_GRUDZIEN=") + c.answer + "\r\n");
+      const auto r = o.office.migrate("", {"/bo", "/auto:" + profile.string()});
+      // A company left as it was is one the run skipped.
+      EXPECT_EQ(r.exit_code, c.carried ? 0 : 1) << r.output << r.errors;
+      EXPECT_TRUE(r.screens.empty()) << r.output;
+      EXPECT_NE(r.output.find("Koniec przenoszenia BO.2018 z BZ.2017"), std::string::npos) << r.output;
+    } else {
+      // Enter and other keys are no answer.
+      const std::string keys = std::string("F5\nEnter\nx\n") + c.answer + "\nEnter\n";
+      const auto r = o.office.migrate(keys, {"/Bo"});
+      ASSERT_EQ(r.exit_code, 0) << r.output;
+      // The question waited for three keys, the end for one: nothing else.
+      EXPECT_EQ(r.screens.size(), 6u) << r.output;
+      EXPECT_TRUE(r.screens[1] == r.screens[3]);
+      EXPECT_TRUE(r.shows("Nie zatwierdzono miesiąca GRUDNIA.2017"));
+      EXPECT_TRUE(r.shows("Przenieść niezatwierdzony stan BZ.2017 jako BO.2018 ?"));
+      EXPECT_TRUE(r.shows("BO.2018 dotychczas : 1 000,00"));
+      EXPECT_TRUE(r.shows("BO.2018 z BZ.2017  : -250,75"));
+    }
     const Bytes want = CarriedOffice::year_2018();
     EXPECT_EQ(o.file_2018("ALFA"), c.carried ? carried_again(want, o.file_2017("ALFA")) : want);
     // BETA's December was approved: no question, carried.
