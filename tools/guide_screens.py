@@ -12,6 +12,10 @@ the program's. Header lines of a key script:
   # próbka: OPTIONS       options of the sample office (vx-sample)
   # przygotowanie: CMD    a shell command run in the office before the run
   # argumenty: ARGS       the program's arguments
+  # plik: NAME            the capture is this file the run wrote (in the office's
+                          folder), not a screen
+A run that shows no screen at all (an unattended one) is captured as the
+lines it printed.
 The office lies in a temporary folder, the program and its vx17-18.PTH
 beside it; the roots are named relative to it (WEX_2017, WEX_2018), so no
 temporary path reaches a screen. The banner's clock is the headless one
@@ -57,10 +61,19 @@ def capture(program, sample, script_path):
             subprocess.run(["bash", "-c", prepare], cwd=work, env=env, check=True, stdout=subprocess.DEVNULL)
         run = subprocess.run(["./vx17-18"] + shlex.split(header(script, "argumenty")), cwd=work, env=env,
                              input=keys.encode("utf-8"), stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-    text = run.stdout.decode("utf-8", "replace")
+        text = run.stdout.decode("utf-8", "replace")
+        written = header(script, "plik")
+        if written:
+            try:
+                with open(os.path.join(work, written), "rb") as f:
+                    text = f.read().decode("utf-8", "replace").replace("\r\n", "\n")
+            except OSError:
+                raise SystemExit(f"{script_path}: the program wrote no {written}:\n{text}")
     screens = re.split(r"^--- screen \d+ ---\n", text, flags=re.M)
-    if len(screens) < 2:
-        raise SystemExit(f"{script_path}: the program showed no screen:\n{text}")
+    if written or len(screens) < 2:
+        if not text.strip():
+            raise SystemExit(f"{script_path}: the program showed nothing")
+        screens = [text]
     last = [line.rstrip() for line in screens[-1].splitlines() if not line.startswith("--- ")]
     while last and not last[-1]:
         last.pop()
