@@ -18,6 +18,7 @@ class ConsoleOperator : public dialogue::Operator {
   char choose(dialogue::Choice, dialogue::Tone tone, std::string_view prompt, std::string_view keys) override;
   void acknowledge() override;
   void pause_if_slow() override;
+  void linger(int ms) override { wait_ms(ms); }
   dialogue::BoxAnswer box(dialogue::Box which, std::span<const std::string> lines) override;
   void wait_ms(int ms) override;
   void wait_over() override;

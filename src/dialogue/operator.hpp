@@ -56,6 +56,9 @@ class Operator {
   virtual void acknowledge() = 0;
   // The operator asked to see the work slowly.
   virtual void pause_if_slow() = 0;
+  // A line left a moment for the operator to read; nobody to read it, no
+  // moment.
+  virtual void linger(int ms) = 0;
   // Lines of the box, each centred.
   virtual BoxAnswer box(Box, std::span<const std::string> lines) = 0;
   // A pause between tries of a locked file, and the end of such waits:

@@ -24,7 +24,7 @@ bool choose_person(Staff& staff, ConstRecordView rec) {
     case kTransferEmployed:
       if (dismissed_before_cut_off(rec)) {
         staff.talk.line(kDismissed);
-        staff.talk.op().wait_ms(kDismissedPauseMs);
+        staff.talk.op().linger(kDismissedPauseMs);
         return false;
       }
       break;

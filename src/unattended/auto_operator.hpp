@@ -19,6 +19,7 @@ class AutoOperator : public dialogue::Operator {
   char choose(dialogue::Choice c, dialogue::Tone tone, std::string_view prompt, std::string_view keys) override;
   void acknowledge() override {}
   void pause_if_slow() override {}
+  void linger(int) override {}
   dialogue::BoxAnswer box(dialogue::Box which, std::span<const std::string> lines) override;
   void wait_ms(int ms) override;
   void wait_over() override { waited_ms_ = 0; }

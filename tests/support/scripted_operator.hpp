@@ -28,6 +28,7 @@ class ScriptedOperator : public dialogue::Operator {
   }
   void acknowledge() override { ++acknowledged; }
   void pause_if_slow() override {}
+  void linger(int ms) override { lingered_ms += ms; }
   dialogue::BoxAnswer box(dialogue::Box which, std::span<const std::string> lines) override {
     boxes.push_back(which);
     if (!lines.empty()) asked.push_back(lines.back());
@@ -44,6 +45,7 @@ class ScriptedOperator : public dialogue::Operator {
   std::vector<dialogue::Box> boxes;
   int acknowledged = 0;
   int waited_ms = 0;
+  int lingered_ms = 0;
 
  private:
   struct Quiet : dialogue::Progress {

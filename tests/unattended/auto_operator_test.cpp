@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "platform/quiet_console.hpp"
 
 namespace vx::unattended {
@@ -42,6 +44,10 @@ TEST(AutoOperator, AnswersEveryQuestionFromTheProfile) {
   EXPECT_EQ(op.box(Box::kCreateMissing, {}), BoxAnswer::kYes);
   // A key the question does not offer is never given.
   EXPECT_EQ(op.choose(Choice::kOverwrite, tone, "", "WZ"), 'W');
+  // A line left to be read has nobody to read it: no time goes by.
+  const auto start = std::chrono::steady_clock::now();
+  op.linger(60'000);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST(AutoOperator, WaitsForALockedFileAsLongAsAllowedThenGivesItUp) {
