@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Windows package vx17-18-<version>-win64.zip from the MinGW cross
 # build: the static program, example vx17-18.PTH and vx17-18.LST, the
-# profile template when the program can write one, and the operator's guide
+# profile template the program writes, and the operator's guide
 # as one HTML page, all in a folder vx17-18-<version>-win64. The version is
 # the CMake project's.
 #   tools/package-windows.sh [BUILD_DIR [OUT_DIR]]     (build-win, BUILD_DIR)
@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 build="${1:-build-win}"
 out="${2:-$build}"
 
-bash tools/install-packages.sh cmake g++-mingw-w64-x86-64 python3-markdown
+bash tools/install-packages.sh cmake g++-mingw-w64-x86-64 python3-markdown wine64
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
@@ -38,12 +38,8 @@ cp docs/przyklady/vx17-18.PTH docs/przyklady/vx17-18.LST "$stage/$name/"
 /usr/bin/python3 tools/guide_html.py docs/instrukcja.md "$version" "$stage/$name/instrukcja.html"
 
 # The unattended runs' profile template, written by the program itself.
-if grep -rqi '"/WZOR' src; then
-  (cd "$stage/$name" && VX_CONSOLE=script WINEDEBUG=-all wine ./vx17-18.exe /wzor:vx17-18.INI </dev/null >/dev/null)
-  [ -s "$stage/$name/vx17-18.INI" ] || { echo "vx17-18.exe /wzor wrote no vx17-18.INI" >&2; exit 1; }
-else
-  echo "note: the program has no /wzor option yet: the package holds no profile template"
-fi
+(cd "$stage/$name" && VX_CONSOLE=script WINEDEBUG=-all wine ./vx17-18.exe /wzor:vx17-18.INI </dev/null >/dev/null)
+[ -s "$stage/$name/vx17-18.INI" ] || { echo "vx17-18.exe /wzor wrote no vx17-18.INI" >&2; exit 1; }
 
 mkdir -p "$out"
 zip="$(cd "$out" && pwd)/$name.zip"

@@ -64,7 +64,7 @@ package="$(bash tools/package-windows.sh build-win "$work" | tail -n 1)"
 mkdir -p "$work/unpacked" "$work/windows"
 (cd "$work/unpacked" && cmake -E tar xf "$package")
 mv "$work/unpacked/$(basename "$package" .zip)" "$work/windows/bin"
-for f in vx17-18.exe vx17-18.PTH vx17-18.LST instrukcja.html; do
+for f in vx17-18.exe vx17-18.PTH vx17-18.LST vx17-18.INI instrukcja.html; do
   [ -s "$work/windows/bin/$f" ] || { echo "$(basename "$package") holds no $f" >&2; failed=1; }
 done
 echo "$(basename "$package"): $(du -k "$package" | cut -f1) KB ($(( $(date +%s) - start )) s)"
