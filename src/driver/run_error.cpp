@@ -1,18 +1,15 @@
 #include "driver/run_error.hpp"
 
-#include <cstdio>
 #include <string>
 
-#include "charset/utf8.hpp"
+#include "platform/process.hpp"
 #include "ui/commands.hpp"
 #include "ui/message_box.hpp"
 
 namespace vx::driver {
 
 void error_line(std::string_view text) {
-  const std::string line = charset::cp852_to_utf8(text) + "\n";
-  std::fputs(line.c_str(), stderr);
-  std::fflush(stderr);
+  platform::write_standard(platform::StandardStream::kError, std::string(text) + "\n");
 }
 
 void report_run_error(Session& run, std::string_view text) {

@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -37,6 +38,12 @@ std::string system_temp_directory() {
   std::error_code ec;
   const auto p = std::filesystem::temp_directory_path(ec);
   return ec ? std::string() : charset::utf8_to_cp852(p.string());
+}
+
+bool write_standard(StandardStream stream, std::string_view cp852) {
+  std::FILE* out = stream == StandardStream::kOutput ? stdout : stderr;
+  const std::string text = charset::cp852_text_to_utf8(cp852);
+  return std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
 }
 
 void use_binary_standard_streams() {}  // POSIX streams never translate

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "charset/utf8.hpp"
 #include "platform/process.hpp"
 #include "platform/win32_text.hpp"
 
@@ -65,6 +66,22 @@ bool stdout_is_terminal() {
 
 std::string system_temp_directory() {
   return win32::from_wide(wide_result([](wchar_t* b, DWORD n) { return GetTempPathW(n, b); }));
+}
+
+bool write_standard(StandardStream stream, std::string_view cp852) {
+  const bool output = stream == StandardStream::kOutput;
+  const HANDLE handle = GetStdHandle(output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+  DWORD mode = 0;
+  if (GetConsoleMode(handle, &mode)) {
+    // A console shows what it is given in its own code page: it gets the
+    // characters themselves.
+    const std::wstring text = win32::to_wide(cp852);
+    DWORD written = 0;
+    return WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) != 0;
+  }
+  std::FILE* out = output ? stdout : stderr;
+  const std::string text = charset::cp852_text_to_utf8(cp852);
+  return std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
 }
 
 void use_binary_standard_streams() {

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <thread>
 
-#include "charset/utf8.hpp"
+#include "platform/process.hpp"
 #include "platform/key_codes.hpp"
 #include "platform/stop_request.hpp"
 
@@ -28,9 +28,7 @@ int QuietConsole::seconds_of_day() {
 }
 
 void QuietConsole::write_stdout(std::string_view cp852) {
-  const std::string text = charset::cp852_text_to_utf8(cp852);
-  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) return;  // a closed pipe: nobody reads
-  std::fflush(stdout);
+  write_standard(StandardStream::kOutput, cp852);  // a closed pipe: nobody reads
 }
 
 void QuietConsole::finish(int) { std::fflush(stdout); }
