@@ -61,6 +61,7 @@ std::size_t run_folders(const fs::path& root_2018) {
 // raport.txt of the one run kept in the 2018 tree.
 std::string the_report(const fs::path& root_2018) {
   for (const auto& e : fs::directory_iterator(root_2018 / kRunFolder)) {
+    if (!e.is_directory()) continue;  // the lock file
     const Bytes text = read_file(e.path() / "raport.txt");
     return std::string(text.begin(), text.end());
   }
