@@ -50,13 +50,6 @@ bool finite_balances(CompanyJob& job, ConstRecordView rec, const std::string& pa
   return true;
 }
 
-bool same_balances(ConstRecordView a, ConstRecordView b) {
-  for (const auto& r : kCarriedBalances)
-    for (std::size_t i = r.offset; i < r.offset + r.length; ++i)
-      if (a.u8(i) != b.u8(i)) return false;
-  return true;
-}
-
 // Only the carried amounts, into a whole copy of the file put in its place:
 // the run's journal keeps the file as it was.
 bool write_balances(const std::string& path, ConstRecordView rec) {
@@ -91,7 +84,9 @@ BalanceRefresh refresh_opening_balance(CompanyJob& job, std::string_view company
   const std::string becomes = charset::polish_amount(opening_balance(after));
   job.talk.line(msg::kOpeningBefore + was);
   job.talk.line(msg::kOpeningAfter + becomes);
-  if (same_balances(before, after)) {
+  // The refreshed record differs from the carried one only where the
+  // amounts are carried.
+  if (refreshed == carried) {
     job.talk.line(msg::kOpeningUnchanged);
     return BalanceRefresh::kUnchanged;
   }

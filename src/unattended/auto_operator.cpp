@@ -10,10 +10,13 @@ class NoProgress final : public dialogue::Progress {
   void reset() override {}
 };
 
-// The key if it is offered, else the first one offered.
-char offered(char key, std::string_view keys) {
-  if (keys.find(key) != std::string_view::npos || keys.empty()) return key;
-  return keys.front();
+// The first of the wanted keys (the answer for every later file, then the
+// same answer for this one alone) that the question offers; never another
+// answer than the profile's while one of its keys is offered.
+char offered(std::string_view wanted, std::string_view keys) {
+  for (const char key : wanted)
+    if (keys.find(key) != std::string_view::npos) return key;
+  return keys.empty() ? wanted.front() : keys.front();
 }
 
 }  // namespace
@@ -33,15 +36,15 @@ char AutoOperator::choose(dialogue::Choice c, dialogue::Tone, std::string_view, 
   using dialogue::Choice;
   switch (c) {
     case Choice::kOverwrite:  // A and N answer for every later file too
-      return offered(answers_.replace_existing ? 'A' : 'N', keys);
+      return offered(answers_.replace_existing ? "AW" : "NZ", keys);
     case Choice::kAnnualSource:  // B the 2017 file, A the 2018 one from now on
-      return offered(answers_.annual_from_2018 ? 'A' : 'B', keys);
+      return offered(answers_.annual_from_2018 ? "AN" : "B", keys);
     case Choice::kPerson:
-      return offered(answers_.carry_person ? 'T' : 'N', keys);
+      return offered(answers_.carry_person ? "T" : "N", keys);
     case Choice::kPitPerson:
-      return offered(answers_.carry_pit_person ? 'T' : 'N', keys);
+      return offered(answers_.carry_pit_person ? "T" : "N", keys);
   }
-  return offered('N', keys);
+  return offered("N", keys);
 }
 
 bool AutoOperator::may_wait_on() const {

@@ -18,36 +18,40 @@ using dialogue::Choice;
 using dialogue::Question;
 
 TEST(AutoOperator, AnswersEveryQuestionFromTheProfile) {
-  platform::QuietConsole console;
-  config::UnattendedAnswers a;
-  AutoOperator op(a, console);
+  const struct {
+    const char* what;
+    config::UnattendedAnswers answers;
+    char overwrite, annual, person, pit_person;
+    bool yes;  // hiding, the open December, creating a missing file
+  } cases[] = {
+      // The defaults: keep, the 2017 file, carry people, hide and create nothing.
+      {"defaults", {}, 'N', 'B', 'T', 'T', false},
+      {"every other answer",
+       {.replace_existing = true, .annual_from_2018 = true, .hide_unsettled = true, .carry_person = false,
+        .carry_pit_person = false, .carry_open_december = true, .create_missing = true},
+       'A', 'A', 'N', 'N', true},
+  };
   const auto tone = dialogue::Tone::kPrompt;
-  // The defaults: keep, the 2017 file, carry people, hide and create nothing.
-  EXPECT_EQ(op.choose(Choice::kOverwrite, tone, "", "AWNZ"), 'N');
-  EXPECT_EQ(op.choose(Choice::kAnnualSource, tone, "", "BNA"), 'B');
-  EXPECT_EQ(op.choose(Choice::kPerson, tone, "", "TNW"), 'T');
-  EXPECT_EQ(op.choose(Choice::kPitPerson, tone, "", "TN"), 'T');
-  EXPECT_FALSE(op.yes_no(Question::kHideUnsettledDocuments, ""));
-  EXPECT_FALSE(op.yes_no(Question::kCarryOpenDecember, ""));
-  EXPECT_EQ(op.box(Box::kCreateMissing, {}), BoxAnswer::kNo);
-  EXPECT_EQ(op.box(Box::kGoOnAfterIoError, {}), BoxAnswer::kYes);
-  EXPECT_EQ(op.box(Box::kReport, {}), BoxAnswer::kOk);
-
-  a = {.replace_existing = true, .annual_from_2018 = true, .hide_unsettled = true, .carry_person = false,
-       .carry_pit_person = false, .carry_open_december = true, .create_missing = true};
-  EXPECT_EQ(op.choose(Choice::kOverwrite, tone, "", "AWNZ"), 'A');
-  EXPECT_EQ(op.choose(Choice::kAnnualSource, tone, "", "BNA"), 'A');
-  EXPECT_EQ(op.choose(Choice::kPerson, tone, "", "TNW"), 'N');
-  EXPECT_EQ(op.choose(Choice::kPitPerson, tone, "", "TN"), 'N');
-  EXPECT_TRUE(op.yes_no(Question::kHideUnsettledDocuments, ""));
-  EXPECT_TRUE(op.yes_no(Question::kCarryOpenDecember, ""));
-  EXPECT_EQ(op.box(Box::kCreateMissing, {}), BoxAnswer::kYes);
-  // A key the question does not offer is never given.
-  EXPECT_EQ(op.choose(Choice::kOverwrite, tone, "", "WZ"), 'W');
-  // A line left to be read has nobody to read it: no time goes by.
-  const auto start = std::chrono::steady_clock::now();
-  op.linger(60'000);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    platform::QuietConsole console;
+    AutoOperator op(c.answers, console);
+    EXPECT_EQ(op.choose(Choice::kOverwrite, tone, "", "AWNZ"), c.overwrite);
+    EXPECT_EQ(op.choose(Choice::kAnnualSource, tone, "", "BNA"), c.annual);
+    EXPECT_EQ(op.choose(Choice::kPerson, tone, "", "TNW"), c.person);
+    EXPECT_EQ(op.choose(Choice::kPitPerson, tone, "", "TN"), c.pit_person);
+    EXPECT_EQ(op.yes_no(Question::kHideUnsettledDocuments, ""), c.yes);
+    EXPECT_EQ(op.yes_no(Question::kCarryOpenDecember, ""), c.yes);
+    EXPECT_EQ(op.box(Box::kCreateMissing, {}), c.yes ? BoxAnswer::kYes : BoxAnswer::kNo);
+    EXPECT_EQ(op.box(Box::kGoOnAfterIoError, {}), BoxAnswer::kYes);
+    EXPECT_EQ(op.box(Box::kReport, {}), BoxAnswer::kOk);
+    // A key the question does not offer is never given.
+    EXPECT_EQ(op.choose(Choice::kOverwrite, tone, "", "WZ"), c.overwrite == 'A' ? 'W' : 'Z');
+    // A line left to be read has nobody to read it: no time goes by.
+    const auto start = std::chrono::steady_clock::now();
+    op.linger(60'000);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  }
 }
 
 TEST(AutoOperator, WaitsForALockedFileAsLongAsAllowedThenGivesItUp) {
